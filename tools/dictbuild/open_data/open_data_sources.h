@@ -1,0 +1,22 @@
+// Reads the open data sets installed on the machine into a DictionarySource.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "tools/dictbuild/dictionary_source.h"
+
+namespace kellavor::dictbuild {
+
+struct OpenDataPaths {
+  std::string pinyinDictionary;  // pinyin_simp.dict.yaml
+  std::string unihan;            // Unihan.zip (or a folder holding the unpacked Unihan_*.txt files)
+  std::string germanEnglish;     // the German-English dictionary in dictd format (.dict or .dict.dz)
+  std::string germanEnglishExtra;  // a second German-English dictionary; may be empty
+  std::string chineseEnglish;    // the CC-CEDICT text
+};
+
+// Progress and figures go to log. Throws std::runtime_error when a required source is unreadable.
+DictionarySource LoadOpenDataSources(const OpenDataPaths& paths, std::ostream& log);
+
+}  // namespace kellavor::dictbuild
