@@ -1,0 +1,161 @@
+#include "ime/lexicon/system_dictionaries.h"
+
+#include <utility>
+
+#include "ime/platform/debug_output.h"
+#include "ime/platform/module_resources.h"
+#include "ime/platform/utf.h"
+
+namespace kellavor::lexicon {
+namespace {
+
+constexpr const char* kNotMapped = "the file cannot be mapped";
+
+std::span<const uint8_t> Bytes(const platform::MappedFile& view) { return {view.data(), view.size()}; }
+
+void TraceRejected(const std::u16string& path, const std::string& fault) {
+  const std::string line = "KellavorIme: " + platform::Utf16ToUtf8(path) + " is not used: " + fault + "\n";
+  platform::OutputDebugLine(line.c_str());
+}
+
+}  // namespace
+
+SystemDictionaries::SystemDictionaries(SystemMappingNames names)
+    : names_(std::move(names)), charFault_(kNotMapped), phraseFault_(kNotMapped), wordFault_(kNotMapped) {}
+
+void SystemDictionaries::MapSystemFiles(const std::u16string& charPath, const std::u16string& phrasePath,
+                                        const std::u16string& wordPath) {
+  MapCharFile(charPath);
+  MapPhraseFile(phrasePath);
+  MapWordFile(wordPath);
+  syllables_ = SyllableTable(platform::FindModuleResource(kSyllableResourceType, kSyllableResourceId));
+}
+
+void SystemDictionaries::MapCharFile(const std::u16string& path) {
+  charLayout_ = {};
+  charView_ = platform::MapReadOnlyFile(path, names_.chars);
+  if (!charView_) {
+    charFault_ = kNotMapped;
+    return;
+  }
+  charFault_.clear();
+  if (std::optional<CharFileLayout> layout = LocateCharFile(Bytes(charView_), charFault_)) {
+    charLayout_ = *layout;
+    return;
+  }
+  TraceRejected(path, charFault_);
+  charView_ = {};
+}
+
+void SystemDictionaries::MapPhraseFile(const std::u16string& path) {
+  phraseLayout_ = {};
+  phraseTable_.clear();
+  phraseView_ = platform::MapReadOnlyFile(path, names_.phrases);
+  if (!phraseView_) {
+    phraseFault_ = kNotMapped;
+    return;
+  }
+  phraseFault_.clear();
+  if (std::optional<PhraseFileLayout> layout = LocatePhraseFile(Bytes(phraseView_), phraseFault_)) {
+    phraseLayout_ = *layout;
+    if (BuildPhraseTable()) return;
+    phraseLayout_ = {};
+  }
+  TraceRejected(path, phraseFault_);
+  phraseView_ = {};
+}
+
+void SystemDictionaries::MapWordFile(const std::u16string& path) {
+  wordLayout_ = {};
+  wordView_ = platform::MapReadOnlyFile(path, names_.words);
+  if (!wordView_) {
+    wordFault_ = kNotMapped;
+    return;
+  }
+  wordFault_.clear();
+  if (std::optional<WordFileLayout> layout = LocateWordFile(Bytes(wordView_), wordFault_)) {
+    wordLayout_ = *layout;
+    return;
+  }
+  TraceRejected(path, wordFault_);
+  wordView_ = {};
+}
+
+bool SystemDictionaries::BuildPhraseTable() {
+  if (WalkPhraseArea(Bytes(phraseView_), phraseLayout_, phraseTable_, phraseFault_)) return true;
+  phraseTable_.clear();
+  return false;
+}
+
+bool SystemDictionaries::IsPresent(SystemFile file) const {
+  switch (file) {
+    case SystemFile::kChars: return static_cast<bool>(charView_);
+    case SystemFile::kPhrases: return static_cast<bool>(phraseView_);
+    case SystemFile::kWords: return static_cast<bool>(wordView_);
+  }
+  return false;
+}
+
+const std::string& SystemDictionaries::Fault(SystemFile file) const {
+  switch (file) {
+    case SystemFile::kChars: return charFault_;
+    case SystemFile::kPhrases: return phraseFault_;
+    case SystemFile::kWords: break;
+  }
+  return wordFault_;
+}
+
+const CharRecord* SystemDictionaries::CharRecordAt(uint32_t i) const {
+  if (i >= charLayout_.count) return nullptr;
+  return reinterpret_cast<const CharRecord*>(charView_.data() + charLayout_.tableOffset) + i;
+}
+
+IndexView SystemDictionaries::CharIndex() const {
+  if (charLayout_.count == 0) return {};
+  return {charView_.data() + charLayout_.indexOffset, charLayout_.count};
+}
+
+PhraseRecord SystemDictionaries::PhraseRecordAt(uint32_t number) {
+  if (number >= phraseLayout_.count) return {};
+  if (phraseTable_.empty() && !BuildPhraseTable()) {
+    phraseLayout_ = {};
+    phraseView_ = {};
+    return {};
+  }
+  return PhraseRecord(phraseTable_[number]);
+}
+
+IndexView SystemDictionaries::PhraseInitialsIndex() const {
+  if (phraseLayout_.count == 0) return {};
+  return {phraseView_.data() + phraseLayout_.initialsIndexOffset, phraseLayout_.count};
+}
+
+IndexView SystemDictionaries::WordKeyIndex() const {
+  if (wordLayout_.count == 0) return {};
+  return {wordView_.data() + wordLayout_.keyIndexOffset, wordLayout_.count};
+}
+
+WordRecord SystemDictionaries::WordRecordAt(uint32_t offset) const {
+  if (!wordView_ || !WordRecordFits(wordLayout_, offset)) return {};
+  return WordRecord(wordView_.data() + offset);
+}
+
+uint8_t SystemDictionaries::CharClass(char16_t unit) const {
+  uint32_t low = 0;
+  uint32_t high = charLayout_.count;
+  while (low < high) {
+    const uint32_t middle = low + (high - low) / 2;
+    const CharRecord* record = CharRecordAt(middle);
+    if (record->character() == unit) return record->charClass();
+    if (record->character() < unit) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  return 0;
+}
+
+void SystemDictionaries::ReleasePhraseTable() { std::vector<const uint8_t*>().swap(phraseTable_); }
+
+}  // namespace kellavor::lexicon

@@ -1,0 +1,128 @@
+// dictbuild: writes the system dictionaries and the module's data resources, and checks them.
+//   dictbuild fixture SRC_DIR OUT_DIR [--template FILE]
+//   dictbuild open-data --pinyin F --unihan F --german F [--german-extra F] --cedict F [--template FILE] OUT_DIR
+//   dictbuild check DIR
+// Exit status: 0 done, 1 violations found or the build failed, 2 wrong command line.
+#include <algorithm>
+#include <chrono>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tools/dictbuild/dictionary_check.h"
+#include "tools/dictbuild/dictionary_writer.h"
+#include "tools/dictbuild/fixture_source.h"
+#ifdef KELLAVOR_HAVE_OPEN_DATA
+#include "tools/dictbuild/open_data/open_data_sources.h"
+#endif
+
+namespace kellavor::dictbuild {
+namespace {
+
+constexpr int kUsageError = 2;
+
+int Usage() {
+  std::cerr << "usage:\n"
+               "  dictbuild fixture SRC_DIR OUT_DIR [--template FILE]\n"
+#ifdef KELLAVOR_HAVE_OPEN_DATA
+               "  dictbuild open-data --pinyin F --unihan F --german F [--german-extra F] --cedict F"
+               " [--template FILE] OUT_DIR\n"
+#endif
+               "  dictbuild check DIR\n";
+  return kUsageError;
+}
+
+// "--name value" options and the remaining arguments, in order. False on an option without value
+// or one that is not allowed.
+bool ParseArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& allowed,
+                    std::map<std::string, std::string>& options, std::vector<std::string>& positional) {
+  for (size_t k = 0; k < arguments.size(); ++k) {
+    const std::string& argument = arguments[k];
+    if (argument.rfind("--", 0) != 0) {
+      positional.push_back(argument);
+      continue;
+    }
+    const std::string name = argument.substr(2);
+    if (k + 1 == arguments.size() || std::find(allowed.begin(), allowed.end(), name) == allowed.end()) return false;
+    options[name] = arguments[++k];
+  }
+  return true;
+}
+
+void Write(const DictionarySource& source, const std::filesystem::path& folder, const std::string& detailTemplate) {
+  const auto started = std::chrono::steady_clock::now();
+  const DictionaryImages images = BuildDictionaryImages(source, std::cout);
+  WriteDictionaryFolder(images, folder, detailTemplate, std::cout);
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+  std::cout << "written to " << folder.string() << " in " << took.count() << " s\n";
+}
+
+int Fixture(const std::vector<std::string>& arguments) {
+  std::map<std::string, std::string> options;
+  std::vector<std::string> positional;
+  if (!ParseArguments(arguments, {"template"}, options, positional) || positional.size() != 2) return Usage();
+  Write(ReadFixtureSource(positional[0]), positional[1], options["template"]);
+  return 0;
+}
+
+#ifdef KELLAVOR_HAVE_OPEN_DATA
+int OpenData(const std::vector<std::string>& arguments) {
+  std::map<std::string, std::string> options;
+  std::vector<std::string> positional;
+  if (!ParseArguments(arguments, {"pinyin", "unihan", "german", "german-extra", "cedict", "template"}, options, positional) ||
+      positional.size() != 1 || options["pinyin"].empty() || options["unihan"].empty() || options["german"].empty() ||
+      options["cedict"].empty()) {
+    return Usage();
+  }
+  OpenDataPaths paths;
+  paths.pinyinDictionary = options["pinyin"];
+  paths.unihan = options["unihan"];
+  paths.germanEnglish = options["german"];
+  paths.germanEnglishExtra = options["german-extra"];
+  paths.chineseEnglish = options["cedict"];
+  const auto started = std::chrono::steady_clock::now();
+  const DictionarySource source = LoadOpenDataSources(paths, std::cout);
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+  std::cout << "sources read in " << took.count() << " s\n";
+  Write(source, positional[0], options["template"]);
+  return 0;
+}
+#endif
+
+int Check(const std::vector<std::string>& arguments) {
+  if (arguments.size() != 1) return Usage();
+  const size_t violations = CheckDictionaryFolder(arguments[0], std::cout);
+  if (violations == 0) {
+    std::cout << arguments[0] << ": no violations\n";
+    return 0;
+  }
+  std::cout << arguments[0] << ": " << violations << " violations\n";
+  return 1;
+}
+
+int Run(const std::vector<std::string>& arguments) {
+  if (arguments.empty()) return Usage();
+  const std::string& command = arguments[0];
+  const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+  if (command == "fixture") return Fixture(rest);
+#ifdef KELLAVOR_HAVE_OPEN_DATA
+  if (command == "open-data") return OpenData(rest);
+#endif
+  if (command == "check") return Check(rest);
+  return Usage();
+}
+
+}  // namespace
+}  // namespace kellavor::dictbuild
+
+int main(int argc, char** argv) {
+  try {
+    return kellavor::dictbuild::Run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception& error) {
+    std::cerr << "dictbuild: " << error.what() << "\n";
+    return 1;
+  }
+}
