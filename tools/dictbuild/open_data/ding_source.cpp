@@ -1,0 +1,41 @@
+#include "tools/dictbuild/open_data/ding_source.h"
+
+#include "tools/dictbuild/open_data/english_sense.h"
+#include "tools/dictbuild/open_data/german_text.h"
+#include "tools/dictbuild/open_data/source_text.h"
+
+namespace kellavor::dictbuild {
+
+DingArticle ParseDingArticle(std::string_view article) {
+  DingArticle parsed;
+  std::string rest;
+  bool first = true;
+  bool inEnglish = false;
+  ForEachLine(article, [&](std::string_view line) {
+    if (first) {
+      parsed.headword = std::string(TrimSpaces(line));
+      first = false;
+      return;
+    }
+    if (!inEnglish && line.starts_with("   ")) inEnglish = true;
+    std::string& target = inEnglish ? parsed.english : rest;
+    const std::string_view trimmed = TrimSpaces(line);
+    if (trimmed.empty()) return;
+    if (!target.empty()) target.push_back(' ');
+    target += trimmed;
+  });
+  parsed.german = rest.empty() ? parsed.headword : parsed.headword + " " + rest;
+  parsed.singleWord = IsSingleGermanWord(parsed.headword) && HoldsOnlyRemarks(rest);
+  return parsed;
+}
+
+std::vector<std::string_view> DingSenses(std::string_view english) {
+  std::vector<std::string_view> senses;
+  for (const std::string_view part : SplitOutsideBrackets(english, ';')) {
+    const std::string_view sense = TrimSpaces(part);
+    if (!sense.empty()) senses.push_back(sense);
+  }
+  return senses;
+}
+
+}  // namespace kellavor::dictbuild
