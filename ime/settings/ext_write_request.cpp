@@ -21,8 +21,9 @@ void AppendText(std::vector<uint8_t>& bytes, std::u16string_view text) {
 
 std::vector<uint8_t> BuildLearnCandidateRequest(std::span<const uint8_t, kCandidateBytes> candidate,
                                                 std::span<const uint8_t> record) {
-  std::vector<uint8_t> bytes(candidate.begin(), candidate.end());
-  bytes.insert(bytes.end(), record.begin(), record.end());
+  std::vector<uint8_t> bytes(candidate.size() + record.size());
+  std::copy(candidate.begin(), candidate.end(), bytes.begin());
+  std::copy(record.begin(), record.end(), bytes.begin() + static_cast<ptrdiff_t>(candidate.size()));
   return bytes;
 }
 
