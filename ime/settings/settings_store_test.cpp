@@ -35,38 +35,21 @@ class SettingsStoreTest : public testing::Test {
   void ExpectDefaults(const ImeSettings& s) {
     EXPECT_EQ(s.uselast, 1u);
     EXPECT_EQ(s.inputmode, 0u);
-    EXPECT_EQ(s.defaultinputmode, 0u);
     EXPECT_EQ(s.iscomb, 1u);
-    EXPECT_EQ(s.showstatus, 1u);
     EXPECT_EQ(s.wordonly, 0u);
     EXPECT_EQ(s.candhintcolor, 0x646464u);
-    EXPECT_EQ(s.candselcolor, 0xFF0000u);
     EXPECT_EQ(s.compcolor, 0xFF0000u);
-    EXPECT_EQ(s.comphintcolor, 0x646464u);
     EXPECT_EQ(s.encnswitchkey, 16u);
-    EXPECT_EQ(s.imswitchkey, 65u);
-    EXPECT_EQ(s.menuhotkty, 77u);
-    EXPECT_EQ(s.softkbdhotkty, 75u);
     EXPECT_EQ(s.sthotkty, 76u);
-    EXPECT_EQ(s.sthotktyenable, 1u);
-    EXPECT_EQ(s.pageturnbyplus, 1u);
-    EXPECT_EQ(s.usecustom, 1u);
-    EXPECT_EQ(s.en_appendspace, 1u);
     EXPECT_EQ(s.characterset, 2u);
     EXPECT_EQ(s.numofpage, 5u);
-    EXPECT_EQ(s.bsnumofpage, 5u);
-    EXPECT_EQ(s.numpadfunckind, 1u);
     EXPECT_EQ(s.softkbdid, 13u);
     EXPECT_EQ(s.Detail_ShowDelay, 1000u);
-    EXPECT_EQ(s.Detail_Show, 1u);
     EXPECT_EQ(s.ptstatusbar, (Point{-1, -1}));
     EXPECT_EQ(s.ptcompbar, (Point{-1, -1}));
     EXPECT_EQ(s.compfont.face, u"Courier New");
-    EXPECT_EQ(s.compfont.size, 10);
     EXPECT_EQ(s.compfont.weight, 700);
     EXPECT_EQ(s.candfont.face, u"\u5b8b\u4f53");
-    EXPECT_EQ(s.candfont.weight, 400);
-    EXPECT_EQ(s.candfonten.face, u"Courier New");
     EXPECT_EQ(s.candfonten.weight, 400);
   }
 

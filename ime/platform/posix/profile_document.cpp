@@ -1,5 +1,7 @@
 #include "ime/platform/posix/profile_document.h"
 
+#include <cstdint>
+
 #include "ime/platform/utf.h"
 
 namespace kellavor::platform {
