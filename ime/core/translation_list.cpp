@@ -6,6 +6,7 @@ namespace kellavor::core {
 
 uint32_t TranslationList::Capacity() const {
   uint32_t capacity = 0;
+  if (bytes_ == nullptr) return 0;
   std::memcpy(&capacity, bytes_, sizeof(capacity));
   return capacity;
 }
@@ -21,6 +22,7 @@ bool TranslationList::Store(uint32_t index, const platform::ImeMessage& message)
 }
 
 platform::ImeMessage TranslationList::At(uint32_t index) const {
+  if (index >= Capacity()) return {};
   const uint8_t* record = bytes_ + kTranslationRecordsOffset + size_t {index} * kTranslationRecordSize;
   platform::ImeMessage message;
   std::memcpy(&message.message, record, sizeof(message.message));

@@ -15,7 +15,7 @@ namespace kellavor::core {
 inline constexpr size_t kTranslationRecordsOffset = sizeof(uintptr_t);
 inline constexpr size_t kTranslationRecordSize = 3 * sizeof(uintptr_t);
 
-// A view of a list that someone else owns.
+// A view of a list that someone else owns; a null list has capacity 0.
 class TranslationList {
  public:
   explicit TranslationList(void* list) : bytes_(static_cast<uint8_t*>(list)) {}
@@ -23,7 +23,7 @@ class TranslationList {
   uint32_t Capacity() const;
   // Writes record index; false, with nothing written, when index is not below the capacity.
   bool Store(uint32_t index, const platform::ImeMessage& message);
-  // Record index as stored; the caller keeps index below the capacity.
+  // Record index as stored; an empty message for an index at or beyond the capacity.
   platform::ImeMessage At(uint32_t index) const;
 
  private:

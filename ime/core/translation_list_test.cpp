@@ -41,8 +41,11 @@ TEST(TranslationList, NothingIsStoredBeyondTheCapacity) {
   EXPECT_FALSE(list.Store(2, {0x010F, 0, 0x800}));
   EXPECT_EQ(list.At(1), (platform::ImeMessage{0x010E, 0, -1}));
 
+  EXPECT_EQ(list.At(2), platform::ImeMessage {});
+
   TranslationListBuffer empty(0);
   EXPECT_FALSE(empty.list().Store(0, {0x010D, 0, 0}));
+  EXPECT_EQ(TranslationList(nullptr).Capacity(), 0u);
 }
 
 }  // namespace
