@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The main job: builds everything (native release and both Windows flavours) and says what was
-# built and where. Installs what is missing first.
+# The main job: builds everything (native release, whose dictionary writer the Windows builds use,
+# then both Windows flavours) and says what was built and where. Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +14,8 @@ done
 
 echo
 echo "Built:"
-find build/native-release build/win64 build/win32 -type f \
-  \( -name '*.ime' -o -name '*.exe' -o -name '*.bin' -o \( -perm -u+x ! -name '*.*' \) \) \
-  ! -path '*/CMakeFiles/*' ! -path '*/wineprefix/*' ! -path '*/googletest/*' | sort
+for preset in native-release win64 win32; do
+  find "build/$preset" -maxdepth 4 -type f \( -name '*.ime' -o -name '*.exe' -o -name 'dictbuild' -o -name '*_bench' \) \
+    ! -path '*/CMakeFiles/*' ! -path '*/wineprefix/*' ! -path '*/googletest/*' ! -name '*_tests.exe' | sort
+  [ -d "build/$preset/install" ] && echo "build/$preset/install/ (install folder: $(ls "build/$preset/install" | tr '\n' ' '))"
+done

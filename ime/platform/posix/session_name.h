@@ -11,7 +11,12 @@
 namespace kellavor::platform {
 
 inline std::string SessionObjectName(const std::u16string& name, const char* suffix) {
-  return "/" + Utf16ToUtf8(name) + "-" + std::to_string(getuid()) + suffix;
+  std::string result = "/";
+  result.append(Utf16ToUtf8(name));
+  result.push_back('-');
+  result.append(std::to_string(getuid()));
+  result.append(suffix);
+  return result;
 }
 
 }  // namespace kellavor::platform
