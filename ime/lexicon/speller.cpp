@@ -2,6 +2,7 @@
 
 #include <hunspell.hxx>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -14,6 +15,21 @@ namespace {
 // Hunspell reads an input beginning with this marker as a request of its XML interface (which
 // can analyse, generate and even add words) instead of a word to correct.
 constexpr std::string_view kHunspellXmlMarker = "<?xml";
+
+bool IsAsciiUpper(char16_t c) { return c >= u'A' && c <= u'Z'; }
+bool IsAsciiLower(char16_t c) { return c >= u'a' && c <= u'z'; }
+
+// German nouns are capitalised in the dictionary, and Hunspell corrects a word written in lower
+// case only to words in lower case: typed without capitals, as the folded German search allows,
+// a misspelt noun would get no correction at all. Asked with a capital first letter, Hunspell
+// corrects to both forms (and capitalises every suggestion, which the folded lookup ignores).
+std::u16string AskedForm(std::u16string_view word) {
+  std::u16string asked(word);
+  if (IsAsciiLower(asked.front()) && std::none_of(asked.begin(), asked.end(), IsAsciiUpper)) {
+    asked.front() = static_cast<char16_t>(asked.front() - u'a' + u'A');
+  }
+  return asked;
+}
 
 std::optional<std::u16string> SpellFolderOf(std::u16string_view charDictionaryPath) {
   for (size_t i = charDictionaryPath.size(); i > 0; --i) {
@@ -64,7 +80,7 @@ std::vector<std::u16string> Speller::SuggestWords(std::u16string_view word) {
   if (!hunspell_ || word.empty()) return {};
   if (const auto* cached = cache_.Find(word)) return *cached;
 
-  const std::string encoded = EncodeForDictionary(word, encoding_);
+  const std::string encoded = EncodeForDictionary(AskedForm(word), encoding_);
   if (encoded.starts_with(kHunspellXmlMarker)) return {};
   std::vector<std::u16string> suggestions;
   try {

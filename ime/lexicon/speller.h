@@ -36,7 +36,9 @@ class Speller {
 
   // Corrections for word in the speller's order; empty when there is no speller: no spell
   // folder, no "*.aff" or no "*.dic" in it (the first of each in the folder's listing order is
-  // used), or files the speller cannot read. Loads the speller on the first call.
+  // used), or files the speller cannot read. Loads the speller on the first call. A word without
+  // capitals is asked with its first letter capitalised, so that it is corrected to nouns too;
+  // the suggestions then come back capitalised.
   std::vector<std::u16string> SuggestWords(std::u16string_view word);
 
   // Releases the speller and the kept answers.

@@ -104,9 +104,12 @@ TEST(Speller, SuggestsGermanCorrections) {
   Speller speller;
   speller.CreateSpeller(folder.CharDictionary());
   EXPECT_TRUE(Contains(speller.SuggestWords(u"Standart"), u"Standard"));
-  EXPECT_TRUE(Contains(speller.SuggestWords(u"seperat"), u"separat"));
   EXPECT_TRUE(Contains(speller.SuggestWords(u"Zusamenarbeit"), u"Zusammenarbeit"));
-  EXPECT_TRUE(Contains(speller.SuggestWords(u"wiederspiegeln"), u"widerspiegeln"));
+  EXPECT_TRUE(Contains(speller.SuggestWords(u"Seperat"), u"Separat"));
+  // Typed without capitals: corrected to nouns and to lower-case words, all capitalised.
+  EXPECT_TRUE(Contains(speller.SuggestWords(u"zusamenarbeit"), u"Zusammenarbeit"));
+  EXPECT_TRUE(Contains(speller.SuggestWords(u"wiederspiegeln"), u"Widerspiegeln"));
+  EXPECT_FALSE(Contains(speller.SuggestWords(u"wiederspiegeln"), u"widerspiegeln"));
   // Umlauts and ß both ways.
   EXPECT_TRUE(Contains(speller.SuggestWords(u"Mädchn"), u"Mädchen"));
   EXPECT_TRUE(Contains(speller.SuggestWords(u"Fussball"), u"Fußball"));
@@ -147,7 +150,7 @@ TEST(Speller, ReadsItsFilesOnTheFirstRequestOnly) {
   missed.CreateSpeller(early.CharDictionary());
   EXPECT_TRUE(missed.SuggestWords(u"Standart").empty());
   CopyShippedFiles(early);
-  EXPECT_TRUE(missed.SuggestWords(u"seperat").empty()) << "never reloaded";
+  EXPECT_TRUE(missed.SuggestWords(u"Seperat").empty()) << "never reloaded";
 
   lazy.DeleteSpeller();
   EXPECT_TRUE(lazy.SuggestWords(u"Standart").empty()) << "a deleted speller keeps no answers";
