@@ -28,6 +28,8 @@ constexpr double kVerbalMismatchPenalty = 6;
 constexpr double kNounBonus = 3;
 constexpr double kSingularPenalty = 1;
 constexpr double kLeastQuality = 0.5;
+// An alternative is offered only when it scores at least this share of the best gloss.
+constexpr double kAlternativeShare = 0.6;
 
 bool IsHan(char32_t c) {
   return (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
@@ -183,7 +185,10 @@ std::vector<std::u16string> ChineseGlossary::Glosses(const std::vector<WeightedS
     return a.first != b.first ? a.first > b.first : texts_[a.second] < texts_[b.second];
   });
   std::vector<std::u16string> glosses;
-  for (size_t i = 0; i < ranked.size() && i < kMostGlosses; ++i) glosses.push_back(texts_[ranked[i].second]);
+  for (size_t i = 0; i < ranked.size() && i < kMostGlosses; ++i) {
+    if (ranked[i].first < ranked[0].first * kAlternativeShare) break;
+    glosses.push_back(texts_[ranked[i].second]);
+  }
   return glosses;
 }
 
