@@ -15,9 +15,7 @@
 #include "tools/dictbuild/dictionary_check.h"
 #include "tools/dictbuild/dictionary_writer.h"
 #include "tools/dictbuild/fixture_source.h"
-#ifdef KELLAVOR_HAVE_OPEN_DATA
 #include "tools/dictbuild/open_data/open_data_sources.h"
-#endif
 
 namespace kellavor::dictbuild {
 namespace {
@@ -27,10 +25,8 @@ constexpr int kUsageError = 2;
 int Usage() {
   std::cerr << "usage:\n"
                "  dictbuild fixture SRC_DIR OUT_DIR [--template FILE]\n"
-#ifdef KELLAVOR_HAVE_OPEN_DATA
                "  dictbuild open-data --pinyin F --unihan F --german F [--german-extra F] --cedict F"
                " [--template FILE] OUT_DIR\n"
-#endif
                "  dictbuild check DIR\n";
   return kUsageError;
 }
@@ -68,7 +64,6 @@ int Fixture(const std::vector<std::string>& arguments) {
   return 0;
 }
 
-#ifdef KELLAVOR_HAVE_OPEN_DATA
 int OpenData(const std::vector<std::string>& arguments) {
   std::map<std::string, std::string> options;
   std::vector<std::string> positional;
@@ -90,7 +85,6 @@ int OpenData(const std::vector<std::string>& arguments) {
   Write(source, positional[0], options["template"]);
   return 0;
 }
-#endif
 
 int Check(const std::vector<std::string>& arguments) {
   if (arguments.size() != 1) return Usage();
@@ -108,9 +102,7 @@ int Run(const std::vector<std::string>& arguments) {
   const std::string& command = arguments[0];
   const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
   if (command == "fixture") return Fixture(rest);
-#ifdef KELLAVOR_HAVE_OPEN_DATA
   if (command == "open-data") return OpenData(rest);
-#endif
   if (command == "check") return Check(rest);
   return Usage();
 }

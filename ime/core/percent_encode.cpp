@@ -1,0 +1,33 @@
+#include "ime/core/percent_encode.h"
+
+namespace kellavor::core {
+namespace {
+
+bool KeptUnencoded(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+         std::string_view("~!*()'").find(c) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::array<char, 2> ByteToHex(uint8_t byte) {
+  constexpr char kDigits[] = "0123456789abcdef";
+  return {kDigits[byte >> 4], kDigits[byte & 0x0F]};
+}
+
+std::string PercentEncode(std::string_view bytes) {
+  std::string encoded;
+  encoded.reserve(bytes.size());
+  for (const char c : bytes) {
+    if (KeptUnencoded(c)) {
+      encoded.push_back(c);
+    } else {
+      const std::array<char, 2> hex = ByteToHex(static_cast<uint8_t>(c));
+      encoded.push_back('%');
+      encoded.append(hex.data(), hex.size());
+    }
+  }
+  return encoded;
+}
+
+}  // namespace kellavor::core

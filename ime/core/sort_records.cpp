@@ -1,0 +1,134 @@
+#include "ime/core/sort_records.h"
+
+#include <cstring>
+#include <vector>
+
+namespace kellavor::core {
+namespace {
+
+// Ranges this short are finished by binary insertion sort.
+constexpr int32_t kInsertionSortLimit = 12;
+// Pending ranges kept by the quicksort; a range that finds the stack full is finished by
+// insertion sort. Pushing the larger half first keeps the depth logarithmic, so this is a guard.
+constexpr int kMaxPendingRanges = 64;
+
+class RecordRange {
+ public:
+  RecordRange(void* base, int32_t recordSize, CompareFunction compare, void* context)
+      : base_(static_cast<uint8_t*>(base)),
+        size_(static_cast<size_t>(recordSize)),
+        compare_(compare),
+        context_(context),
+        scratch_(size_ * 2) {}
+
+  uint8_t* At(int32_t i) const { return base_ + static_cast<size_t>(i) * size_; }
+  int Compare(const void* a, const void* b) const { return compare_(a, b, context_); }
+
+  void Swap(int32_t i, int32_t j) {
+    if (i == j) return;
+    std::memcpy(scratch_.data(), At(i), size_);
+    std::memcpy(At(i), At(j), size_);
+    std::memcpy(At(j), scratch_.data(), size_);
+  }
+
+  // Sorts [lo, hi] by inserting each record at the upper bound of the sorted records before it.
+  void BinaryInsertionSort(int32_t lo, int32_t hi) {
+    uint8_t* held = scratch_.data();
+    for (int32_t k = lo + 1; k <= hi; ++k) {
+      int32_t first = lo;
+      int32_t last = k;
+      while (first < last) {
+        const int32_t mid = first + (last - first) / 2;
+        if (Compare(At(k), At(mid)) < 0) {
+          last = mid;
+        } else {
+          first = mid + 1;
+        }
+      }
+      if (first == k) continue;
+      std::memcpy(held, At(k), size_);
+      std::memmove(At(first + 1), At(first), static_cast<size_t>(k - first) * size_);
+      std::memcpy(At(first), held, size_);
+    }
+  }
+
+  // Index of the median of records a, b and c.
+  int32_t MedianOfThree(int32_t a, int32_t b, int32_t c) const {
+    if (Compare(At(a), At(b)) < 0) {
+      if (Compare(At(b), At(c)) < 0) return b;
+      return Compare(At(a), At(c)) < 0 ? c : a;
+    }
+    if (Compare(At(a), At(c)) < 0) return a;
+    return Compare(At(b), At(c)) < 0 ? c : b;
+  }
+
+  // Hoare partition of [lo, hi] around the median of the middle record and the two that lie
+  // (length / 16) | 1 places before and after it. Leaves [lo, j] <= pivot <= [i, hi].
+  void Partition(int32_t lo, int32_t hi, int32_t& outJ, int32_t& outI) {
+    const int32_t length = hi - lo + 1;
+    const int32_t mid = lo + length / 2;
+    const int32_t spread = (length / 16) | 1;
+    uint8_t* pivot = scratch_.data() + size_;
+    std::memcpy(pivot, At(MedianOfThree(mid - spread, mid, mid + spread)), size_);
+    int32_t i = lo;
+    int32_t j = hi;
+    // The scans are bounded by the range: a comparator that is not a strict weak order (ranking
+    // rules that call some pairs equal across kinds) must not walk them out of it.
+    while (i <= j) {
+      while (i <= hi && Compare(At(i), pivot) < 0) ++i;
+      while (j >= lo && Compare(At(j), pivot) > 0) --j;
+      if (i <= j) {
+        Swap(i, j);
+        ++i;
+        --j;
+      }
+    }
+    outJ = j;
+    outI = i;
+  }
+
+ private:
+  uint8_t* base_;
+  size_t size_;
+  CompareFunction compare_;
+  void* context_;
+  std::vector<uint8_t> scratch_;  // one record for swaps and insertions, one for the pivot
+};
+
+struct PendingRange {
+  int32_t lo;
+  int32_t hi;
+};
+
+}  // namespace
+
+void SortRecords(void* records, int32_t count, int32_t recordSize, CompareFunction compare, void* context) {
+  if (records == nullptr || recordSize <= 0 || count < 2 || compare == nullptr) return;
+  RecordRange range(records, recordSize, compare, context);
+  PendingRange pending[kMaxPendingRanges];
+  int depth = 0;
+  pending[depth++] = {0, count - 1};
+  while (depth > 0) {
+    const PendingRange current = pending[--depth];
+    if (current.hi - current.lo + 1 <= kInsertionSortLimit || depth + 2 > kMaxPendingRanges) {
+      range.BinaryInsertionSort(current.lo, current.hi);
+      continue;
+    }
+    int32_t j = 0;
+    int32_t i = 0;
+    range.Partition(current.lo, current.hi, j, i);
+    if (j >= current.hi || i <= current.lo) {
+      // No progress (only an inconsistent comparator does this): finish the range safely.
+      range.BinaryInsertionSort(current.lo, current.hi);
+      continue;
+    }
+    PendingRange left{current.lo, j};
+    PendingRange right{i, current.hi};
+    if (left.hi - left.lo > right.hi - right.lo) std::swap(left, right);
+    // The larger half waits; the smaller is taken next, which bounds the pending ranges.
+    if (right.lo < right.hi) pending[depth++] = right;
+    if (left.lo < left.hi) pending[depth++] = left;
+  }
+}
+
+}  // namespace kellavor::core

@@ -1,0 +1,142 @@
+#include "ime/platform/sim/sim_input_method.h"
+
+#include <gtest/gtest.h>
+
+namespace kellavor::platform {
+namespace {
+
+TEST(SimInputMethod, ContextFieldsThroughTheLock) {
+  SimInputMethod sim;
+  const WindowHandle window = sim.AddWindow(u"Edit");
+  const ContextHandle context = sim.CreateContext(window);
+
+  InputMethodPort& port = sim;
+  LockedContext fields = port.LockContext(context);
+  ASSERT_NE(fields, nullptr);
+  EXPECT_EQ(sim.LockCount(context), 1);
+  EXPECT_EQ(port.ContextWindow(fields), window);
+  EXPECT_FALSE(port.IsOpen(fields));
+  port.SetOpen(fields, true);
+  EXPECT_EQ(port.CompositionStringBlock(fields), nullptr);
+  const BlockHandle block = port.CreateBlock(8);
+  port.SetCompositionStringBlock(fields, block);
+  port.UnlockContext(context);
+
+  EXPECT_EQ(sim.LockCount(context), 0);
+  EXPECT_TRUE(sim.FindContext(context)->open);
+  EXPECT_EQ(sim.FindContext(context)->compositionString, block);
+
+  // A handle of another kind, or of a context that is gone, is no context.
+  EXPECT_EQ(port.LockContext(reinterpret_cast<ContextHandle>(window)), nullptr);
+  sim.DestroyContext(context);
+  EXPECT_EQ(port.LockContext(context), nullptr);
+  EXPECT_FALSE(port.GetConversionStatus(context).has_value());
+  EXPECT_EQ(sim.BlockCount(), 0u) << "destroying a context destroys its blocks";
+}
+
+TEST(SimInputMethod, BlocksAreZeroedBuffersThatKeepTheirBytesWhenResized) {
+  SimInputMethod sim;
+  InputMethodPort& port = sim;
+  const BlockHandle block = port.CreateBlock(4);
+  std::span<uint8_t> bytes = port.LockBlock(block);
+  ASSERT_EQ(bytes.size(), 4u);
+  EXPECT_EQ(bytes[3], 0);
+  bytes[0] = 7;
+  port.UnlockBlock(block);
+
+  EXPECT_EQ(port.ResizeBlock(block, 1892), block);
+  bytes = port.LockBlock(block);
+  ASSERT_EQ(bytes.size(), 1892u);
+  EXPECT_EQ(bytes[0], 7);
+  EXPECT_EQ(bytes[1891], 0);
+  EXPECT_EQ(sim.LockCount(block), 1);
+  port.UnlockBlock(block);
+  EXPECT_EQ(sim.LockCount(block), 0);
+
+  // An empty block cannot be locked and leaves no lock behind.
+  const BlockHandle empty = port.CreateBlock(0);
+  EXPECT_TRUE(port.LockBlock(empty).empty());
+  EXPECT_EQ(sim.LockCount(empty), 0);
+
+  port.DestroyBlock(block);
+  port.DestroyBlock(nullptr);
+  EXPECT_TRUE(port.LockBlock(block).empty());
+  EXPECT_EQ(port.ResizeBlock(block, 10), nullptr);
+}
+
+TEST(SimInputMethod, BufferedMessagesReachTheContextWindowInOrderOnce) {
+  SimInputMethod sim;
+  InputMethodPort& port = sim;
+  const WindowHandle window = sim.AddWindow(u"Edit");
+  const ContextHandle context = sim.CreateContext(window);
+
+  LockedContext fields = port.LockContext(context);
+  EXPECT_TRUE(port.AppendBufferedMessage(fields, {0x010F, 0, 0x188}));
+  EXPECT_TRUE(port.AppendBufferedMessage(fields, {0x010E, 0, 0}));
+  port.UnlockContext(context);
+  EXPECT_TRUE(sim.Events().empty()) << "nothing is delivered before the manager is asked";
+
+  port.GenerateMessages(context);
+  port.GenerateMessages(context);
+  EXPECT_EQ(sim.Events(), (std::vector<SimEvent>{SimEvent::Delivered(window, {0x010F, 0, 0x188}),
+                                                 SimEvent::Delivered(window, {0x010E, 0, 0})}));
+  EXPECT_TRUE(sim.FindContext(context)->messageBuffer.empty());
+}
+
+TEST(SimInputMethod, WindowsAreFoundByClassAndOwner) {
+  SimInputMethod sim;
+  InputMethodPort& port = sim;
+  const WindowHandle ui = sim.AddWindow(u"KellavorIME_UI");
+  const WindowHandle status = sim.AddWindow(u"KellavorIME_Status", ui);
+  const WindowHandle second = sim.AddWindow(u"KellavorIME_Status", ui);
+
+  EXPECT_EQ(port.FindWindowOfClass(u"KellavorIME_Status"), status);
+  EXPECT_EQ(port.FindWindowOfClass(u"KellavorIME_Cand"), nullptr);
+  EXPECT_EQ(port.OwnerWindow(status), ui);
+  EXPECT_EQ(port.OwnerWindow(ui), nullptr);
+  EXPECT_FALSE(port.IsWindowVisible(status));
+  sim.SetWindowVisible(status, true);
+  EXPECT_TRUE(port.IsWindowVisible(status));
+
+  sim.RemoveWindow(status);
+  EXPECT_FALSE(port.IsWindow(status));
+  EXPECT_EQ(port.FindWindowOfClass(u"KellavorIME_Status"), second);
+  // Nothing reaches a window that does not exist.
+  EXPECT_EQ(port.SendToWindow(status, 0x8006, 0, 0), 0);
+  port.InvalidateWindow(status, true);
+  port.SendToWindow(second, 0x8006, 1, 2);
+  port.InvalidateWindow(second, true);
+  EXPECT_EQ(sim.Events(), (std::vector<SimEvent>{SimEvent::Sent(second, {0x8006, 1, 2}),
+                                                 SimEvent::Invalidated(second, true)}));
+}
+
+TEST(SimInputMethod, ClipboardPasteAndKeyState) {
+  SimInputMethod sim;
+  InputMethodPort& port = sim;
+  const WindowHandle editor = sim.AddWindow(u"Edit");
+  sim.SetForeground(editor);
+
+  EXPECT_TRUE(port.SetClipboardText(port.ForegroundWindow(), u"国語"));
+  port.SendKeyEvent(0x11, false);
+  EXPECT_LT(port.GetKeyState(0x11), 0) << "a simulated press holds the key";
+  port.SendKeyEvent(0x56, false);
+  port.SendKeyEvent(0x56, true);
+  port.SendKeyEvent(0x11, true);
+  EXPECT_EQ(port.GetKeyState(0x11) & 0x8000, 0);
+  EXPECT_EQ(sim.ClipboardText(), u"国語");
+  EXPECT_EQ(sim.Events(),
+            (std::vector<SimEvent>{SimEvent::Clipboard(editor, u"国語"), SimEvent::KeyStroke(0x11, false),
+                                   SimEvent::KeyStroke(0x56, false), SimEvent::KeyStroke(0x56, true),
+                                   SimEvent::KeyStroke(0x11, true)}));
+
+  // Caps Lock toggles on each press, not on the release or an auto-repeat.
+  port.SendKeyEvent(0x14, false);
+  port.SendKeyEvent(0x14, false);
+  port.SendKeyEvent(0x14, true);
+  EXPECT_EQ(port.GetKeyState(0x14), 1);
+  EXPECT_EQ(port.GetKeyboardState()[0x14], 0x01);
+  EXPECT_EQ(port.ToAscii('Q', 0x10, port.GetKeyboardState()), u"Q");
+}
+
+}  // namespace
+}  // namespace kellavor::platform
