@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-
 #include "ime/platform/posix/path_utf8.h"
 
 namespace kellavor::platform {

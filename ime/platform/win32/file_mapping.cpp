@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 #include "ime/platform/win32/wide.h"
 
 namespace kellavor::platform {
