@@ -8,85 +8,58 @@
 namespace kellavor::lexicon {
 namespace {
 
-struct Expected {
-  std::u16string key;
-  std::u16string text;
-  int32_t position;
-};
-
-void ExpectEntries(const std::vector<CustomIniEntry>& entries, const std::vector<Expected>& expected) {
-  ASSERT_EQ(entries.size(), expected.size());
-  for (size_t i = 0; i < entries.size(); ++i) {
-    EXPECT_EQ(entries[i].key, expected[i].key) << "entry " << i;
-    EXPECT_EQ(entries[i].text, expected[i].text) << "entry " << i;
-    EXPECT_EQ(entries[i].position, expected[i].position) << "entry " << i;
+// Each entry as key|position|text.
+std::vector<std::u16string> Read(const std::string& file) {
+  std::vector<std::u16string> entries;
+  for (const CustomIniEntry& entry : ParseCustomIni(file)) {
+    const std::string position = std::to_string(entry.position);
+    entries.push_back(entry.key + u"|" + std::u16string(position.begin(), position.end()) + u"|" + entry.text);
   }
+  return entries;
 }
 
+using Entries = std::vector<std::u16string>;
+
 TEST(CustomIni, ReadsKeyPositionAndText) {
-  ExpectEntries(ParseCustomIni("mfg=1,Mit freundlichen Grüßen\n"
-                               "sgdh = = 2 ,Sehr geehrte Damen und Herren,\n"
-                               "zeit=  +3 ignored, @fullhour:@minute\n"
-                               "a,b=4,x,y\n"
-                               "adr=1,Hauptstr. 1\\nBerlin\\\\n\n"
-                               "last=12,no line feed"),
-                {{u"mfg", u"Mit freundlichen Grüßen", 0},
-                 {u"sgdh", u"Sehr geehrte Damen und Herren,", 1},
-                 {u"zeit", u" @fullhour:@minute", 2},
-                 {u"a,b", u"x,y", 3},
-                 {u"adr", u"Hauptstr. 1\nBerlin\\\n", 0},
-                 {u"last", u"no line feed", 11}});
+  EXPECT_EQ(Read("mfg=1,Mit freundlichen Grüßen\n"
+                 "sgdh = = 2 ,Sehr geehrte Damen und Herren,\n"
+                 "zeit=  +3 ignored, @fullhour\n"
+                 "a,b=4,x,y\n"
+                 "adr=1,Hauptstr. 1\\nBerlin\\\\n\n"
+                 "big=99999999999999999999,no line feed"),
+            (Entries{u"mfg|0|Mit freundlichen Grüßen", u"sgdh|1|Sehr geehrte Damen und Herren,",
+                     u"zeit|2| @fullhour", u"a,b|3|x,y", u"adr|0|Hauptstr. 1\nBerlin\\\n",
+                     u"big|2147483646|no line feed"}));
 }
 
 TEST(CustomIni, SkipsLinesThatAreNotEntries) {
-  ExpectEntries(ParseCustomIni("; a comment=1,x\n"
-                               "\n"
-                               "\r\n"
-                               "=1,no key\n"
-                               " k=1,no key either\n"
-                               "zero=0,x\n"
-                               "negative=-2,x\n"
-                               "nonumber=,x\n"
-                               "nocomma=1 x\n"
-                               "empty=1,\n"
-                               "alone\n"
-                               "ok=1,kept\n"),
-                {{u"ok", u"kept", 0}});
+  EXPECT_EQ(Read("; comment=1,x\n\n\r\n=1,no key\n k=1,no key\nzero=0,x\nnegative=-2,x\n"
+                 "low=-99999999999999999999,x\nnonumber=,x\nnocomma=1 x\nempty=1,\nalone\nok=1,kept\n"),
+            Entries{u"ok|0|kept"});
 }
 
-TEST(CustomIni, NumbersSaturateAtThe32BitRange) {
-  ExpectEntries(ParseCustomIni("big=99999999999999999999,x\nneg=-99999999999999999999,y\n"),
-                {{u"big", u"x", INT32_MAX - 1}});
+TEST(CustomIni, ByteOrderMarkAndCrLf) {
+  // Only a mark at the start is dropped; only a CR before LF ends a line.
+  EXPECT_EQ(Read("\xEF\xBB\xBFvg=1,Viele\r\nlg=2,Liebe\rGrüße\r\n\xEF\xBB\xBF" "b=1,y"),
+            (Entries{u"vg|0|Viele", u"lg|1|Liebe\rGrüße", u"\uFEFFb|0|y"}));
 }
 
-TEST(CustomIni, AcceptsAByteOrderMarkAndCrLf) {
-  ExpectEntries(ParseCustomIni("\xEF\xBB\xBFvg=1,Viele Grüße\r\nlg=2,Liebe\rGrüße\r\n"),
-                {{u"vg", u"Viele Grüße", 0}, {u"lg", u"Liebe\rGrüße", 1}});
-  // A byte-order mark further on is an ordinary character.
-  ExpectEntries(ParseCustomIni("a=1,x\n\xEF\xBB\xBF" "b=1,y\n"), {{u"a", u"x", 0}, {u"\uFEFFb", u"y", 0}});
-}
-
-TEST(CustomIni, CutsLongLinesAndIgnoresTheirRest) {
-  // A 5000-unit line keeps its first 1023 units; what follows, up to the line feed, would read as
-  // an entry of its own if it were taken as the next line.
+TEST(CustomIni, LongLinesAreCutAndTheirRestIgnored) {
+  // The rest of a 5000-unit line would read as an entry of its own if it were taken as a line.
   const std::string head = "long=1,";
-  std::string line = head + std::string(kMaxCustomLineUnits - head.size(), 'x') + "bogus=1,y";
+  const size_t kept = kMaxCustomLineUnits - head.size();
+  std::string line = head + std::string(kept, 'x') + "bogus=1,y";
   line += std::string(5000 - line.size(), 'z');
-  ExpectEntries(ParseCustomIni(line + "\nnext=2,z\n"),
-                {{u"long", std::u16string(kMaxCustomLineUnits - head.size(), u'x'), 0}, {u"next", u"z", 1}});
-
+  EXPECT_EQ(Read(line + "\nnext=2,z\n"), (Entries{u"long|0|" + std::u16string(kept, u'x'), u"next|1|z"}));
   // The cut never splits a surrogate pair.
-  std::string pairs = head + std::string(kMaxCustomLineUnits - head.size() - 1, 'x') + "\xF0\x9F\x98\x80";
-  const std::vector<CustomIniEntry> entries = ParseCustomIni(pairs);
-  ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries[0].text, std::u16string(kMaxCustomLineUnits - head.size() - 1, u'x'));
+  EXPECT_EQ(Read(head + std::string(kept - 1, 'x') + "\xF0\x9F\x98\x80"),
+            Entries{u"long|0|" + std::u16string(kept - 1, u'x')});
 }
 
-TEST(CustomIni, SurvivesInvalidUtf8AndBinaryGarbage) {
-  ExpectEntries(ParseCustomIni("k\xFF=1,a\xC3(b\xED\xA0\x80\n"), {{u"k\uFFFD", u"a\uFFFD(b\uFFFD\uFFFD\uFFFD", 0}});
-  // A NUL ends the line's content.
+TEST(CustomIni, InvalidUtf8NulAndBinaryGarbage) {
+  EXPECT_EQ(Read("k\xFF=1,a\xC3(b\xED\xA0\x80\n"), Entries{u"k\uFFFD|0|a\uFFFD(b\uFFFD\uFFFD\uFFFD"});
   const char withNul[] = "nul=1,before\0after\nx\0=1,y\n";
-  ExpectEntries(ParseCustomIni(std::string(withNul, sizeof withNul - 1)), {{u"nul", u"before", 0}});
+  EXPECT_EQ(Read(std::string(withNul, sizeof withNul - 1)), Entries{u"nul|0|before"});
 
   std::string garbage;
   uint32_t state = 12345;
@@ -94,9 +67,10 @@ TEST(CustomIni, SurvivesInvalidUtf8AndBinaryGarbage) {
     state = state * 1103515245u + 12345u;
     garbage.push_back(static_cast<char>(state >> 24));
   }
-  for (const CustomIniEntry& entry : ParseCustomIni(garbage)) {
-    EXPECT_FALSE(entry.key.empty());
-    EXPECT_FALSE(entry.text.empty());
+  const std::vector<CustomIniEntry> entries = ParseCustomIni(garbage);
+  EXPECT_FALSE(entries.empty());
+  for (const CustomIniEntry& entry : entries) {
+    EXPECT_FALSE(entry.key.empty() || entry.text.empty());
     EXPECT_GE(entry.position, 0);
     EXPECT_LE(entry.key.size() + entry.text.size(), kMaxCustomLineUnits);
   }
