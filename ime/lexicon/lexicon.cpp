@@ -34,11 +34,13 @@ Lexicon::Lexicon(SystemMappingNames names)
 
 void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
   dictionaries_.MapSystemFiles(files.charPath, files.phrasePath, files.wordPath);
+  ranges_.Build(dictionaries_);
   LoadFuzzyPairs(files.fuzzyPath, useFuzzy);
 }
 
 void Lexicon::LoadFuzzyPairs(const std::u16string& mohuyinPath, bool useFuzzy) {
   fuzzyPairs_.LoadFuzzyPairs(mohuyinPath, useFuzzy);
+  syllableSet_ = SyllableSet(Syllables(), FuzzyPairs());
 }
 
 int32_t Lexicon::SearchPinyin(std::u16string_view text, core::GrowArray& candidates, uint8_t classMask,

@@ -18,7 +18,9 @@
 #include "ime/core/grow_array.h"
 #include "ime/lexicon/candidate.h"
 #include "ime/lexicon/fuzzy_pairs.h"
-#include "ime/lexicon/key_range.h"
+#include "ime/lexicon/first_letter_ranges.h"
+#include "ime/lexicon/syllable_match_memo.h"
+#include "ime/lexicon/syllable_set.h"
 #include "ime/lexicon/syllable_item.h"
 #include "ime/lexicon/system_dictionaries.h"
 #include "ime/lexicon/user_block.h"
@@ -49,8 +51,9 @@ class Lexicon {
   // Rebuilds the fuzzy pair list, at start and when the settings are reloaded.
   void LoadFuzzyPairs(const std::u16string& mohuyinPath, bool useFuzzy);
 
-  SystemDictionaries& Dictionaries() { return dictionaries_; }
   const SystemDictionaries& Dictionaries() const { return dictionaries_; }
+  // Frees the phrase pointer table (on request from outside); the next phrase search rebuilds it.
+  void ReleasePhraseTable() { dictionaries_.ReleasePhraseTable(); }
   std::span<const FuzzyPair> FuzzyPairs() const { return fuzzyPairs_.Pairs(); }
 
   // The shared user block the user searches read; empty until a user dictionary is opened.
@@ -76,16 +79,10 @@ class Lexicon {
   int32_t PhraseSearch(std::span<const SyllableItem> syllables, core::GrowArray& out, uint8_t mask);
   // The same over the user dictionary: learned phrases with withUser, composed sentences always.
   int32_t UserPhraseSearch(std::span<const SyllableItem> syllables, core::GrowArray& out, uint8_t mask,
-                           bool withUser) const;
+                           bool withUser);
   // Characters whose reading matches the syllable; fuzzy lookups carry extent 2 and up.
-  int32_t CharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask) const;
-  int32_t UserCharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask) const;
-
-  // The letters of the typed syllables a phrase covers, or none when it does not match. A typed
-  // letter alone matches any syllable that begins with it; a bare initial matches the initial.
-  std::optional<uint8_t> MatchPhrase(std::span<const SyllableItem> syllables, const PhraseRecord& phrase) const;
-  std::optional<uint8_t> MatchPhrase(std::span<const SyllableItem> syllables, const UserRecord& phrase) const;
-  bool CharMatch(const SyllableItem& syllable, const CharRecord& record) const;
+  int32_t CharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask);
+  int32_t UserCharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask);
 
   // The syllable numbers of a pinyin candidate, in text order, written into buffer as far as it
   // reaches; returns how many the candidate has. None (0) for a custom phrase.
@@ -101,28 +98,36 @@ class Lexicon {
 
  private:
   const SyllableTable& Syllables() const { return dictionaries_.Syllables(); }
-  // The first letter of a syllable as a key of the first-letter indexes; after every letter when
-  // the number has no text.
-  uint32_t InitialKey(uint16_t syllable) const;
-  // CharMatch on a syllable number: a typed bare initial matches the initial of the reading,
-  // anything else the whole reading under the fuzzy pairs.
-  bool ReadingMatches(const SyllableItem& syllable, uint16_t reading) const;
+  // Whether a character reading matches the typed syllable: a bare initial matches the initial of
+  // the reading, anything else the whole reading under the fuzzy pairs (a, e, o alone find only a,
+  // e, o).
+  bool CharMatch(const SyllableItem& syllable, uint16_t reading) const;
+  // The rule of MatchPhrase for one typed syllable: a letter alone matches any syllable that
+  // begins with it, a bare initial the initial, anything else the whole syllable.
+  bool PhraseSyllableMatches(const SyllableItem& typed, uint16_t reading) const;
+  // The letters of the typed syllables a phrase covers, or none when it does not match; syllables
+  // beyond the shorter of the two are not compared. The answers for each typed syllable are kept in
+  // phraseMemo_, which the caller resets for the list.
+  std::optional<uint8_t> MatchPhrase(std::span<const SyllableItem> syllables, const PhraseRecord& phrase);
+  std::optional<uint8_t> MatchPhrase(std::span<const SyllableItem> syllables, const UserRecord& phrase);
   template <typename SyllableAt>
   std::optional<uint8_t> MatchSyllables(std::span<const SyllableItem> typed, uint32_t count,
-                                        const SyllableAt& syllableAt) const;
+                                        const SyllableAt& syllableAt);
   // Calls visit(phrase, consumed) for every matching phrase until it returns false.
   template <typename Visit>
   void ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mask, const Visit& visit);
   bool PhraseExists(std::span<const SyllableItem> syllables, uint8_t mask);
-  KeyRange CharRange(char16_t letter) const;
-  KeyRange PhraseRange(const IndexView& index, char16_t first, char16_t second);
   UserRecord UserIndex2Record(uint32_t k) const;
   // Fills the sentence buffers; consumed: the letters the sentence covers (low 8 bits).
   void AssembleSentence(std::u16string_view text, bool withUser, uint8_t& consumed);
 
   SystemDictionaries dictionaries_;
   FuzzyPairList fuzzyPairs_;
+  SyllableSet syllableSet_;  // of the table and the pairs above
+  FirstLetterRanges ranges_;
   UserBlockView userBlock_;
+  SyllableMatchMemo phraseMemo_;
+  SyllableMatchMemo charMemo_;
   core::GrowArray mainSyllables_;
   core::GrowArray alternativeSyllables_;
   core::GrowArray sentenceCandidates_;

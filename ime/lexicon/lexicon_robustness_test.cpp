@@ -48,7 +48,7 @@ TEST_F(Robustness, MissingDictionariesAndAReleasedPhraseTableFindNothingOrTheSam
   const std::unique_ptr<Lexicon> lexicon = FixtureLexicon(u"Released");
   lexicon->SearchPinyin(u"nihaozhongguo", list, 2, true);
   const std::u16string before = CandidateTexts(list);
-  lexicon->Dictionaries().ReleasePhraseTable();
+  lexicon->ReleasePhraseTable();
   list = EmptyCandidateList();
   lexicon->SearchPinyin(u"nihaozhongguo", list, 2, true);
   EXPECT_EQ(CandidateTexts(list), before);

@@ -19,15 +19,8 @@ using namespace candidate_kind;
 constexpr uint8_t kSplitClassMask = 2;
 // The phrase search looks up at most this many first letters for each of the first two syllables.
 constexpr size_t kPhraseLookups = 3;
-// The key of a syllable without text, after every letter.
-constexpr uint32_t kNoLetterKey = 0x10000;
 
 }  // namespace
-
-uint32_t Lexicon::InitialKey(uint16_t syllable) const {
-  const std::u16string_view text = Syllables().Text(syllable);
-  return text.empty() ? kNoLetterKey : text.front();
-}
 
 int32_t Lexicon::SearchSyllables(std::u16string_view text, core::GrowArray& out, uint8_t classMask, bool bestOnly,
                                  bool withUser) {
@@ -58,47 +51,37 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, core::GrowArray& out,
 }
 
 void Lexicon::SplitSyllables(std::u16string_view text, core::GrowArray& main, core::GrowArray& alternative) {
-  lexicon::SplitSyllables(Syllables(), FuzzyPairs(), text, main, alternative,
+  lexicon::SplitSyllables(syllableSet_, text, main, alternative,
                           [this](std::span<const SyllableItem> pieces) { return PhraseExists(pieces, kSplitClassMask); });
+}
+
+bool Lexicon::PhraseSyllableMatches(const SyllableItem& typed, uint16_t reading) const {
+  const std::u16string_view t = typed.view();
+  const std::u16string_view d = Syllables().Text(reading);
+  if (t.size() == 1) return !d.empty() && d.front() == t.front();
+  if (IsBareInitial(t)) return InitialMatch(FuzzyPairs(), t, d) == 0;
+  return FuzzyMatch(FuzzyPairs(), t, d) == 0;
 }
 
 template <typename SyllableAt>
 std::optional<uint8_t> Lexicon::MatchSyllables(std::span<const SyllableItem> typed, uint32_t count,
-                                               const SyllableAt& syllableAt) const {
+                                               const SyllableAt& syllableAt) {
   const size_t compared = std::min<size_t>(count, typed.size());
   size_t consumed = 0;
   for (size_t i = 0; i < compared; ++i) {
-    const std::u16string_view t = typed[i].view();
-    const std::u16string_view d = Syllables().Text(syllableAt(static_cast<uint32_t>(i)));
-    bool matches;
-    if (t.size() == 1) {
-      matches = !d.empty() && d.front() == t.front();
-    } else if (IsBareInitial(t)) {
-      matches = InitialMatch(FuzzyPairs(), t, d) == 0;
-    } else {
-      matches = FuzzyMatch(FuzzyPairs(), t, d) == 0;
-    }
-    if (!matches) return std::nullopt;
-    consumed += t.size();
+    const uint16_t reading = syllableAt(static_cast<uint32_t>(i));
+    if (!phraseMemo_.Matches(i, reading, [&] { return PhraseSyllableMatches(typed[i], reading); })) return std::nullopt;
+    consumed += static_cast<size_t>(typed[i].length);
   }
   return static_cast<uint8_t>(consumed);
 }
 
-std::optional<uint8_t> Lexicon::MatchPhrase(std::span<const SyllableItem> syllables, const PhraseRecord& phrase) const {
+std::optional<uint8_t> Lexicon::MatchPhrase(std::span<const SyllableItem> syllables, const PhraseRecord& phrase) {
   return MatchSyllables(syllables, phrase.syllableCount(), [&](uint32_t i) { return phrase.syllable(i); });
 }
 
-std::optional<uint8_t> Lexicon::MatchPhrase(std::span<const SyllableItem> syllables, const UserRecord& phrase) const {
+std::optional<uint8_t> Lexicon::MatchPhrase(std::span<const SyllableItem> syllables, const UserRecord& phrase) {
   return MatchSyllables(syllables, phrase.syllableCount(), [&](uint32_t i) { return phrase.syllableAt(i); });
-}
-
-KeyRange Lexicon::PhraseRange(const IndexView& index, char16_t first, char16_t second) {
-  const uint64_t key = static_cast<uint64_t>(first) << 17 | second;
-  return EqualKeyRange(index.size(), key, [&](uint32_t k) {
-    const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
-    if (!phrase) return uint64_t{0};
-    return static_cast<uint64_t>(InitialKey(phrase.syllable(0))) << 17 | InitialKey(phrase.syllable(1));
-  });
 }
 
 template <typename Visit>
@@ -109,16 +92,16 @@ void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mas
   const IndexView index = dictionaries_.PhraseInitialsIndex();
   const LookupLetters firsts = LookupLettersOf(syllables[0], FuzzyPairs(), kPhraseLookups);
   const LookupLetters seconds = LookupLettersOf(syllables[1], FuzzyPairs(), kPhraseLookups);
+  phraseMemo_.Reset(Syllables().Count());
   for (const char16_t first : firsts.view()) {
     for (const char16_t second : seconds.view()) {
-      const KeyRange range = PhraseRange(index, first, second);
+      const KeyRange range = ranges_.Phrases(dictionaries_, first, second);
       if (range.empty()) break;
       for (uint32_t k = range.first; k < range.last; ++k) {
         const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
         if (!phrase || (phrase.charClass() & mask) == 0) continue;
-        if (const std::optional<uint8_t> consumed = MatchPhrase(syllables, phrase)) {
-          if (!visit(phrase, *consumed)) return;
-        }
+        const std::optional<uint8_t> consumed = MatchPhrase(syllables, phrase);
+        if (consumed && !visit(phrase, *consumed)) return;
       }
     }
   }
@@ -145,31 +128,24 @@ bool Lexicon::PhraseExists(std::span<const SyllableItem> syllables, uint8_t mask
   return found;
 }
 
-bool Lexicon::ReadingMatches(const SyllableItem& syllable, uint16_t reading) const {
+bool Lexicon::CharMatch(const SyllableItem& syllable, uint16_t reading) const {
   const std::u16string_view d = Syllables().Text(reading);
   if (IsBareInitial(syllable.view())) return InitialMatch(FuzzyPairs(), syllable.view(), d) == 0;
   return FuzzyMatch(FuzzyPairs(), syllable.view(), d) == 0;
 }
 
-bool Lexicon::CharMatch(const SyllableItem& syllable, const CharRecord& record) const {
-  return ReadingMatches(syllable, record.syllable());
-}
-
-KeyRange Lexicon::CharRange(char16_t letter) const {
-  const IndexView index = dictionaries_.CharIndex();
-  return EqualKeyRange(index.size(), letter,
-                       [&](uint32_t k) { return InitialKey(dictionaries_.CharRecordAt(index[k])->syllable()); });
-}
-
-int32_t Lexicon::CharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask) const {
+int32_t Lexicon::CharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask) {
   const IndexView index = dictionaries_.CharIndex();
   const LookupLetters lookups = LookupLettersOf(syllable, FuzzyPairs());
+  charMemo_.Reset(Syllables().Count());
   for (size_t k = 0; k < lookups.count; ++k) {
-    const KeyRange range = CharRange(lookups.letters[k]);
+    const KeyRange range = ranges_.Chars(dictionaries_, lookups.letters[k]);
     if (range.empty()) break;
     for (uint32_t i = range.first; i < range.last; ++i) {
       const CharRecord* record = dictionaries_.CharRecordAt(index[i]);
-      if ((record->charClass() & mask) == 0 || !CharMatch(syllable, *record)) continue;
+      if ((record->charClass() & mask) == 0) continue;
+      const uint16_t reading = record->syllable();
+      if (!charMemo_.Matches(0, reading, [&] { return CharMatch(syllable, reading); })) continue;
       Append(out, MakeCandidate(kSi, static_cast<uint8_t>(k + 1), static_cast<uint8_t>(syllable.length), record));
     }
   }

@@ -10,9 +10,9 @@ namespace {
 
 class Segmenter {
  public:
-  Segmenter(const SyllableTable& table, std::span<const FuzzyPair> pairs) : table_(table), pairs_(pairs) {}
+  explicit Segmenter(const SyllableSet& syllables) : syllables_(syllables) {}
 
-  bool IsSyllable(std::u16string_view letters) const { return lexicon::IsSyllable(table_, pairs_, letters); }
+  bool IsSyllable(std::u16string_view letters) const { return syllables_.Contains(letters); }
 
   // Longest syllable first from the left. No syllable is longer than seven letters, so the
   // pieces tried start at seven.
@@ -58,8 +58,7 @@ class Segmenter {
   }
 
  private:
-  const SyllableTable& table_;
-  std::span<const FuzzyPair> pairs_;
+  const SyllableSet& syllables_;
 };
 
 bool SameReading(std::span<const SyllableItem> a, std::span<const SyllableItem> b) {
@@ -69,12 +68,12 @@ bool SameReading(std::span<const SyllableItem> a, std::span<const SyllableItem> 
 
 }  // namespace
 
-void SplitSyllables(const SyllableTable& table, std::span<const FuzzyPair> pairs, std::u16string_view text,
-                    core::GrowArray& main, core::GrowArray& alternative, const PhraseTest& hasPhrase) {
+void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, core::GrowArray& main,
+                    core::GrowArray& alternative, const PhraseTest& hasPhrase) {
   EmptyList(main);
   EmptyList(alternative);
   text = text.substr(0, std::min(text.size(), kMaxSegmentedLetters));
-  const Segmenter segmenter(table, pairs);
+  const Segmenter segmenter(syllables);
   segmenter.ReadForward(text, main);
   segmenter.ReadBackward(text, alternative);
   if (SameReading(Records<SyllableItem>(main), Records<SyllableItem>(alternative))) EmptyList(alternative);

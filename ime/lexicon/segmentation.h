@@ -11,9 +11,8 @@
 #include <string_view>
 
 #include "ime/core/grow_array.h"
-#include "ime/lexicon/fuzzy_pairs.h"
 #include "ime/lexicon/syllable_item.h"
-#include "ime/lexicon/syllable_table.h"
+#include "ime/lexicon/syllable_set.h"
 
 namespace kellavor::lexicon {
 
@@ -23,10 +22,11 @@ inline constexpr size_t kMaxSegmentedLetters = 255;
 // Whether some phrase of the phrase dictionary reads as these syllables (any class of mask 2).
 using PhraseTest = std::function<bool(std::span<const SyllableItem> syllables)>;
 
-// Fills main and alternative (syllable lists, emptied first) from the letters of text. A letter
+// Fills main and alternative (syllable lists, emptied first) from the letters of text; syllables
+// are what IsSyllable accepts under the table and the fuzzy pairs of the set. A letter
 // that belongs to no syllable becomes a syllable of its own; a bare ch, sh or zh is taken only when
 // it is the whole text (elsewhere c, s or z is taken and the h stands alone).
-void SplitSyllables(const SyllableTable& table, std::span<const FuzzyPair> pairs, std::u16string_view text,
-                    core::GrowArray& main, core::GrowArray& alternative, const PhraseTest& hasPhrase);
+void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, core::GrowArray& main,
+                    core::GrowArray& alternative, const PhraseTest& hasPhrase);
 
 }  // namespace kellavor::lexicon

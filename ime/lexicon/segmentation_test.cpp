@@ -27,7 +27,7 @@ class Segmentation : public ::testing::Test {
   std::string Split(std::u16string_view text, const std::vector<FuzzyPair>& pairs = {}) {
     core::GrowArray main(sizeof(SyllableItem), 10);
     core::GrowArray alternative(sizeof(SyllableItem), 10);
-    SplitSyllables(table_, pairs, text, main, alternative, [&](std::span<const SyllableItem> pieces) {
+    SplitSyllables(SyllableSet(table_, pairs), text, main, alternative, [&](std::span<const SyllableItem> pieces) {
       std::u16string asked;
       for (const SyllableItem& piece : pieces) asked += std::u16string(piece.view()) + u" ";
       asked_.push_back(asked);
@@ -73,7 +73,7 @@ TEST_F(Segmentation, EveryLetterEndsUpInASyllableOfAtMostSevenLetters) {
     for (char16_t& unit : text) unit = alphabet[random() % alphabet.size()];
     core::GrowArray main(sizeof(SyllableItem), 10);
     core::GrowArray alternative(sizeof(SyllableItem), 10);
-    SplitSyllables(table_, {}, text, main, alternative, [](std::span<const SyllableItem>) { return true; });
+    SplitSyllables(SyllableSet(table_, {}), text, main, alternative, [](std::span<const SyllableItem>) { return true; });
     std::u16string joined;
     for (const SyllableItem& item : Records<SyllableItem>(main)) {
       ASSERT_GE(item.length, 1);
@@ -87,7 +87,8 @@ TEST_F(Segmentation, EveryLetterEndsUpInASyllableOfAtMostSevenLetters) {
 TEST_F(Segmentation, TheWorkingCopyHoldsTwoHundredFiftyFiveLetters) {
   core::GrowArray main(sizeof(SyllableItem), 10);
   core::GrowArray alternative(sizeof(SyllableItem), 10);
-  SplitSyllables(table_, {}, std::u16string(300, u'a'), main, alternative, [](std::span<const SyllableItem>) { return false; });
+  SplitSyllables(SyllableSet(table_, {}), std::u16string(300, u'a'), main, alternative,
+                 [](std::span<const SyllableItem>) { return false; });
   EXPECT_EQ(main.count(), 255);
   EXPECT_EQ(alternative.count(), 0);
 }

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
 #include <vector>
+
+#include "ime/lexicon/syllable_set.h"
 
 namespace kellavor::lexicon {
 namespace {
@@ -82,6 +86,40 @@ TEST_F(Syllables, InitialMatchComparesTheInitialOfTheDictionarySyllable) {
   EXPECT_EQ(InitialMatch(zzh, u"z", u"zhang"), 0);
   EXPECT_EQ(InitialMatch(zzh, u"zh", u"zang"), 0);
   EXPECT_NE(InitialMatch(zzh, u"c", u"chang"), 0);
+}
+
+// Segmentation asks the gathered set instead of IsSyllable: the two must never disagree.
+TEST(SyllableSet, AnswersAsIsSyllableDoes) {
+  const SyllableTable table{EncodeSyllableTable(ShippedSyllables())};
+  const std::vector<std::vector<FuzzyPair>> lists = {
+      {},
+      Pairs({u"z,zh", u"c,ch", u"s,sh", u"n,l", u"f,h", u"r,l", u"an,ang", u"en,eng", u"in,ing", u"ian,iang", u"uan,uang"}),
+      Pairs({u"zh,z", u"ang,an", u"h,sh", u"z, zh", u"iong,ong", u"a,e", u"uang,v"}),
+  };
+  std::mt19937 random(11);
+  const std::u16string alphabet = u"aeiouvnghzcslrfbpmdtjqxwyk";
+  for (const std::vector<FuzzyPair>& pairs : lists) {
+    const SyllableSet set(table, pairs);
+    std::vector<std::u16string> texts;
+    for (uint32_t k = 0; k < table.Count(); ++k) {
+      const std::u16string entry(table.Text(k));
+      texts.push_back(entry);
+      for (const FuzzyPair& pair : pairs) {
+        texts.push_back(std::u16string(pair.a()) + entry);
+        texts.push_back(std::u16string(pair.b()) + entry);
+        texts.push_back(std::u16string(pair.a()) + entry.substr(1));
+        texts.push_back(std::u16string(pair.b()) + entry.substr(1));
+      }
+    }
+    for (int round = 0; round < 20000; ++round) {
+      std::u16string text(1 + random() % 8, u'a');
+      for (char16_t& unit : text) unit = alphabet[random() % alphabet.size()];
+      texts.push_back(text);
+    }
+    for (const std::u16string& text : texts) {
+      ASSERT_EQ(set.Contains(text), IsSyllable(table, pairs, text)) << std::string(text.begin(), text.end());
+    }
+  }
 }
 
 }  // namespace

@@ -27,21 +27,24 @@ UserRecord Lexicon::UserIndex2Record(uint32_t k) const {
   return userBlock_.RecordAt(userBlock_.Index2(k));
 }
 
-int32_t Lexicon::UserCharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask) const {
+int32_t Lexicon::UserCharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask) {
   const uint32_t count = userBlock_.RecordCount();
   if (count == 0) return out.count();
   const auto keyAt = [&](uint32_t k) {
     const UserRecord record = UserIndex2Record(k);
-    return record && record.isSingleChar() ? LetterKey(InitialKey(record.syllable())) : kAfterLetters;
+    return record && record.isSingleChar() ? LetterKey(InitialKey(Syllables(), record.syllable())) : kAfterLetters;
   };
   const LookupLetters lookups = LookupLettersOf(syllable, FuzzyPairs());
+  charMemo_.Reset(Syllables().Count());
   for (size_t k = 0; k < lookups.count; ++k) {
     const KeyRange range = EqualKeyRange(count, LetterKey(lookups.letters[k]), keyAt);
     if (range.empty()) break;
     for (uint32_t i = range.first; i < range.last; ++i) {
       const UserRecord record = UserIndex2Record(i);
       if (!record || !record.isSingleChar() || record.syllable() == kNoSyllable) continue;
-      if ((record.charClass() & mask) == 0 || !ReadingMatches(syllable, record.syllable())) continue;
+      if ((record.charClass() & mask) == 0) continue;
+      const uint16_t reading = record.syllable();
+      if (!charMemo_.Matches(0, reading, [&] { return CharMatch(syllable, reading); })) continue;
       Append(out, MakeCandidate(kUs, static_cast<uint8_t>(k + 1), static_cast<uint8_t>(syllable.length), record.bytes()));
     }
   }
@@ -49,7 +52,7 @@ int32_t Lexicon::UserCharSearch(const SyllableItem& syllable, core::GrowArray& o
 }
 
 int32_t Lexicon::UserPhraseSearch(std::span<const SyllableItem> syllables, core::GrowArray& out, uint8_t mask,
-                                  bool withUser) const {
+                                  bool withUser) {
   if (syllables.size() < 2) return 0;
   const uint32_t count = userBlock_.RecordCount();
   if (count == 0) return out.count();
@@ -57,10 +60,11 @@ int32_t Lexicon::UserPhraseSearch(std::span<const SyllableItem> syllables, core:
     const UserRecord record = UserIndex2Record(k);
     if (!record) return kAfterLetters;
     if (!record.isPhrase()) return kBeforeLetters;
-    return record.syllableCount() == 0 ? kBeforeLetters : LetterKey(InitialKey(record.syllableAt(0)));
+    return record.syllableCount() == 0 ? kBeforeLetters : LetterKey(InitialKey(Syllables(), record.syllableAt(0)));
   };
   const auto typed = static_cast<int>(syllables.size() & 0xFF);
   const LookupLetters lookups = LookupLettersOf(syllables[0], FuzzyPairs());
+  phraseMemo_.Reset(Syllables().Count());
   for (const char16_t letter : lookups.view()) {
     const KeyRange range = EqualKeyRange(count, LetterKey(letter), keyAt);
     if (range.empty()) break;
