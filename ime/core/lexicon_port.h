@@ -36,7 +36,8 @@ class LexiconPort {
   virtual std::u16string CandidateText(const lexicon::Candidate& candidate) = 0;
   // The display item, its hint left empty.
   virtual lexicon::CandidateItem DescribeCandidate(const lexicon::Candidate& candidate) = 0;
-  // The explanation a German word of the dictionaries carries; empty for every other candidate.
+  // The explanation a candidate of the German search carries (a word of the dictionary or a learned
+  // word); empty for the others. Asked in German mode only.
   virtual std::u16string_view WordExplanation(const lexicon::Candidate& candidate) = 0;
 
   // The syllable numbers of a pinyin candidate, in text order; none for other candidates.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "ime/core/entry_points.h"
@@ -22,19 +23,14 @@ namespace kellavor {
 
 class EngineHarness {
  public:
-  explicit EngineHarness(core::LexiconPort& lexicon,
-                         const std::function<void(settings::ImeSettings&)>& adjust = {})
-      : settings_(Defaults(adjust)),
-        panel_(sim_),
-        windows_(sim_, panel_, settings_),
-        core_(sim_, settings_, panel_, lexicon),
-        app_(sim_.AddWindow(u"Edit")),
-        context_(sim_.CreateContext(app_)),
-        keys_(sim_, &core_, context_) {
-    sim_.SetForeground(app_);
-    core::ImeSelect(sim_, &core_, context_, true);
-    sim_.ClearEvents();
-  }
+  using Adjust = std::function<void(settings::ImeSettings&)>;
+  // Makes the lexicon once the settings are loaded; the harness owns it.
+  using LexiconFactory = std::function<std::unique_ptr<core::LexiconPort>(const settings::ImeSettings&)>;
+
+  explicit EngineHarness(core::LexiconPort& lexicon, const Adjust& adjust = {})
+      : EngineHarness(&lexicon, {}, adjust) {}
+  explicit EngineHarness(const LexiconFactory& makeLexicon, const Adjust& adjust = {})
+      : EngineHarness(nullptr, makeLexicon, adjust) {}
 
   platform::SimInputMethod& sim() { return sim_; }
   settings::ImeSettings& settings() { return settings_; }
@@ -73,7 +69,21 @@ class EngineHarness {
   }
 
  private:
-  static settings::ImeSettings Defaults(const std::function<void(settings::ImeSettings&)>& adjust) {
+  EngineHarness(core::LexiconPort* lexicon, const LexiconFactory& makeLexicon, const Adjust& adjust)
+      : settings_(Defaults(adjust)),
+        ownedLexicon_(lexicon == nullptr ? makeLexicon(settings_) : nullptr),
+        panel_(sim_),
+        windows_(sim_, panel_, settings_),
+        core_(sim_, settings_, panel_, lexicon != nullptr ? *lexicon : *ownedLexicon_),
+        app_(sim_.AddWindow(u"Edit")),
+        context_(sim_.CreateContext(app_)),
+        keys_(sim_, &core_, context_) {
+    sim_.SetForeground(app_);
+    core::ImeSelect(sim_, &core_, context_, true);
+    sim_.ClearEvents();
+  }
+
+  static settings::ImeSettings Defaults(const Adjust& adjust) {
     settings::ImeSettings settings;
     settings::LoadSettings(settings, u"");
     if (adjust) adjust(settings);
@@ -82,6 +92,7 @@ class EngineHarness {
 
   platform::SimInputMethod sim_;
   settings::ImeSettings settings_;
+  std::unique_ptr<core::LexiconPort> ownedLexicon_;
   core::InputPanel panel_;
   core::SimUiWindows windows_;
   core::ImeCore core_;
