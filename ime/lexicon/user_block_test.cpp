@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -53,9 +54,9 @@ std::vector<uint8_t> Record(uint32_t flags, const std::u16string& body16, std::v
   std::memcpy(&record[2], &flags, 4);
   const uint32_t useCount = 3;
   std::memcpy(&record[6], &useCount, 4);
-  const auto* units = reinterpret_cast<const uint8_t*>(body16.data());
-  record.insert(record.end(), units, units + 2 * body16.size());
-  record.insert(record.end(), extra.begin(), extra.end());
+  record.resize(kRecordHeaderSize + 2 * body16.size() + extra.size());
+  std::memcpy(record.data() + kRecordHeaderSize, body16.data(), 2 * body16.size());
+  std::copy(extra.begin(), extra.end(), record.begin() + static_cast<ptrdiff_t>(kRecordHeaderSize + 2 * body16.size()));
   const auto length = static_cast<uint16_t>(record.size());
   std::memcpy(&record[0], &length, 2);
   return record;
