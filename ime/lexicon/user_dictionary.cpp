@@ -365,10 +365,12 @@ UserRecord UserDictionary::RecordInBlock(const void* entry) const {
   if (!layout) return {};
   const auto address = reinterpret_cast<uintptr_t>(entry);
   const auto area = reinterpret_cast<uintptr_t>(DictionaryOf(block_)) + layout->recordAreaOffset;
-  if (address < area || address % 2 != 0 || address - area + kRecordHeaderSize > layout->recordAreaSize) return {};
+  if (address < area || address % 2 != 0) return {};
+  const uint64_t offset = address - area;
+  if (offset + kRecordHeaderSize > layout->recordAreaSize) return {};
   const auto* bytes = static_cast<const uint8_t*>(entry);
   const uint16_t length = LoadU16(bytes);
-  if (length < kRecordHeaderSize || address - area + length > layout->recordAreaSize) return {};
+  if (length < kRecordHeaderSize || offset + length > layout->recordAreaSize) return {};
   const UserRecord record(bytes, length);
   if (record.isSingleChar() && length < kSingleCharRecordSize) return {};
   return record;
