@@ -147,6 +147,8 @@ void UserDictionary::LoadBlock(FileState state, const std::vector<uint8_t>& file
   if (state == FileState::kPresent) {
     loadFault_ = CheckUserFile(file, dictionaries_.Syllables());
     if (loadFault_.empty() && LoadUserFile(file, block_, size_)) return;
+    // A block made by a creator that died, for a smaller file: the file is kept, not overwritten.
+    if (loadFault_.empty()) loadFault_ = "the shared block is too small for the file";
   } else if (state == FileState::kTooLarge) {
     loadFault_ = "the file is larger than a user dictionary can be";
   }

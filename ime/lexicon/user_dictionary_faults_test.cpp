@@ -151,6 +151,18 @@ TEST_F(UserDictionaryFaults, ABlockWhoseCreatorDiedBeforeLoadingIsLoadedByTheNex
   dictionary_.OpenUserDictionary(Path());
   EXPECT_EQ(View().RecordCount(), 3u);
   EXPECT_EQ(dictionary_.AddUserChar(MakeCharRecord(0x4E01, Syllable(u"yi"), 1)), kAlreadyPresent);
+  dictionary_.CloseUserDictionary();
+
+  // Made for no file, the block cannot take one of 200 records: the file is kept, not overwritten.
+  const std::vector<uint8_t> larger = BuildCharFile(200, 0x4E00, Syllable(u"yi"));
+  ASSERT_TRUE(platform::WriteWholeFile(Path(), larger.data(), larger.size()));
+  const UserDictionaryOptions names = UniqueUserNames("small");
+  const SharedBlock small = SharedBlock::Open(names.blockName, UserBlockSize(std::nullopt));
+  UserDictionary dictionary(*dictionaries_, names);
+  dictionary.OpenUserDictionary(Path());
+  EXPECT_NE(dictionary.loadFault(), "");
+  EXPECT_EQ(dictionary.View().RecordCount(), 0u);
+  EXPECT_EQ(FileBytes(Path() + u".bad"), larger);
 }
 
 TEST_F(UserDictionaryFaults, AFailedSaveKeepsTheOldFileAndTriesAgainNextTime) {

@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "ime/lexicon/german_word_lookup.h"
 #include "ime/lexicon/user_block_layout.h"
 #include "ime/lexicon/user_file.h"
-#include "ime/platform/copy_data_receiver.h"
 #include "ime/platform/file_system.h"
-#include "tests/support/test_folder.h"
 #include "tests/support/user_dictionary_fixture.h"
 
 namespace kellavor::lexicon {
@@ -179,7 +175,7 @@ TEST_F(UserDictionaryTest, ClearingGivesTheRoomBackAndTheNextSaveWritesAnEmptyFi
   EXPECT_EQ(dictionary_.View().RecordCount(), 1u);
 }
 
-TEST_F(UserDictionaryTest, ASavedDictionaryReloadsAsItWasAndSavesTheSameBytes) {
+TEST_F(UserDictionaryTest, ASavedDictionaryReloadsByteForByteButForItsRoom) {
   dictionary_.OpenUserDictionary(Path());
   dictionary_.AddUserChar(MakeCharRecord(0x4E2D, Syllable(u"zhong"), 9000));
   dictionary_.AddUserChar(MakeCharRecord(0xD840 | (0xDC00u << 16), Syllable(u"ke"), 1));  // a surrogate pair
@@ -211,16 +207,6 @@ TEST_F(UserDictionaryTest, ASavedDictionaryReloadsAsItWasAndSavesTheSameBytes) {
   ASSERT_EQ(withSavedRooms.size(), saved.size());
   std::copy_n(saved.begin() + kIndexRoomField, 8, withSavedRooms.begin() + kIndexRoomField);
   EXPECT_EQ(withSavedRooms, saved);
-
-  // What a freshly loaded block saves loads back to the same bytes.
-  const std::u16string second = folder_.Path(u"second.bin");
-  ASSERT_TRUE(platform::WriteWholeFile(second, loaded.data(), loaded.size()));
-  const UserDictionaryOptions otherNames = UniqueUserNames("second");
-  UserDictionary other(*dictionaries_, otherNames);
-  other.OpenUserDictionary(second);
-  ASSERT_EQ(other.View().RecordCount(), 6u);
-  const SharedBlock otherBlock = SharedBlock::Open(otherNames.blockName, 1, platform::SharedBlockAccess::kReadOnly);
-  EXPECT_EQ(UserFileImage(otherBlock.data(), otherBlock.size()), loaded);
 }
 
 }  // namespace
