@@ -15,12 +15,19 @@ ModuleFiles ModuleFilesIn(const std::u16string& installFolder, const std::u16str
 }
 
 ModuleLexicon::ModuleLexicon(const ModuleFiles& files, const settings::ImeSettings& settings,
-                             SystemMappingNames names)
-    : files_(files), settings_(settings), lexicon_(std::move(names)) {
+                             SystemMappingNames names, UserDictionaryOptions userOptions,
+                             UserDictionary::MemoryAlarm memoryAlarm)
+    : files_(files),
+      settings_(settings),
+      lexicon_(std::move(names)),
+      userDictionary_(lexicon_.Dictionaries(), std::move(userOptions), std::move(memoryAlarm)) {
   lexicon_.Initialise({files.charPath, files.phrasePath, files.wordPath, files.fuzzyPath}, settings.usefuzzy != 0);
+  userDictionary_.OpenUserDictionary(files.userPath);
   speller_.CreateSpeller(files.charPath);
   customPhrases_.InitCustomPhrases(files.customPath, settings.usecustom != 0);
 }
+
+ModuleLexicon::~ModuleLexicon() { userDictionary_.SaveUserDictionary(); }
 
 void ModuleLexicon::ReloadSettings() {
   lexicon_.LoadFuzzyPairs(files_.fuzzyPath, settings_.usefuzzy != 0);
@@ -30,6 +37,8 @@ void ModuleLexicon::ReloadSettings() {
 
 int32_t ModuleLexicon::SearchPinyin(std::u16string_view key, core::GrowArray& candidates, uint16_t characterSet,
                                     bool useFrequency) {
+  // The user dictionary may have been closed or reopened since the last search.
+  lexicon_.SetUserBlock(userDictionary_.View());
   return lexicon_.SearchPinyin(key, candidates, static_cast<uint8_t>(characterSet), useFrequency);
 }
 
@@ -68,10 +77,14 @@ size_t ModuleLexicon::FormatReading(std::span<const uint16_t> codes, std::u16str
   return lexicon_.FormatReading(codes, letters, out);
 }
 
-void ModuleLexicon::LearnCandidate(const Candidate&) {}
+void ModuleLexicon::LearnCandidate(const Candidate& candidate) {
+  userDictionary_.LearnCandidate(candidate, lexicon_.SentenceText(), lexicon_.SentenceSyllables());
+}
 
-void ModuleLexicon::LearnPhrase(std::u16string_view, std::span<const uint16_t>) {}
+void ModuleLexicon::LearnPhrase(std::u16string_view text, std::span<const uint16_t> codes) {
+  userDictionary_.LearnPhrase(text, codes, 1);
+}
 
-void ModuleLexicon::LearnWord(std::u16string_view) {}
+void ModuleLexicon::LearnWord(std::u16string_view word) { userDictionary_.LearnWord(word); }
 
 }  // namespace kellavor::lexicon

@@ -1,6 +1,7 @@
 // The dictionaries of the module behind the engine's LexiconPort: the Lexicon with its system
-// dictionaries, fuzzy pairs and pinyin search, the speller and the user's custom phrases. One per
-// process, created and owned with the engine by whoever builds the module.
+// dictionaries, fuzzy pairs and pinyin search, the shared user dictionary that learns the
+// selections, the speller and the user's custom phrases. One per process, created and owned with
+// the engine by whoever builds the module.
 #pragma once
 
 #include <string>
@@ -10,6 +11,7 @@
 #include "ime/lexicon/lexicon.h"
 #include "ime/lexicon/speller.h"
 #include "ime/lexicon/system_dictionaries.h"
+#include "ime/lexicon/user_dictionary.h"
 #include "ime/settings/ime_settings.h"
 
 namespace kellavor::lexicon {
@@ -29,13 +31,18 @@ ModuleFiles ModuleFilesIn(const std::u16string& installFolder, const std::u16str
 
 class ModuleLexicon final : public core::LexiconPort {
  public:
-  // Maps the system dictionaries, loads the fuzzy pairs (usefuzzy), sets the speller up and loads
-  // the custom phrases (usecustom). settings must outlive this object.
-  ModuleLexicon(const ModuleFiles& files, const settings::ImeSettings& settings, SystemMappingNames names = {});
+  // Maps the system dictionaries, loads the fuzzy pairs (usefuzzy), opens the user dictionary,
+  // sets the speller up and loads the custom phrases (usecustom). settings must outlive this
+  // object. names and userOptions name the shared memory (tests and tools give their own).
+  ModuleLexicon(const ModuleFiles& files, const settings::ImeSettings& settings, SystemMappingNames names = {},
+                UserDictionaryOptions userOptions = {}, UserDictionary::MemoryAlarm memoryAlarm = {});
+  // Saves the user dictionary.
+  ~ModuleLexicon() override;
   ModuleLexicon(const ModuleLexicon&) = delete;
   ModuleLexicon& operator=(const ModuleLexicon&) = delete;
 
   Lexicon& lexicon() { return lexicon_; }
+  UserDictionary& userDictionary() { return userDictionary_; }
   CustomPhrases& customPhrases() { return customPhrases_; }
   Speller& speller() { return speller_; }
   const ModuleFiles& files() const { return files_; }
@@ -60,6 +67,7 @@ class ModuleLexicon final : public core::LexiconPort {
   ModuleFiles files_;
   const settings::ImeSettings& settings_;
   Lexicon lexicon_;
+  UserDictionary userDictionary_;
   Speller speller_;
   CustomPhrases customPhrases_;
 };

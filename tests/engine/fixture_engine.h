@@ -21,7 +21,7 @@ inline TestFolder FixtureUserFolder(const std::string& name, const std::string& 
   return folder;
 }
 
-// name: the test's own, for its folder and its mappings.
+// name: the test's own, for its folder and its shared memory.
 inline EngineHarness::LexiconFactory FixtureLexiconFactory(const std::string& name, const std::string& custom = "") {
   return [name, custom](const settings::ImeSettings& settings) -> std::unique_ptr<core::LexiconPort> {
     UseFixtureResources();
@@ -29,7 +29,8 @@ inline EngineHarness::LexiconFactory FixtureLexiconFactory(const std::string& na
     const std::u16string id(name.begin(), name.end());
     return std::make_unique<lexicon::ModuleLexicon>(
         lexicon::ModuleFilesIn(FixtureDictionaryFolder(), folder.Folder()), settings,
-        lexicon::SystemMappingNames{u"KellavorEngine_Si_" + id, u"KellavorEngine_Ph_" + id, u"KellavorEngine_De_" + id});
+        lexicon::SystemMappingNames{u"KellavorEngine_Si_" + id, u"KellavorEngine_Ph_" + id, u"KellavorEngine_De_" + id},
+        lexicon::UserDictionaryOptions{u"KellavorEngine_Us_" + id, u"KellavorEngine_UsLock_" + id});
   };
 }
 

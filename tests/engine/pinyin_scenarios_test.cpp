@@ -106,5 +106,27 @@ TEST(PinyinScenarios, NoCandidatesCommitsTheLettersWithTheSelectKey) {
   EXPECT_EQ(engine.Type(u" ").committed, u"vvv");
 }
 
+TEST(PinyinScenarios, ASelectionIsLearnedAndOfferedFirstNextTime) {
+  EngineHarness engine(FixtureLexiconFactory("Learning"));
+  engine.Type(u"xian");
+  EXPECT_EQ(FirstEntry(engine.panel()), u"西安");
+  engine.Tap(vk::kNext);
+  EXPECT_EQ(FirstEntry(engine.panel()), u"仙") << "the rarest reading of xian, alone on the second page";
+  EXPECT_EQ(engine.Type(u"1").committed, u"仙");
+  engine.Type(u"xian");
+  EXPECT_EQ(PageTexts(engine.panel()), (std::vector<std::u16string>{u"西安", u"仙", u"现", u"先", u"西"}))
+      << "the learned character comes before the characters of the dictionary";
+  engine.Tap(vk::kEscape);
+
+  engine.Type(u"zhongren");
+  EXPECT_EQ(PageTexts(engine.panel()), (std::vector<std::u16string>{u"中人", u"中"})) << "an assembled sentence";
+  engine.Type(u"2");
+  ASSERT_EQ(engine.core().Segments().size(), 1u);
+  EXPECT_EQ(engine.Type(u" ").committed, u"中人") << "a phrase composed of two selections";
+  engine.Type(u"zhongren");
+  ASSERT_GT(engine.core().CandidateCount(), 0);
+  EXPECT_EQ(engine.core().CandidateAt(0).kind, lexicon::candidate_kind::kUs) << "offered as the learned phrase";
+}
+
 }  // namespace
 }  // namespace kellavor::core

@@ -64,8 +64,13 @@ ConsoleSession::ConsoleSession(const SessionOptions& options)
       panel_(sim_),
       windows_(sim_, panel_, settings_) {
   platform::SetResourceFolder(options.dataFolder);
+  lexicon::SystemMappingNames names;
+  lexicon::UserDictionaryOptions user;
+  for (std::u16string* name : {&names.chars, &names.phrases, &names.words, &user.blockName, &user.mutexName}) {
+    *name += options.sharedNameSuffix;
+  }
   lexicon_ = std::make_unique<lexicon::ModuleLexicon>(lexicon::ModuleFilesIn(options.dataFolder, options.userFolder),
-                                                      settings_);
+                                                      settings_, names, user);
   core_ = std::make_unique<core::ImeCore>(sim_, settings_, panel_, *lexicon_);
   app_ = sim_.AddWindow(u"Edit");
   sim_.SetForeground(app_);

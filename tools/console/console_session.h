@@ -34,6 +34,9 @@ struct SessionOptions {
   std::u16string dataFolder;  // the installation folder, ending with a separator
   std::u16string userFolder;  // the user folder, ending with a separator; created when missing
   std::vector<SettingOverride> overrides;  // for this session only; config.ini keeps its values
+  // Appended to the names of the shared dictionaries and the user dictionary: a run of its own
+  // shares them with no other process. Empty: the module's names.
+  std::u16string sharedNameSuffix;
 };
 
 // What one key did.

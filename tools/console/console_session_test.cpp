@@ -21,7 +21,7 @@ std::vector<KeyStep> TypeScript(ConsoleSession& session, std::string_view script
 
 TEST(ConsoleSession, ATypedScriptCommitsIntoTheApplicationsText) {
   const TestFolder user("ConsoleSessionScript");
-  ConsoleSession session({FixtureDictionaryFolder(), user.Folder(), {}});
+  ConsoleSession session({FixtureDictionaryFolder(), user.Folder(), {}, u"_test"});
   const std::vector<KeyStep> steps = TypeScript(session, "nihao{Space}Hi{Shift}");
   ASSERT_EQ(steps.size(), 9u);
   EXPECT_EQ(steps[5].commit, u"你好");
@@ -39,11 +39,11 @@ TEST(ConsoleSession, OverridesHoldForTheSessionOnly) {
   {
     const std::optional<SettingOverride> override = ParseSettingOverride("UI.numofpage=3");
     ASSERT_TRUE(override.has_value());
-    ConsoleSession session({FixtureDictionaryFolder(), user.Folder(), {*override}});
+    ConsoleSession session({FixtureDictionaryFolder(), user.Folder(), {*override}, u"_test"});
     EXPECT_EQ(session.settings().numofpage, 3);
     EXPECT_EQ(session.engine().PageSize(), 3);
   }
-  ConsoleSession again({FixtureDictionaryFolder(), user.Folder(), {}});
+  ConsoleSession again({FixtureDictionaryFolder(), user.Folder(), {}, u"_test"});
   EXPECT_EQ(again.settings().numofpage, 7);
   EXPECT_FALSE(ParseSettingOverride("numofpage=3").has_value());
   EXPECT_FALSE(ParseSettingOverride("UI.=3").has_value());
@@ -51,7 +51,7 @@ TEST(ConsoleSession, OverridesHoldForTheSessionOnly) {
 
 TEST(ConsoleSession, JsonReportsEveryKey) {
   const TestFolder user("ConsoleSessionJson");
-  ConsoleSession session({FixtureDictionaryFolder(), user.Folder(), {}});
+  ConsoleSession session({FixtureDictionaryFolder(), user.Folder(), {}, u"_test"});
   const std::vector<KeyStep> steps = TypeScript(session, "ni");
   const std::string report = JsonReport(session, steps.back());
   EXPECT_EQ(report.rfind("{\"key\":\"i\",\"claimed\":true,\"mode\":\"pinyin\",\"composition\":\"ni'\",\"caret\":3,", 0), 0u)

@@ -116,6 +116,9 @@ int main(int argc, char** argv) {
   if (!platform::FileExists(Folder(data) + u"data_si.bin")) {
     std::cerr << "kellavor_console: no dictionaries in " << data << " (build the install folder, or give --data)\n";
   }
+  // A scripted run has dictionaries of its own, so that no other process sees what it learns.
+  std::u16string sharedNameSuffix;
+  if (!interactive) sharedNameSuffix = u"_console" + platform::Utf8ToUtf16(std::to_string(std::random_device()()));
   std::optional<TemporaryFolder> temporary;
   if (!user.has_value()) {
     if (interactive) {
@@ -126,7 +129,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  console::ConsoleSession session({Folder(data), Folder(*user), overrides});
+  console::ConsoleSession session({Folder(data), Folder(*user), overrides, sharedNameSuffix});
   if (interactive) {
     console::RunInteractive(session);
     return 0;
