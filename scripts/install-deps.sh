@@ -14,6 +14,7 @@ native_packages=(
 windows_packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 xvfb xauth
+  dpkg-dev
 )
 i386_packages=(wine32:i386)
 

@@ -20,13 +20,13 @@ TEST(CandidateText, ReadsEveryKindAndCutsAtTheBuffer) {
   std::memcpy(pair.bytes, &surrogates, 4);
   const char16_t sentence[] = u"我想去北京";
 
-  std::vector<uint8_t> phrase(10);
   const char16_t phraseText[] = u"中国";
-  phrase.insert(phrase.end(), reinterpret_cast<const uint8_t*>(phraseText), reinterpret_cast<const uint8_t*>(phraseText) + sizeof phraseText);
+  std::vector<uint8_t> phrase(10 + sizeof phraseText);
+  std::memcpy(&phrase[10], phraseText, sizeof phraseText);
 
-  std::vector<uint8_t> userWord(user_block::kRecordHeaderSize);
   const char16_t wordTexts[] = u"Haus\0房子\0haus";
-  userWord.insert(userWord.end(), reinterpret_cast<const uint8_t*>(wordTexts), reinterpret_cast<const uint8_t*>(wordTexts) + sizeof wordTexts);
+  std::vector<uint8_t> userWord(user_block::kRecordHeaderSize + sizeof wordTexts);
+  std::memcpy(&userWord[user_block::kRecordHeaderSize], wordTexts, sizeof wordTexts);
   const auto length = static_cast<uint16_t>(userWord.size());
   const uint32_t germanFlags = user_flags::kGermanWord | (4u << 4);
   std::memcpy(&userWord[0], &length, 2);

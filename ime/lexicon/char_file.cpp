@@ -1,7 +1,7 @@
 #include "ime/lexicon/char_file.h"
 
 #include "ime/lexicon/char_record.h"
-#include "ime/lexicon/file_checks.h"
+#include "ime/lexicon/file_bounds.h"
 
 namespace kellavor::lexicon {
 

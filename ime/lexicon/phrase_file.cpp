@@ -1,6 +1,6 @@
 #include "ime/lexicon/phrase_file.h"
 
-#include "ime/lexicon/file_checks.h"
+#include "ime/lexicon/file_bounds.h"
 #include "ime/lexicon/phrase_record.h"
 
 namespace kellavor::lexicon {

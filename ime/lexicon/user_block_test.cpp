@@ -48,16 +48,16 @@ class HandMadeBlock {
   std::vector<uint8_t> bytes_;
 };
 
-std::vector<uint8_t> Record(uint32_t flags, const std::u16string& body16, std::vector<uint8_t> extra = {}) {
-  std::vector<uint8_t> record(kRecordHeaderSize);
-  std::memcpy(&record[2], &flags, 4);
+std::vector<uint8_t> Record(uint32_t flags, const std::u16string& body16, const std::vector<uint8_t>& extra = {}) {
+  const size_t length = kRecordHeaderSize + 2 * body16.size() + extra.size();
+  std::vector<uint8_t> record(length);
+  const auto length16 = static_cast<uint16_t>(length);
   const uint32_t useCount = 3;
+  std::memcpy(&record[0], &length16, 2);
+  std::memcpy(&record[2], &flags, 4);
   std::memcpy(&record[6], &useCount, 4);
-  const auto* units = reinterpret_cast<const uint8_t*>(body16.data());
-  record.insert(record.end(), units, units + 2 * body16.size());
-  record.insert(record.end(), extra.begin(), extra.end());
-  const auto length = static_cast<uint16_t>(record.size());
-  std::memcpy(&record[0], &length, 2);
+  if (!body16.empty()) std::memcpy(&record[kRecordHeaderSize], body16.data(), 2 * body16.size());
+  if (!extra.empty()) std::memcpy(&record[kRecordHeaderSize + 2 * body16.size()], extra.data(), extra.size());
   return record;
 }
 

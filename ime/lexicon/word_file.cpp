@@ -1,6 +1,6 @@
 #include "ime/lexicon/word_file.h"
 
-#include "ime/lexicon/file_checks.h"
+#include "ime/lexicon/file_bounds.h"
 #include "ime/lexicon/word_record.h"
 
 namespace kellavor::lexicon {

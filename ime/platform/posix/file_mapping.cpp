@@ -5,28 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <utility>
-
 #include "ime/platform/posix/path_utf8.h"
 
 namespace kellavor::platform {
-
-MappedFile::~MappedFile() { Release(); }
-
-MappedFile::MappedFile(MappedFile&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)),
-      size_(std::exchange(other.size_, 0)),
-      mapping_(std::exchange(other.mapping_, nullptr)) {}
-
-MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
-  if (this != &other) {
-    Release();
-    data_ = std::exchange(other.data_, nullptr);
-    size_ = std::exchange(other.size_, 0);
-    mapping_ = std::exchange(other.mapping_, nullptr);
-  }
-  return *this;
-}
 
 void MappedFile::Release() {
   if (data_ != nullptr) munmap(const_cast<uint8_t*>(data_), size_);

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <utility>
 
 #include "ime/platform/posix/session_name.h"
 
@@ -40,23 +39,6 @@ class OpenCloseLock {
 bool IsOnlyHolder(int holdersFd) { return flock(holdersFd, LOCK_EX | LOCK_NB) == 0; }
 
 }  // namespace
-
-SharedBlock::~SharedBlock() { Close(); }
-
-SharedBlock::SharedBlock(SharedBlock&& other) noexcept { *this = std::move(other); }
-
-SharedBlock& SharedBlock::operator=(SharedBlock&& other) noexcept {
-  if (this != &other) {
-    Close();
-    data_ = std::exchange(other.data_, nullptr);
-    size_ = std::exchange(other.size_, 0);
-    readOnly_ = other.readOnly_;
-    origin_ = other.origin_;
-    handle_ = std::exchange(other.handle_, -1);
-    name_ = std::move(other.name_);
-  }
-  return *this;
-}
 
 SharedBlock SharedBlock::Open(const std::u16string& name, size_t size) {
   SharedBlock block;

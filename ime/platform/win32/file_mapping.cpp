@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <utility>
-
 #include "ime/platform/win32/wide.h"
 
 namespace kellavor::platform {
@@ -17,23 +15,6 @@ size_t ViewRegionSize(const void* view) {
 }
 
 }  // namespace
-
-MappedFile::~MappedFile() { Release(); }
-
-MappedFile::MappedFile(MappedFile&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)),
-      size_(std::exchange(other.size_, 0)),
-      mapping_(std::exchange(other.mapping_, nullptr)) {}
-
-MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
-  if (this != &other) {
-    Release();
-    data_ = std::exchange(other.data_, nullptr);
-    size_ = std::exchange(other.size_, 0);
-    mapping_ = std::exchange(other.mapping_, nullptr);
-  }
-  return *this;
-}
 
 void MappedFile::Release() {
   if (data_ != nullptr) UnmapViewOfFile(data_);

@@ -28,10 +28,24 @@ std::optional<CedictEntry> ReadEntry(JsonReader& reader) {
   } else {
     return std::nullopt;
   }
-  while (reader.Take(',')) {
-    if (!reader.SkipValue()) return std::nullopt;
+  // Then the variant references and the measure words, as numbers into lookup tables.
+  for (int field = 0; reader.Take(','); ++field) {
+    if (field == 1 && reader.Take('[')) {
+      if (!reader.Take(']')) {
+        entry.countable = true;
+        do {
+          if (!reader.SkipValue()) return std::nullopt;
+        } while (reader.Take(','));
+        if (!reader.Take(']')) return std::nullopt;
+      }
+    } else if (!reader.SkipValue()) {
+      return std::nullopt;
+    }
   }
   if (!reader.Take(']')) return std::nullopt;
+  for (const std::string& definition : entry.definitions) {
+    if (definition.find("CL:") != std::string::npos) entry.countable = true;
+  }
   return entry;
 }
 

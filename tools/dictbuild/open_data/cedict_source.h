@@ -15,6 +15,7 @@ struct CedictEntry {
   std::string simplified;                // UTF-8
   std::string pinyin;                    // syllables with tone digits, separated by spaces
   std::vector<std::string> definitions;  // in the dictionary's order, the main sense first
+  bool countable = false;                // names a measure word ("CL:"): the entry is a noun
 };
 
 // Absent when the text is not of that shape.

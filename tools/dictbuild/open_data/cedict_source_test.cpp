@@ -16,9 +16,21 @@ TEST(CedictSource, ReadsTheDataModule) {
   EXPECT_EQ((*entries)[0].simplified, "狗");
   EXPECT_EQ((*entries)[0].pinyin, "gou3");
   EXPECT_EQ((*entries)[0].definitions, std::vector<std::string>{"dog"});
+  EXPECT_TRUE((*entries)[0].countable) << "it names measure words";
+  EXPECT_FALSE((*entries)[1].countable);
   EXPECT_EQ((*entries)[1].simplified, "电脑");
   EXPECT_EQ((*entries)[1].definitions,
             (std::vector<std::string>{"computer", "(old) \"brain\" 大 \xF0\xA0\x80\x80"}));
+}
+
+TEST(CedictSource, TellsNounsByTheirMeasureWords) {
+  const std::optional<std::vector<CedictEntry>> entries = ParseCedictModule(
+      "export default {\"all\":[[\"法律\",\"法律\",\"fa3 lu:4\",[\"law\",\"CL:條|条[tiao2]\"],[],[]],"
+      "[\"走\",\"走\",\"zou3\",\"to walk\"]]}");
+  ASSERT_TRUE(entries.has_value());
+  ASSERT_EQ(entries->size(), 2u);
+  EXPECT_TRUE((*entries)[0].countable);
+  EXPECT_FALSE((*entries)[1].countable);
 }
 
 TEST(CedictSource, RejectsMalformedModules) {

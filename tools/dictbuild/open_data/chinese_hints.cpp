@@ -14,9 +14,22 @@ namespace {
 
 // A character's weight in the pinyin dictionary counts its use inside longer words as well;
 // dividing it brings it near the weight of a word of its own.
-constexpr double kCharacterWeightDivisor = 16;
+constexpr double kCharacterWeightDivisor = 4;
 // A reading the pinyin dictionary lacks falls back to a share of the text's weight.
 constexpr double kUnlistedReadingDivisor = 4;
+// Scores are logarithms of weights: each unit below doubles or halves the weight. CC-CEDICT lists
+// an entry's main sense first, so the place of the matching definition says much about whether
+// the Chinese word means what the German one does.
+constexpr double kPrimaryBonus = 3;
+constexpr double kPlacePenalty = 0.5;
+constexpr double kMostPlacePenalty = 2;
+constexpr double kQualifiedPenalty = 2;
+constexpr double kVerbalMismatchPenalty = 6;
+constexpr double kNounBonus = 3;
+constexpr double kSingularPenalty = 1;
+constexpr double kLeastQuality = 0.5;
+// An alternative is offered only when it scores at least this share of the best gloss.
+constexpr double kAlternativeShare = 0.6;
 
 bool IsHan(char32_t c) {
   return (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
@@ -115,7 +128,8 @@ ChineseGlossary::ChineseGlossary(const std::vector<CedictEntry>& cedict,
         const std::string sense = NormaliseSense(part);
         if (sense.empty()) continue;
         const bool qualified = part.find('(') != std::string_view::npos;
-        AddMatch(sense, Match{position->second, primary, qualified, IsVerbalSense(part)});
+        const auto place = static_cast<uint8_t>(std::min<size_t>(index, 255));
+        AddMatch(sense, Match{position->second, place, primary, qualified, IsVerbalSense(part), entry.countable});
       }
     }
   }
@@ -126,14 +140,16 @@ void ChineseGlossary::AddMatch(const std::string& sense, Match match) {
   for (Match& known : matches) {
     if (known.text != match.text) continue;
     if (known.verbal != match.verbal) continue;
+    known.place = std::min(known.place, match.place);
     known.primary = known.primary || match.primary;
     known.qualified = known.qualified && match.qualified;
+    known.countable = known.countable || match.countable;
     return;
   }
   matches.push_back(match);
 }
 
-std::vector<std::u16string> ChineseGlossary::Glosses(const std::vector<WeightedSense>& senses) const {
+std::vector<std::u16string> ChineseGlossary::Glosses(const std::vector<WeightedSense>& senses, bool noun) const {
   std::unordered_map<uint32_t, double> scores;
   const size_t leading = std::min(senses.size(), kLeadingSenses);
   for (size_t i = 0; i < leading; ++i) {
@@ -144,17 +160,20 @@ std::vector<std::u16string> ChineseGlossary::Glosses(const std::vector<WeightedS
     if (found == senses_.end()) {
       // An inflected German form is glossed in the plural; CC-CEDICT writes the singular.
       found = senses_.find(SingularSense(sense.sense));
-      penalty = 1;
+      penalty = kSingularPenalty;
     }
     if (found == senses_.end()) continue;
     const double weight = std::max<uint32_t>(sense.weight, 1);
     // A text matching the sense both as a noun and as a verb counts once, as its better match.
     std::unordered_map<uint32_t, double> senseScores;
     for (const Match& match : found->second) {
-      const double quality = std::log2(2 + frequencies_[match.text]) + (match.primary ? 1 : 0) -
-                             (match.qualified ? 2 : 0) - (match.verbal != sense.verbal ? 3 : 0) - penalty;
+      const double quality = std::log2(2 + frequencies_[match.text]) + (match.primary ? kPrimaryBonus : 0) -
+                             std::min(kPlacePenalty * match.place, kMostPlacePenalty) -
+                             (match.qualified ? kQualifiedPenalty : 0) -
+                             (match.verbal != sense.verbal ? kVerbalMismatchPenalty : 0) +
+                             (noun && match.countable ? kNounBonus : 0) - penalty;
       double& score = senseScores[match.text];
-      score = std::max(score, weight * std::max(quality, 0.5));
+      score = std::max(score, weight * std::max(quality, kLeastQuality));
     }
     // A text that renders several of the word's senses is the more likely translation.
     for (const auto& [text, score] : senseScores) scores[text] += score;
@@ -166,7 +185,10 @@ std::vector<std::u16string> ChineseGlossary::Glosses(const std::vector<WeightedS
     return a.first != b.first ? a.first > b.first : texts_[a.second] < texts_[b.second];
   });
   std::vector<std::u16string> glosses;
-  for (size_t i = 0; i < ranked.size() && i < kMostGlosses; ++i) glosses.push_back(texts_[ranked[i].second]);
+  for (size_t i = 0; i < ranked.size() && i < kMostGlosses; ++i) {
+    if (ranked[i].first < ranked[0].first * kAlternativeShare) break;
+    glosses.push_back(texts_[ranked[i].second]);
+  }
   return glosses;
 }
 

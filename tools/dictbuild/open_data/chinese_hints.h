@@ -18,8 +18,8 @@ class ChineseGlossary {
   ChineseGlossary(const std::vector<CedictEntry>& cedict, const PinyinDictionary& pinyin);
 
   // Up to kMostGlosses Chinese words for the word's senses, best first; empty when no sense
-  // matches a definition.
-  std::vector<std::u16string> Glosses(const std::vector<WeightedSense>& senses) const;
+  // matches a definition. A noun prefers Chinese nouns.
+  std::vector<std::u16string> Glosses(const std::vector<WeightedSense>& senses, bool noun) const;
 
   size_t SenseCount() const { return senses_.size(); }
 
@@ -32,9 +32,11 @@ class ChineseGlossary {
  private:
   struct Match {
     uint32_t text;         // position in texts_
+    uint8_t place;         // which of the entry's definitions holds the sense, from 0
     bool primary;          // the sense leads the entry's first definition
     bool qualified;        // the definition narrows the sense with a remark in brackets
     bool verbal;           // the definition is an infinitive ("to water")
+    bool countable;        // the entry is a noun
   };
 
   void AddMatch(const std::string& sense, Match match);

@@ -17,7 +17,9 @@ PinyinDictionary Pinyin() {
       "浇水\tjiao shui\t5000\n"
       "都会\tdou hui\t90000\n"
       "都会\tdu hui\t10\n"
-      "城市\tcheng shi\t2000\n");
+      "城市\tcheng shi\t2000\n"
+      "光\tguang\t12000\n"
+      "轻松\tqing song\t8000\n");
 }
 
 std::vector<CedictEntry> Cedict() {
@@ -37,6 +39,8 @@ std::vector<CedictEntry> Cedict() {
       {"城市", "cheng2 shi4", {"city; town"}},
       {"3D打印", "san1 D da3 yin4", {"to 3D print"}},
       {"咊", "he2", {"old variant of 和[he2]"}},
+      {"光", "guang1", {"light; ray (CL:道[dao4])", "bright"}, true},
+      {"轻松", "qing1 song1", {"light", "relaxed"}},
   };
 }
 
@@ -48,31 +52,36 @@ class ChineseHintsTest : public ::testing::Test {
 };
 
 TEST_F(ChineseHintsTest, RanksTheWordsOfTheLeadingSenseByFrequency) {
-  EXPECT_EQ(glossary_.Glosses(Senses({{"house", false, 150}, {"home", false, 12}})),
+  EXPECT_EQ(glossary_.Glosses(Senses({{"house", false, 150}, {"home", false, 12}}), false),
             (std::vector<std::u16string>{u"房子", u"房屋", u"屋子"}));
-  EXPECT_EQ(glossary_.Glosses(Senses({{"home", false, 150}, {"house", false, 12}}))[0], u"家");
+  EXPECT_EQ(glossary_.Glosses(Senses({{"home", false, 150}, {"house", false, 12}}), false)[0], u"家");
 }
 
 TEST_F(ChineseHintsTest, SkipsRestrictedDefinitionsAndProperNames) {
-  EXPECT_EQ(glossary_.Glosses(Senses({{"dog", false, 5}})), std::vector<std::u16string>{u"狗"});
-  EXPECT_TRUE(glossary_.Glosses(Senses({{"apple", false, 5}})).empty());
-  EXPECT_TRUE(glossary_.Glosses(Senses({{"3d print", true, 5}})).empty()) << "not all Han";
-  EXPECT_TRUE(glossary_.Glosses(Senses({{"the", false, 500}})).empty());
-  EXPECT_TRUE(glossary_.Glosses({}).empty());
+  EXPECT_EQ(glossary_.Glosses(Senses({{"dog", false, 5}}), false), std::vector<std::u16string>{u"狗"});
+  EXPECT_TRUE(glossary_.Glosses(Senses({{"apple", false, 5}}), false).empty());
+  EXPECT_TRUE(glossary_.Glosses(Senses({{"3d print", true, 5}}), false).empty()) << "not all Han";
+  EXPECT_TRUE(glossary_.Glosses(Senses({{"the", false, 500}}), false).empty());
+  EXPECT_TRUE(glossary_.Glosses({}, false).empty());
 }
 
 TEST_F(ChineseHintsTest, PrefersMatchingNounsAndVerbs) {
-  EXPECT_EQ(glossary_.Glosses(Senses({{"water", false, 10}}))[0], u"水");
-  EXPECT_EQ(glossary_.Glosses(Senses({{"water", true, 10}}))[0], u"浇水");
+  EXPECT_EQ(glossary_.Glosses(Senses({{"water", false, 10}}), false)[0], u"水");
+  EXPECT_EQ(glossary_.Glosses(Senses({{"water", true, 10}}), false)[0], u"浇水");
+}
+
+TEST_F(ChineseHintsTest, PrefersChineseNounsForGermanNouns) {
+  EXPECT_EQ(glossary_.Glosses(Senses({{"light", false, 10}}), true)[0], u"光");
+  EXPECT_EQ(glossary_.Glosses(Senses({{"light", false, 10}}), false)[0], u"轻松");
 }
 
 TEST_F(ChineseHintsTest, WeighsAWordByItsReading) {
   // 都会 is common as "dou hui" (will all), rare as "du hui" (city).
-  EXPECT_EQ(glossary_.Glosses(Senses({{"city", false, 80}, {"town", false, 70}}))[0], u"城市");
+  EXPECT_EQ(glossary_.Glosses(Senses({{"city", false, 80}, {"town", false, 70}}), false)[0], u"城市");
 }
 
 TEST_F(ChineseHintsTest, FallsBackToTheSingular) {
-  EXPECT_EQ(glossary_.Glosses(Senses({{"dogs", false, 3}})), std::vector<std::u16string>{u"狗"});
+  EXPECT_EQ(glossary_.Glosses(Senses({{"dogs", false, 3}}), false), std::vector<std::u16string>{u"狗"});
 }
 
 TEST(ChineseHints, JoinsGlossesWithBackslashN) {

@@ -25,6 +25,12 @@ constexpr size_t kCommonWords = 2000;
 constexpr std::array<std::u16string_view, 10> kSampleWords = {
     u"Haus", u"Hund", u"Apfel", u"heute", u"Computer", u"gehen", u"Wasser", u"Buch", u"Freund", u"schön"};
 
+// German nouns are written with a capital.
+bool IsCapitalised(std::u16string_view word) {
+  return !word.empty() && ((word[0] >= u'A' && word[0] <= u'Z') || word[0] == u'Ä' || word[0] == u'Ö' ||
+                           word[0] == u'Ü');
+}
+
 std::string ReadRequired(const std::string& path, const char* what) {
   std::optional<std::string> text = ReadSourceText(path);
   if (!text) throw std::runtime_error(std::string("cannot read ") + what + ": " + path);
@@ -178,7 +184,8 @@ DictionarySource LoadOpenDataSources(const OpenDataPaths& paths, std::ostream& l
 
   GermanWordCollector collector = CollectGermanWords(paths, log);
   for (GermanWord& word : collector.TakeWords()) {
-    source.words.push_back(WordEntry{std::move(word.word), JoinHint(glossary.Glosses(word.senses)), word.frequency});
+    std::u16string hint = JoinHint(glossary.Glosses(word.senses, IsCapitalised(word.word)));
+    source.words.push_back(WordEntry{std::move(word.word), std::move(hint), word.frequency});
   }
   LogHintFigures(source, log);
 

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Unpacks Debian's source package of Hunspell, the version of the installed libhunspell-dev, into
+# a folder of the build tree, so that the Windows build compiles exactly the library the native
+# build links. Prints the unpacked folder on its last line of output.
+#
+#   scripts/fetch-hunspell-source.sh [DESTINATION]     (default: build/third_party)
+#
+# Idempotent: when the folder holds that version already, nothing is fetched. Otherwise the source
+# entries apt needs are derived from the machine's own binary entries (same archives, suites,
+# components and keys; written once into a file of their own), the package lists are updated once
+# and `apt-get source` fetches and unpacks the package (dpkg-dev does the unpacking).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+destination=${1:-build/third_party}
+source_list=/etc/apt/sources.list.d/kellavor-deb-src
+apt_dir=/etc/apt
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+version=$(dpkg-query -W -f='${source:Version}' libhunspell-dev 2>/dev/null) || {
+  echo "fetch-hunspell-source: libhunspell-dev is not installed (run scripts/install-deps.sh)" >&2
+  exit 1
+}
+upstream=${version#*:}
+upstream=${upstream%-*}
+mkdir -p "$destination"
+destination=$(cd "$destination" && pwd)
+folder="$destination/hunspell-$upstream"
+marker="$folder/.kellavor-source-version"
+
+exec 9>"$destination/hunspell.lock"
+flock 9
+
+if [ -f "$marker" ] && [ "$(cat "$marker")" = "$version" ] && [ -f "$folder/src/hunspell/hunspell.cxx" ]; then
+  echo "$folder"
+  exit 0
+fi
+
+# Source entries already configured anywhere (deb822 "Types: ... deb-src" or one-line "deb-src")?
+has_source_entries() {
+  local files=()
+  shopt -s nullglob
+  files=("$apt_dir"/sources.list "$apt_dir"/sources.list.d/*.list "$apt_dir"/sources.list.d/*.sources)
+  shopt -u nullglob
+  [ ${#files[@]} -gt 0 ] && grep -qsE '^[[:space:]]*(Types:.*[[:space:]]deb-src([[:space:]]|$)|deb-src[[:space:]])' "${files[@]}"
+}
+
+# Writes deb-src twins of the machine's binary entries: each deb822 stanza whose Types include
+# "deb" is repeated with "Types: deb-src"; each one-line "deb" entry becomes a "deb-src" line.
+derive_source_entries() {
+  local file stanzas="" lines=""
+  shopt -s nullglob
+  for file in "$apt_dir"/sources.list.d/*.sources; do
+    [ "$file" = "$source_list.sources" ] && continue
+    stanzas+=$(awk '
+      function flush() { if (stanza != "" && binary) printf "%s\n", stanza; stanza = ""; binary = 0 }
+      /^[[:space:]]*$/ { flush(); next }
+      /^#/ { next }
+      /^Types:/ {
+        for (i = 2; i <= NF; i++) if ($i == "deb") binary = 1
+        stanza = stanza "Types: deb-src\n"; next
+      }
+      { stanza = stanza $0 "\n" }
+      END { flush() }' "$file")
+    stanzas+=$'\n\n'
+  done
+  for file in "$apt_dir"/sources.list "$apt_dir"/sources.list.d/*.list; do
+    [ -f "$file" ] || continue
+    lines+=$(sed -nE 's/^[[:space:]]*deb[[:space:]]+/deb-src /p' "$file")
+    lines+=$'\n'
+  done
+  shopt -u nullglob
+  if [ -n "${stanzas//[[:space:]]/}" ]; then
+    printf '%s' "$stanzas" | as_root tee "$source_list.sources" >/dev/null
+  fi
+  if [ -n "${lines//[[:space:]]/}" ]; then
+    printf '%s' "$lines" | as_root tee "$source_list.list" >/dev/null
+  fi
+}
+
+if ! has_source_entries; then
+  echo "fetch-hunspell-source: adding source entries beside the machine's binary entries" >&2
+  derive_source_entries
+  as_root apt-get update -qq
+elif ! apt-cache showsrc "hunspell=$version" 2>/dev/null | grep -q '^Package:'; then
+  as_root apt-get update -qq
+fi
+
+work=$(mktemp -d "$destination/fetch.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && apt-get source -qq "hunspell=$version" >&2)
+unpacked=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'hunspell-*' | head -n 1)
+[ -n "$unpacked" ] && [ -f "$unpacked/src/hunspell/hunspell.cxx" ] || {
+  echo "fetch-hunspell-source: apt-get source did not unpack hunspell $version" >&2
+  exit 1
+}
+rm -rf "$folder"
+mv "$unpacked" "$folder"
+echo "$version" >"$marker"
+echo "$folder"
