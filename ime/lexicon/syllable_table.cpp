@@ -21,12 +21,16 @@ SyllableTable::SyllableTable(std::span<const uint8_t> entries) {
   const size_t count = std::min<size_t>(entries.size() / kSyllableEntryBytes, kNoSyllable);
   units_.resize(count * kSyllableEntryUnits);
   if (count > 0) std::memcpy(units_.data(), entries.data(), units_.size() * sizeof(char16_t));
+  lengths_.resize(count);
+  for (size_t i = 0; i < count; ++i) {
+    const char16_t* entry = units_.data() + i * kSyllableEntryUnits;
+    lengths_[i] = static_cast<uint8_t>(std::find(entry, entry + kSyllableEntryUnits, u'\0') - entry);
+  }
 }
 
 std::u16string_view SyllableTable::Text(uint32_t number) const {
   if (number >= Count()) return {};
-  const char16_t* entry = units_.data() + static_cast<size_t>(number) * kSyllableEntryUnits;
-  return {entry, static_cast<size_t>(std::find(entry, entry + kSyllableEntryUnits, u'\0') - entry)};
+  return {units_.data() + static_cast<size_t>(number) * kSyllableEntryUnits, lengths_[number]};
 }
 
 std::optional<uint16_t> SyllableTable::Find(std::u16string_view text) const {

@@ -37,6 +37,7 @@ class SyllableTable {
 
  private:
   std::vector<char16_t> units_;
+  std::vector<uint8_t> lengths_;  // letters of each entry: the searches read texts in their inner loops
 };
 
 }  // namespace kellavor::lexicon

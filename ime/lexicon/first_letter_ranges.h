@@ -1,0 +1,44 @@
+// The equal ranges of the two first-letter indexes of the system dictionaries (characters by the
+// first letter of their reading, phrases by the first letters of their first two syllables), found
+// once for the letters a to z when the dictionaries are mapped, so that a search looks them up
+// instead of searching the index. Other letters are searched in the index as they come.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "ime/lexicon/key_range.h"
+#include "ime/lexicon/system_dictionaries.h"
+
+namespace kellavor::lexicon {
+
+// The first letter of a syllable as a key of the first-letter indexes; a number without text (no
+// reading) sorts after every letter.
+inline constexpr uint32_t kNoLetterKey = 0x10000;
+inline uint32_t InitialKey(const SyllableTable& table, uint16_t syllable) {
+  const std::u16string_view text = table.Text(syllable);
+  return text.empty() ? kNoLetterKey : text.front();
+}
+
+class FirstLetterRanges {
+ public:
+  // Finds every range; the indexes do not change while the views live.
+  void Build(SystemDictionaries& dictionaries);
+
+  KeyRange Chars(const SystemDictionaries& dictionaries, char16_t letter) const;
+  // dictionaries: the phrase table must be in place (it is rebuilt by PhraseRecordAt).
+  KeyRange Phrases(SystemDictionaries& dictionaries, char16_t first, char16_t second) const;
+
+ private:
+  static constexpr int kLetters = 26;
+  static int Slot(char16_t letter) { return letter >= u'a' && letter <= u'z' ? letter - u'a' : -1; }
+
+  std::array<KeyRange, kLetters> chars_{};
+  std::array<KeyRange, kLetters * kLetters> phrases_{};
+};
+
+// The binary searches behind the ranges.
+KeyRange SearchCharRange(const SystemDictionaries& dictionaries, char16_t letter);
+KeyRange SearchPhraseRange(SystemDictionaries& dictionaries, char16_t first, char16_t second);
+
+}  // namespace kellavor::lexicon

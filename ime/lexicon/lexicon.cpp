@@ -1,0 +1,137 @@
+#include "ime/lexicon/lexicon.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "ime/lexicon/candidate_text.h"
+#include "ime/lexicon/reading_format.h"
+#include "ime/lexicon/record_lists.h"
+#include "ime/lexicon/segmentation.h"
+
+namespace kellavor::lexicon {
+namespace {
+
+using namespace candidate_kind;
+
+// The sentence is assembled from the best candidates of the characters of class 1.
+constexpr uint8_t kSentenceClassMask = 1;
+constexpr int32_t kSentenceCandidateCapacity = 10000;
+constexpr int32_t kSyllableListCapacity = 10;
+
+// The letters a search reads: up to the first zero unit, at most kMaxSegmentedLetters.
+std::u16string_view TypedLetters(std::u16string_view text) {
+  text = text.substr(0, text.find(u'\0'));
+  return text.substr(0, std::min(text.size(), kMaxSegmentedLetters));
+}
+
+}  // namespace
+
+Lexicon::Lexicon(SystemMappingNames names)
+    : dictionaries_(std::move(names)),
+      mainSyllables_(sizeof(SyllableItem), kSyllableListCapacity),
+      alternativeSyllables_(sizeof(SyllableItem), kSyllableListCapacity),
+      sentenceCandidates_(sizeof(Candidate), kSentenceCandidateCapacity) {}
+
+void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
+  dictionaries_.MapSystemFiles(files.charPath, files.phrasePath, files.wordPath);
+  ranges_.Build(dictionaries_);
+  LoadFuzzyPairs(files.fuzzyPath, useFuzzy);
+}
+
+void Lexicon::LoadFuzzyPairs(const std::u16string& mohuyinPath, bool useFuzzy) {
+  fuzzyPairs_.LoadFuzzyPairs(mohuyinPath, useFuzzy);
+  syllableSet_ = SyllableSet(Syllables(), FuzzyPairs());
+}
+
+int32_t Lexicon::SearchPinyin(std::u16string_view text, core::GrowArray& candidates, uint8_t classMask,
+                              bool withUser) {
+  text = TypedLetters(text);
+  if (text.empty()) return 0;
+  if (SearchSyllables(text, candidates, classMask, false, withUser) == 0) return 0;
+  if (Records<Candidate>(candidates)[0].consumed == text.size()) return candidates.count();
+
+  uint8_t consumed = 0;
+  AssembleSentence(text, withUser, consumed);
+  if (sentenceText_[0] == u'\0') return candidates.count();
+  char16_t scratch[2];
+  if (CandidateTextView(Records<Candidate>(candidates)[0], scratch) == SentenceText()) return candidates.count();
+  const Candidate sentence = MakeCandidate(kSt, 0, consumed, sentenceText_);
+  candidates.InsertAt(&sentence, 1, 0);
+  return candidates.count();
+}
+
+// Takes the best candidate for the letters left, again and again. Each piece covers at least one
+// letter; a piece whose text or syllables no longer fit the sentence buffers ends the sentence.
+void Lexicon::AssembleSentence(std::u16string_view text, bool withUser, uint8_t& consumed) {
+  std::fill(std::begin(sentenceText_), std::end(sentenceText_), u'\0');
+  std::fill(std::begin(sentenceSyllables_), std::end(sentenceSyllables_), uint16_t{0});
+  size_t textLength = 0;
+  size_t sum = 0;
+  std::u16string_view rest = text;
+  while (!rest.empty()) {
+    EmptyList(sentenceCandidates_);
+    if (SearchSyllables(rest, sentenceCandidates_, kSentenceClassMask, true, withUser) == 0) break;
+    const Candidate& best = Records<Candidate>(sentenceCandidates_)[0];
+    char16_t scratch[2];
+    const std::u16string_view piece = CandidateTextView(best, scratch);
+    const size_t syllables = sentenceSyllables_[0];
+    const size_t pieceSyllables = SyllableCodes(best, {});
+    if (best.consumed == 0 || textLength + piece.size() > kSentenceTextUnits ||
+        syllables + pieceSyllables > kSentenceSyllables) {
+      break;
+    }
+    std::copy(piece.begin(), piece.end(), sentenceText_ + textLength);
+    textLength += piece.size();
+    SyllableCodes(best, std::span<uint16_t>(sentenceSyllables_ + 1 + syllables, pieceSyllables));
+    sentenceSyllables_[0] = static_cast<uint16_t>(syllables + pieceSyllables);
+    const size_t step = std::min<size_t>(best.consumed, rest.size());
+    sum += step;
+    rest.remove_prefix(step);
+  }
+  consumed = static_cast<uint8_t>(sum & 0xFF);
+}
+
+size_t Lexicon::SyllableCodes(const Candidate& candidate, std::span<uint16_t> buffer) const {
+  const auto put = [&](size_t count, const auto& syllableAt) {
+    for (size_t i = 0; i < std::min(count, buffer.size()); ++i) buffer[i] = syllableAt(i);
+    return count;
+  };
+  if (candidate.entry == nullptr) return 0;
+  const auto* bytes = static_cast<const uint8_t*>(candidate.entry);
+  switch (candidate.kind) {
+    case kSi: {
+      const uint16_t syllable = static_cast<const CharRecord*>(candidate.entry)->syllable();
+      return put(1, [&](size_t) { return syllable; });
+    }
+    case kPh: {
+      const PhraseRecord phrase(bytes);
+      return put(phrase.syllableCount(), [&](size_t i) { return phrase.syllable(static_cast<uint32_t>(i)); });
+    }
+    case kUs: {
+      const UserRecord record(bytes, LoadU16(bytes));
+      if (record.isSingleChar()) {
+        const uint16_t syllable = record.syllable();
+        return put(1, [&](size_t) { return syllable; });
+      }
+      return put(record.syllableCount(), [&](size_t i) { return record.syllableAt(static_cast<uint32_t>(i)); });
+    }
+    case kSt: {
+      const std::span<const uint16_t> sentence = SentenceSyllables();
+      return put(sentence.size(), [&](size_t i) { return sentence[i]; });
+    }
+    default:
+      return 0;
+  }
+}
+
+std::vector<uint16_t> Lexicon::SyllableCodes(const Candidate& candidate) const {
+  std::vector<uint16_t> codes(SyllableCodes(candidate, {}));
+  SyllableCodes(candidate, codes);
+  return codes;
+}
+
+size_t Lexicon::FormatReading(std::span<const uint16_t> codes, std::u16string_view letters, std::u16string& out) const {
+  return lexicon::FormatReading(Syllables(), FuzzyPairs(), codes, letters, out);
+}
+
+}  // namespace kellavor::lexicon

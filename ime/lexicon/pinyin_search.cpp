@@ -1,0 +1,155 @@
+// The system dictionary side of the pinyin search: segmentation, phrases, characters, and the core
+// search that ranks them.
+#include <algorithm>
+#include <cstdlib>
+
+#include "ime/lexicon/candidate_order.h"
+#include "ime/lexicon/lexicon.h"
+#include "ime/lexicon/lookup_letters.h"
+#include "ime/lexicon/record_lists.h"
+#include "ime/lexicon/segmentation.h"
+#include "ime/lexicon/syllables.h"
+
+namespace kellavor::lexicon {
+namespace {
+
+using namespace candidate_kind;
+
+// Segmentation asks for phrases of this class mask when it considers splitting a syllable.
+constexpr uint8_t kSplitClassMask = 2;
+// The phrase search looks up at most this many first letters for each of the first two syllables.
+constexpr size_t kPhraseLookups = 3;
+
+}  // namespace
+
+int32_t Lexicon::SearchSyllables(std::u16string_view text, core::GrowArray& out, uint8_t classMask, bool bestOnly,
+                                 bool withUser) {
+  text = text.substr(0, std::min(text.find(u'\0'), kMaxSegmentedLetters));
+  if (text.empty()) return 0;
+  SplitSyllables(text, mainSyllables_, alternativeSyllables_);
+  const std::span<const SyllableItem> main = Records<SyllableItem>(mainSyllables_);
+  const std::span<const SyllableItem> alternative = Records<SyllableItem>(alternativeSyllables_);
+  if (main.empty()) return 0;
+  const uint8_t charMask = main.size() > 1 ? 1 : classMask;
+
+  const int32_t r1 = PhraseSearch(main, out, classMask) + UserPhraseSearch(main, out, classMask, withUser);
+  if (!bestOnly || r1 == 0) {
+    CharSearch(main[0], out, charMask);
+    if (withUser) UserCharSearch(main[0], out, charMask);
+  }
+  if (!alternative.empty()) {
+    const int32_t r2 =
+        PhraseSearch(alternative, out, classMask) + UserPhraseSearch(alternative, out, classMask, withUser);
+    if (alternative[0].view() != main[0].view() && (!bestOnly || r2 == 0)) {
+      CharSearch(alternative[0], out, charMask);
+      if (withUser) UserCharSearch(alternative[0], out, charMask);
+    }
+  }
+  if (!bestOnly) Deduplicate(out);
+  RankCandidates(out, bestOnly);
+  return out.count();
+}
+
+void Lexicon::SplitSyllables(std::u16string_view text, core::GrowArray& main, core::GrowArray& alternative) {
+  lexicon::SplitSyllables(syllableSet_, text, main, alternative,
+                          [this](std::span<const SyllableItem> pieces) { return PhraseExists(pieces, kSplitClassMask); });
+}
+
+bool Lexicon::PhraseSyllableMatches(const SyllableItem& typed, uint16_t reading) const {
+  const std::u16string_view t = typed.view();
+  const std::u16string_view d = Syllables().Text(reading);
+  if (t.size() == 1) return !d.empty() && d.front() == t.front();
+  if (IsBareInitial(t)) return InitialMatch(FuzzyPairs(), t, d) == 0;
+  return FuzzyMatch(FuzzyPairs(), t, d) == 0;
+}
+
+template <typename SyllableAt>
+std::optional<uint8_t> Lexicon::MatchSyllables(std::span<const SyllableItem> typed, uint32_t count,
+                                               const SyllableAt& syllableAt) {
+  const size_t compared = std::min<size_t>(count, typed.size());
+  size_t consumed = 0;
+  for (size_t i = 0; i < compared; ++i) {
+    const uint16_t reading = syllableAt(static_cast<uint32_t>(i));
+    if (!phraseMemo_.Matches(i, reading, [&] { return PhraseSyllableMatches(typed[i], reading); })) return std::nullopt;
+    consumed += static_cast<size_t>(typed[i].length);
+  }
+  return static_cast<uint8_t>(consumed);
+}
+
+std::optional<uint8_t> Lexicon::MatchPhrase(std::span<const SyllableItem> syllables, const PhraseRecord& phrase) {
+  return MatchSyllables(syllables, phrase.syllableCount(), [&](uint32_t i) { return phrase.syllable(i); });
+}
+
+std::optional<uint8_t> Lexicon::MatchPhrase(std::span<const SyllableItem> syllables, const UserRecord& phrase) {
+  return MatchSyllables(syllables, phrase.syllableCount(), [&](uint32_t i) { return phrase.syllableAt(i); });
+}
+
+template <typename Visit>
+void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mask, const Visit& visit) {
+  // A released phrase table is rebuilt before any index entry is read; one that cannot be rebuilt
+  // leaves the dictionary absent.
+  if (!dictionaries_.PhraseRecordAt(0)) return;
+  const IndexView index = dictionaries_.PhraseInitialsIndex();
+  const LookupLetters firsts = LookupLettersOf(syllables[0], FuzzyPairs(), kPhraseLookups);
+  const LookupLetters seconds = LookupLettersOf(syllables[1], FuzzyPairs(), kPhraseLookups);
+  phraseMemo_.Reset(Syllables().Count());
+  for (const char16_t first : firsts.view()) {
+    for (const char16_t second : seconds.view()) {
+      const KeyRange range = ranges_.Phrases(dictionaries_, first, second);
+      if (range.empty()) break;
+      for (uint32_t k = range.first; k < range.last; ++k) {
+        const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
+        if (!phrase || (phrase.charClass() & mask) == 0) continue;
+        const std::optional<uint8_t> consumed = MatchPhrase(syllables, phrase);
+        if (consumed && !visit(phrase, *consumed)) return;
+      }
+    }
+  }
+}
+
+int32_t Lexicon::PhraseSearch(std::span<const SyllableItem> syllables, core::GrowArray& out, uint8_t mask) {
+  if (syllables.size() < 2) return 0;
+  const auto typed = static_cast<int>(syllables.size() & 0xFF);
+  ForEachPhrase(syllables, mask, [&](const PhraseRecord& phrase, uint8_t consumed) {
+    const auto extent = static_cast<uint8_t>(std::abs(static_cast<int>(phrase.syllableCount() & 0xFF) - typed));
+    Append(out, MakeCandidate(kPh, extent, consumed, phrase.bytes()));
+    return true;
+  });
+  return out.count();
+}
+
+bool Lexicon::PhraseExists(std::span<const SyllableItem> syllables, uint8_t mask) {
+  if (syllables.size() < 2) return false;
+  bool found = false;
+  ForEachPhrase(syllables, mask, [&](const PhraseRecord&, uint8_t) {
+    found = true;
+    return false;
+  });
+  return found;
+}
+
+bool Lexicon::CharMatch(const SyllableItem& syllable, uint16_t reading) const {
+  const std::u16string_view d = Syllables().Text(reading);
+  if (IsBareInitial(syllable.view())) return InitialMatch(FuzzyPairs(), syllable.view(), d) == 0;
+  return FuzzyMatch(FuzzyPairs(), syllable.view(), d) == 0;
+}
+
+int32_t Lexicon::CharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask) {
+  const IndexView index = dictionaries_.CharIndex();
+  const LookupLetters lookups = LookupLettersOf(syllable, FuzzyPairs());
+  charMemo_.Reset(Syllables().Count());
+  for (size_t k = 0; k < lookups.count; ++k) {
+    const KeyRange range = ranges_.Chars(dictionaries_, lookups.letters[k]);
+    if (range.empty()) break;
+    for (uint32_t i = range.first; i < range.last; ++i) {
+      const CharRecord* record = dictionaries_.CharRecordAt(index[i]);
+      if ((record->charClass() & mask) == 0) continue;
+      const uint16_t reading = record->syllable();
+      if (!charMemo_.Matches(0, reading, [&] { return CharMatch(syllable, reading); })) continue;
+      Append(out, MakeCandidate(kSi, static_cast<uint8_t>(k + 1), static_cast<uint8_t>(syllable.length), record));
+    }
+  }
+  return out.count();
+}
+
+}  // namespace kellavor::lexicon

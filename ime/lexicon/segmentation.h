@@ -1,0 +1,32 @@
+// Where the syllables are in a run of typed letters. Two readings are made: the forward reading
+// (longest syllable first, from the left) is the main one; the backward reading (longest syllable
+// first, from the right) is kept as the alternative when it differs. When the two agree, a main
+// syllable that splits into smaller syllables forming a phrase gives the alternative instead:
+// xian reads as xian, and as xi an when the phrase dictionary knows a phrase xi an.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <string_view>
+
+#include "ime/core/grow_array.h"
+#include "ime/lexicon/syllable_item.h"
+#include "ime/lexicon/syllable_set.h"
+
+namespace kellavor::lexicon {
+
+// Letters read from a typed text; the rest is ignored.
+inline constexpr size_t kMaxSegmentedLetters = 255;
+
+// Whether some phrase of the phrase dictionary reads as these syllables (any class of mask 2).
+using PhraseTest = std::function<bool(std::span<const SyllableItem> syllables)>;
+
+// Fills main and alternative (syllable lists, emptied first) from the letters of text; syllables
+// are what IsSyllable accepts under the table and the fuzzy pairs of the set. A letter
+// that belongs to no syllable becomes a syllable of its own; a bare ch, sh or zh is taken only when
+// it is the whole text (elsewhere c, s or z is taken and the h stands alone).
+void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, core::GrowArray& main,
+                    core::GrowArray& alternative, const PhraseTest& hasPhrase);
+
+}  // namespace kellavor::lexicon

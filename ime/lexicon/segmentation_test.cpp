@@ -1,0 +1,103 @@
+#include "ime/lexicon/segmentation.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ime/lexicon/record_lists.h"
+
+namespace kellavor::lexicon {
+namespace {
+
+std::string Joined(const core::GrowArray& list) {
+  std::string text;
+  for (const SyllableItem& item : Records<SyllableItem>(list)) {
+    if (!text.empty()) text += ' ';
+    for (const char16_t unit : item.view()) text += static_cast<char>(unit);
+  }
+  return text;
+}
+
+class Segmentation : public ::testing::Test {
+ protected:
+  // "main | alternative" for text, with the phrase test answering hasPhrase.
+  std::string Split(std::u16string_view text, const std::vector<FuzzyPair>& pairs = {}) {
+    core::GrowArray main(sizeof(SyllableItem), 10);
+    core::GrowArray alternative(sizeof(SyllableItem), 10);
+    SplitSyllables(SyllableSet(table_, pairs), text, main, alternative, [&](std::span<const SyllableItem> pieces) {
+      std::u16string asked;
+      for (const SyllableItem& piece : pieces) asked += std::u16string(piece.view()) + u" ";
+      asked_.push_back(asked);
+      return phrases_.count(asked) > 0;
+    });
+    return Joined(main) + " | " + Joined(alternative);
+  }
+
+  const SyllableTable table_{EncodeSyllableTable(ShippedSyllables())};
+  std::set<std::u16string> phrases_;
+  std::vector<std::u16string> asked_;
+};
+
+TEST_F(Segmentation, ForwardReadingWithTheBackwardOneWhenItDiffers) {
+  EXPECT_EQ(Split(u"zhongguo"), "zhong guo | ");
+  EXPECT_EQ(Split(u"zg"), "z g | ");
+  EXPECT_EQ(Split(u"zh"), "zh | ");
+  EXPECT_EQ(Split(u"zhw"), "z h w | zh w") << "a bare zh is taken only as the whole input";
+  EXPECT_EQ(Split(u"fangan"), "fang an | fan gan");
+  EXPECT_EQ(Split(u"tiananmen"), "tian an men | ti a nan men");
+  EXPECT_EQ(Split(u"woxiangqubeijingkankan"), "wo xiang qu bei jing kan kan | ");
+}
+
+TEST_F(Segmentation, ASyllableSplitsOnlyIntoAKnownPhrase) {
+  EXPECT_EQ(Split(u"xian"), "xian | ");
+  EXPECT_EQ(asked_, std::vector<std::u16string>{u"xi an "});
+  phrases_.insert(u"xi an ");
+  EXPECT_EQ(Split(u"xian"), "xian | xi an");
+  EXPECT_EQ(Split(u"xianzai"), "xian zai | xi an zai");
+  EXPECT_EQ(Split(u"zhuang"), "zhuang | ") << "zhu an leaves the g over: no split";
+}
+
+TEST_F(Segmentation, EveryLetterEndsUpInASyllableOfAtMostSevenLetters) {
+  EXPECT_EQ(Split(u"zhuangzhuang"), "zhuang zhuang | ");
+  EXPECT_EQ(Split(u"qvxyz"), "q v x y z | ") << "v belongs to no syllable and stands alone";
+  EXPECT_EQ(Split(u"ABC"), "A B C | ");
+  EXPECT_EQ(Split(u"aaaaaaaa"), "a a a a a a a a | ");
+
+  std::mt19937 random(7);
+  const std::u16string alphabet = u"abcdefghijklmnopqrstuvwxyzZHA'1中";
+  for (int round = 0; round < 300; ++round) {
+    std::u16string text(random() % 65, u'a');
+    for (char16_t& unit : text) unit = alphabet[random() % alphabet.size()];
+    core::GrowArray main(sizeof(SyllableItem), 10);
+    core::GrowArray alternative(sizeof(SyllableItem), 10);
+    SplitSyllables(SyllableSet(table_, {}), text, main, alternative, [](std::span<const SyllableItem>) { return true; });
+    std::u16string joined;
+    for (const SyllableItem& item : Records<SyllableItem>(main)) {
+      ASSERT_GE(item.length, 1);
+      ASSERT_LE(item.length, 7);
+      joined += item.view();
+    }
+    EXPECT_EQ(joined, text);
+  }
+}
+
+TEST_F(Segmentation, TheWorkingCopyHoldsTwoHundredFiftyFiveLetters) {
+  core::GrowArray main(sizeof(SyllableItem), 10);
+  core::GrowArray alternative(sizeof(SyllableItem), 10);
+  SplitSyllables(SyllableSet(table_, {}), std::u16string(300, u'a'), main, alternative,
+                 [](std::span<const SyllableItem>) { return false; });
+  EXPECT_EQ(main.count(), 255);
+  EXPECT_EQ(alternative.count(), 0);
+}
+
+TEST_F(Segmentation, FuzzyPairsWidenTheSyllables) {
+  std::vector<FuzzyPair> pairs{*ParseFuzzyPair(u"z,zh")};
+  EXPECT_EQ(Split(u"zuazua", pairs), "zua zua | ");
+  EXPECT_EQ(Split(u"zuazua"), "zu a zu a | ");
+}
+
+}  // namespace
+}  // namespace kellavor::lexicon
