@@ -67,7 +67,8 @@ uint32_t UserBlockView::IndexEntry(size_t offsetField, uint32_t k) const {
 
 UserRecord UserBlockView::RecordAt(uint32_t number) const {
   if (number >= RecordCount()) return {};
-  const uint32_t offset = LoadU32(Dictionary() + LoadU32(block_ + kOffsetTableField) + 4 * static_cast<size_t>(number));
+  // 64-bit sums throughout: in a 32-bit process an offset near 4 GiB must not wrap back into the area.
+  const uint64_t offset = LoadU32(Dictionary() + LoadU32(block_ + kOffsetTableField) + 4 * static_cast<size_t>(number));
   const uint64_t areaStart = DictionaryField(kRecordAreaOffsetField);
   const uint64_t areaEnd = areaStart + DictionaryField(kRecordAreaSizeField);
   if (offset < areaStart || offset % 2 != 0 || offset + kRecordHeaderSize > areaEnd || !DictionaryHolds(areaStart, areaEnd - areaStart)) {

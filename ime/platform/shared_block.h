@@ -13,6 +13,11 @@ enum class SharedBlockOrigin {
   kExisted,   // another process made it first; its content is theirs
 };
 
+enum class SharedBlockAccess {
+  kAsPermitted,  // read and write; read only when the block exists and this process may not write it
+  kReadOnly,     // open an existing block for reading only, never create one
+};
+
 class SharedBlock {
  public:
   SharedBlock() = default;
@@ -25,7 +30,8 @@ class SharedBlock {
   // Creates the block with `size` bytes, or opens it when it exists (then its own size counts).
   // A block this process may not write is opened for reading only. On failure the result is
   // not valid().
-  static SharedBlock Open(const std::u16string& name, size_t size);
+  static SharedBlock Open(const std::u16string& name, size_t size,
+                          SharedBlockAccess access = SharedBlockAccess::kAsPermitted);
 
   bool valid() const { return data_ != nullptr; }
   uint8_t* data() const { return data_; }

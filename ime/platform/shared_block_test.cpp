@@ -43,6 +43,20 @@ TEST(SharedBlock, SecondOpenSeesTheFirstOnesContentAndTheLastCloseEndsIt) {
   EXPECT_EQ(fresh.data()[10], 0);
 }
 
+TEST(SharedBlock, ReadOnlyAccessOpensOnlyAnExistingBlock) {
+  const std::u16string name = UniqueName("readonly");
+  EXPECT_FALSE(SharedBlock::Open(name, 4096, SharedBlockAccess::kReadOnly).valid()) << "nothing to open yet";
+  SharedBlock writer = SharedBlock::Open(name, 4096);
+  ASSERT_TRUE(writer.valid());
+  writer.data()[7] = 9;
+  SharedBlock reader = SharedBlock::Open(name, 4096, SharedBlockAccess::kReadOnly);
+  ASSERT_TRUE(reader.valid());
+  EXPECT_TRUE(reader.readOnly());
+  EXPECT_EQ(reader.origin(), SharedBlockOrigin::kExisted);
+  EXPECT_GE(reader.size(), 4096u);
+  EXPECT_EQ(reader.data()[7], 9);
+}
+
 TEST(SharedBlock, MovesOwnershipAndRefusesAnEmptySize) {
   EXPECT_FALSE(SharedBlock::Open(UniqueName("empty"), 0).valid());
   SharedBlock block = SharedBlock::Open(UniqueName("moved"), 64);

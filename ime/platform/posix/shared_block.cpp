@@ -40,7 +40,7 @@ bool IsOnlyHolder(int holdersFd) { return flock(holdersFd, LOCK_EX | LOCK_NB) ==
 
 }  // namespace
 
-SharedBlock SharedBlock::Open(const std::u16string& name, size_t size) {
+SharedBlock SharedBlock::Open(const std::u16string& name, size_t size, SharedBlockAccess access) {
   SharedBlock block;
   if (size == 0) return block;
   OpenCloseLock serialise(name);
@@ -50,8 +50,12 @@ SharedBlock SharedBlock::Open(const std::u16string& name, size_t size) {
 
   if (IsOnlyHolder(holders)) shm_unlink(blockName.c_str());  // left behind by holders that are gone
 
-  int fd = shm_open(blockName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd >= 0) {
+  int fd = -1;
+  if (access == SharedBlockAccess::kReadOnly) {
+    block.origin_ = SharedBlockOrigin::kExisted;
+    block.readOnly_ = true;
+    fd = shm_open(blockName.c_str(), O_RDONLY | O_CLOEXEC, 0);
+  } else if ((fd = shm_open(blockName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600)) >= 0) {
     block.origin_ = SharedBlockOrigin::kCreated;
     if (ftruncate(fd, static_cast<off_t>(size)) != 0) {
       close(fd);

@@ -8,15 +8,22 @@ namespace kellavor::platform {
 
 // A mapping of the page file. Its name has no session prefix, so the processes of one logon
 // session share it; it goes when the last handle to it is closed.
-SharedBlock SharedBlock::Open(const std::u16string& name, size_t size) {
+SharedBlock SharedBlock::Open(const std::u16string& name, size_t size, SharedBlockAccess access) {
   SharedBlock block;
   if (size == 0) return block;
-  const auto wide = static_cast<uint64_t>(size);
-  HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, static_cast<DWORD>(wide >> 32),
-                                      static_cast<DWORD>(wide), Wide(name));
-  if (mapping != nullptr) {
-    block.origin_ = GetLastError() == ERROR_ALREADY_EXISTS ? SharedBlockOrigin::kExisted : SharedBlockOrigin::kCreated;
-  } else if (GetLastError() == ERROR_ACCESS_DENIED) {
+  HANDLE mapping = nullptr;
+  bool denied = access == SharedBlockAccess::kReadOnly;
+  if (!denied) {
+    const auto wide = static_cast<uint64_t>(size);
+    mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, static_cast<DWORD>(wide >> 32),
+                                 static_cast<DWORD>(wide), Wide(name));
+    if (mapping != nullptr) {
+      block.origin_ = GetLastError() == ERROR_ALREADY_EXISTS ? SharedBlockOrigin::kExisted : SharedBlockOrigin::kCreated;
+    } else {
+      denied = GetLastError() == ERROR_ACCESS_DENIED;
+    }
+  }
+  if (denied) {
     mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, Wide(name));
     block.readOnly_ = true;
     block.origin_ = SharedBlockOrigin::kExisted;
