@@ -6,8 +6,8 @@
 #include "ime/core/sort_records.h"
 #include "ime/lexicon/candidate.h"
 #include "ime/lexicon/german_key.h"
-#include "ime/lexicon/index_bounds.h"
-#include "ime/lexicon/ranking.h"
+#include "ime/lexicon/candidate_order.h"
+#include "ime/lexicon/key_range.h"
 
 namespace kellavor::lexicon {
 namespace {
@@ -30,14 +30,15 @@ void Append(core::GrowArray& out, uint16_t kind, uint8_t extent, const void* ent
   out.InsertAt(&candidate, 1, out.count());  // a candidate that cannot be stored is dropped
 }
 
-// Key order of the German dictionary over the first n units of the folded input.
+// Where the folded input stands against entry k of the word key index, over its first n units.
 struct WordKeyOrder {
   const SystemDictionaries& dictionaries;
+  IndexView index;
   std::u16string_view foldedKey;
   size_t n;
 
-  int operator()(uint32_t offset) const {
-    const WordRecord record = dictionaries.WordRecordAt(offset);
+  int operator()(uint32_t k) const {
+    const WordRecord record = dictionaries.WordRecordAt(index[k]);
     return CompareBounded(foldedKey, record ? record.key() : std::u16string_view(), n);
   }
 };
@@ -45,7 +46,7 @@ struct WordKeyOrder {
 void AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_view text, core::GrowArray& out) {
   const std::u16string folded = FoldGermanKey(text);
   const IndexView index = dictionaries.WordKeyIndex();
-  const IndexRange range = EqualIndexRange(index, WordKeyOrder{dictionaries, folded, text.size()});
+  const KeyRange range = EqualRangeBy(index.size(), WordKeyOrder{dictionaries, index, folded, text.size()});
   for (uint32_t k = range.first; k < range.last && out.count() < kGermanPrefixLimit; ++k) {
     const WordRecord record = dictionaries.WordRecordAt(index[k]);
     if (record) Append(out, candidate_kind::kPh, ExtentFor(record.wordLength(), text.size()), record.bytes());
@@ -58,31 +59,26 @@ void AppendCorrections(const GermanSources& sources, std::u16string_view text, c
   const size_t looked = std::min(suggestions.size(), kSpellerSuggestions);
   for (size_t s = 0; s < looked; ++s) {
     const std::u16string folded = FoldGermanKey(suggestions[s]);
-    const WordKeyOrder order{sources.dictionaries, folded, text.size()};
-    const uint32_t k = LowerIndexBound(index, order);
-    if (k >= index.size() || order(index[k]) != 0) continue;
+    const WordKeyOrder order{sources.dictionaries, index, folded, text.size()};
+    const uint32_t k = KeyBound(index.size(), order, false);
+    if (k >= index.size() || order(k) != 0) continue;
     const WordRecord record = sources.dictionaries.WordRecordAt(index[k]);
     if (record) Append(out, candidate_kind::kPh, ExtentFor(record.wordLength(), text.size()), record.bytes());
   }
 }
 
-// User index 1 holds single characters, then German words by their text, then Chinese phrases.
+// User index 1 holds single characters, then German words by their text, then Chinese phrases;
+// where the typed text stands against entry k.
 struct UserWordOrder {
   const UserBlockView& user;
   std::u16string_view text;
 
-  int operator()(uint32_t number) const {
-    const UserRecord record = user.RecordAt(number);
+  int operator()(uint32_t k) const {
+    const UserRecord record = user.RecordAt(user.Index1(k));
     if (!record || record.isSingleChar()) return 1;
     if (record.isPhrase()) return -1;
     return CompareBounded(text, FoldGermanKey(record.text()), text.size());
   }
-};
-
-struct UserIndex1 {
-  const UserBlockView& user;
-  uint32_t size() const { return user.RecordCount(); }
-  uint32_t operator[](uint32_t k) const { return user.Index1(k); }
 };
 
 int Compare(uint32_t a, uint32_t b) { return (a > b) - (a < b); }
@@ -91,11 +87,10 @@ int Compare(uint32_t a, uint32_t b) { return (a > b) - (a < b); }
 
 int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, core::GrowArray& out) {
   if (text.empty()) return 0;
-  const UserIndex1 index{user};
-  const IndexRange range = EqualIndexRange(index, UserWordOrder{user, text});
-  if (range.first == range.last) return 0;
+  const KeyRange range = EqualRangeBy(user.RecordCount(), UserWordOrder{user, text});
+  if (range.empty()) return 0;
   for (uint32_t k = range.first; k < range.last; ++k) {
-    const UserRecord record = user.RecordAt(index[k]);
+    const UserRecord record = user.RecordAt(user.Index1(k));
     if (record && record.isGermanWord()) {
       Append(out, candidate_kind::kUs, ExtentFor(FlagField(record.flags(), 4, 7), text.size()), record.bytes());
     }

@@ -22,7 +22,7 @@ inline constexpr size_t kSpellerSuggestions = 5;
 
 // What the German search reads.
 struct GermanSources {
-  SystemDictionaries& dictionaries;
+  const SystemDictionaries& dictionaries;
   Speller& speller;
   UserBlockView user;
 };
