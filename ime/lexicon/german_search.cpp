@@ -1,0 +1,137 @@
+#include "ime/lexicon/german_search.h"
+
+#include <algorithm>
+#include <string>
+
+#include "ime/core/sort_records.h"
+#include "ime/lexicon/candidate.h"
+#include "ime/lexicon/german_key.h"
+#include "ime/lexicon/candidate_order.h"
+#include "ime/lexicon/key_range.h"
+
+namespace kellavor::lexicon {
+namespace {
+
+// Compares the first n units of a with b, stopping early at a zero unit in either.
+int CompareBounded(std::u16string_view a, std::u16string_view b, size_t n) {
+  for (size_t i = 0; i < n; ++i) {
+    const char16_t x = i < a.size() ? a[i] : u'\0';
+    const char16_t y = i < b.size() ? b[i] : u'\0';
+    if (x != y) return x < y ? -1 : 1;
+    if (x == u'\0') return 0;
+  }
+  return 0;
+}
+
+uint8_t ExtentFor(uint32_t wordLength, size_t typedLength) { return wordLength == typedLength ? 0 : 1; }
+
+void Append(core::GrowArray& out, uint16_t kind, uint8_t extent, const void* entry) {
+  const Candidate candidate = MakeCandidate(kind, extent, 0, entry);
+  out.InsertAt(&candidate, 1, out.count());  // a candidate that cannot be stored is dropped
+}
+
+// Where the folded input stands against entry k of the word key index, over its first n units.
+struct WordKeyOrder {
+  const SystemDictionaries& dictionaries;
+  IndexView index;
+  std::u16string_view foldedKey;
+  size_t n;
+
+  int operator()(uint32_t k) const {
+    const WordRecord record = dictionaries.WordRecordAt(index[k]);
+    return CompareBounded(foldedKey, record ? record.key() : std::u16string_view(), n);
+  }
+};
+
+void AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_view text, core::GrowArray& out) {
+  const std::u16string folded = FoldGermanKey(text);
+  const IndexView index = dictionaries.WordKeyIndex();
+  const KeyRange range = EqualRangeBy(index.size(), WordKeyOrder{dictionaries, index, folded, text.size()});
+  for (uint32_t k = range.first; k < range.last && out.count() < kGermanPrefixLimit; ++k) {
+    const WordRecord record = dictionaries.WordRecordAt(index[k]);
+    if (record) Append(out, candidate_kind::kPh, ExtentFor(record.wordLength(), text.size()), record.bytes());
+  }
+}
+
+void AppendCorrections(const GermanSources& sources, std::u16string_view text, core::GrowArray& out) {
+  const std::vector<std::u16string> suggestions = sources.speller.SuggestWords(text);
+  const IndexView index = sources.dictionaries.WordKeyIndex();
+  const size_t looked = std::min(suggestions.size(), kSpellerSuggestions);
+  for (size_t s = 0; s < looked; ++s) {
+    const std::u16string folded = FoldGermanKey(suggestions[s]);
+    const WordKeyOrder order{sources.dictionaries, index, folded, text.size()};
+    const uint32_t k = KeyBound(index.size(), order, false);
+    if (k >= index.size() || order(k) != 0) continue;
+    const WordRecord record = sources.dictionaries.WordRecordAt(index[k]);
+    if (record) Append(out, candidate_kind::kPh, ExtentFor(record.wordLength(), text.size()), record.bytes());
+  }
+}
+
+// User index 1 holds single characters, then German words by their text, then Chinese phrases;
+// where the typed text stands against entry k.
+struct UserWordOrder {
+  const UserBlockView& user;
+  std::u16string_view text;
+
+  int operator()(uint32_t k) const {
+    const UserRecord record = user.RecordAt(user.Index1(k));
+    if (!record || record.isSingleChar()) return 1;
+    if (record.isPhrase()) return -1;
+    return CompareBounded(text, FoldGermanKey(record.text()), text.size());
+  }
+};
+
+int Compare(uint32_t a, uint32_t b) { return (a > b) - (a < b); }
+
+}  // namespace
+
+int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, core::GrowArray& out) {
+  if (text.empty()) return 0;
+  const KeyRange range = EqualRangeBy(user.RecordCount(), UserWordOrder{user, text});
+  if (range.empty()) return 0;
+  for (uint32_t k = range.first; k < range.last; ++k) {
+    const UserRecord record = user.RecordAt(user.Index1(k));
+    if (record && record.isGermanWord()) {
+      Append(out, candidate_kind::kUs, ExtentFor(FlagField(record.flags(), 4, 7), text.size()), record.bytes());
+    }
+  }
+  return out.count();
+}
+
+int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, core::GrowArray& out) {
+  if (text.empty()) return 0;
+  AppendPrefixRange(sources.dictionaries, text, out);
+  if (text.size() >= kSpellerMinimumUnits) AppendCorrections(sources, text, out);
+  UserWordSearch(sources.user, text, out);
+  Deduplicate(out);
+  core::SortRecords(out.data(), out.count(), out.recordSize(), GermanRankCompare, nullptr);
+  return out.count();
+}
+
+int GermanRankCompare(const void* a, const void* b, void*) {
+  const auto& x = *static_cast<const Candidate*>(a);
+  const auto& y = *static_cast<const Candidate*>(b);
+  if (x.kind != y.kind) {
+    if ((x.extent == 0) != (y.extent == 0)) return x.extent == 0 ? -1 : 1;
+    if (x.kind == candidate_kind::kPh) return 1;
+    if (y.kind == candidate_kind::kPh) return -1;
+    return 0;
+  }
+  if (x.kind == candidate_kind::kPh) {
+    if (x.extent != y.extent) return x.extent < y.extent ? -1 : 1;
+    return Compare(WordRecord(static_cast<const uint8_t*>(y.entry)).frequency(),
+                   WordRecord(static_cast<const uint8_t*>(x.entry)).frequency());
+  }
+  if (x.kind == candidate_kind::kUs) {
+    if (x.extent != y.extent) return x.extent < y.extent ? -1 : 1;
+    const auto* xb = static_cast<const uint8_t*>(x.entry);
+    const auto* yb = static_cast<const uint8_t*>(y.entry);
+    const UserRecord xr(xb, LoadU16(xb));
+    const UserRecord yr(yb, LoadU16(yb));
+    if (xr.useCount() != yr.useCount()) return Compare(yr.useCount(), xr.useCount());
+    return Compare(yr.baseFrequency(), xr.baseFrequency());
+  }
+  return 0;
+}
+
+}  // namespace kellavor::lexicon

@@ -1,0 +1,41 @@
+// The German word search: dictionary words whose folded key begins with the folded input, the
+// speller's corrections brought back to dictionary words, and the words the user has written
+// before, deduplicated and ranked.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "ime/core/grow_array.h"
+#include "ime/lexicon/speller.h"
+#include "ime/lexicon/system_dictionaries.h"
+#include "ime/lexicon/user_block.h"
+
+namespace kellavor::lexicon {
+
+// At most this many candidates come from the dictionary's prefix range; inputs longer than
+// kSpellerMinimumUnits - 1 units also ask the speller, whose first kSpellerSuggestions answers are
+// looked up.
+inline constexpr int32_t kGermanPrefixLimit = 5000;
+inline constexpr size_t kSpellerMinimumUnits = 5;
+inline constexpr size_t kSpellerSuggestions = 5;
+
+// What the German search reads.
+struct GermanSources {
+  const SystemDictionaries& dictionaries;
+  Speller& speller;
+  UserBlockView user;
+};
+
+// Fills `out` (empty on entry) and returns its count.
+int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, core::GrowArray& out);
+
+// Appends the learned German words whose folded form begins with the typed text (as typed, not
+// folded), within the range of user index 1 where the two orders agree. Returns the count of
+// `out` afterwards, or 0 when the text is empty or nothing matched.
+int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, core::GrowArray& out);
+
+// The ranking of the final German list (a SortRecords comparator over Candidate records).
+int GermanRankCompare(const void* a, const void* b, void* context);
+
+}  // namespace kellavor::lexicon
