@@ -109,8 +109,14 @@ void GermanKeystroke(benchmark::State& state) {
              u"machen"});
 }
 
+// Words of at most four letters: the speller, asked from the fifth letter on, takes no part.
+void GermanShortWordKeystroke(benchmark::State& state) {
+  TypeWords(state, core::kGermanMode, {u"haus", u"der", u"und", u"mann", u"hund", u"ist", u"mit", u"auto"});
+}
+
 BENCHMARK(PinyinKeystroke)->Unit(benchmark::kMillisecond);
 BENCHMARK(GermanKeystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(GermanShortWordKeystroke)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kellavor

@@ -4,6 +4,7 @@
 
 #include "ime/lexicon/candidate_text.h"
 #include "ime/lexicon/dictionary_format.h"
+#include "ime/lexicon/german_search.h"
 #include "ime/lexicon/user_block.h"
 #include "ime/lexicon/word_record.h"
 
@@ -42,7 +43,9 @@ int32_t ModuleLexicon::SearchPinyin(std::u16string_view key, core::GrowArray& ca
   return lexicon_.SearchPinyin(key, candidates, static_cast<uint8_t>(characterSet), useFrequency);
 }
 
-int32_t ModuleLexicon::SearchGerman(std::u16string_view, core::GrowArray& candidates) { return candidates.count(); }
+int32_t ModuleLexicon::SearchGerman(std::u16string_view key, core::GrowArray& candidates) {
+  return lexicon::SearchGerman({lexicon_.Dictionaries(), speller_, userDictionary_.View()}, key, candidates);
+}
 
 int32_t ModuleLexicon::SearchCustomPhrases(std::u16string_view key, core::GrowArray& candidates) {
   const std::u16string typed(key);

@@ -1,6 +1,6 @@
 // The dictionaries of the module behind the engine's LexiconPort: the Lexicon with its system
-// dictionaries, fuzzy pairs and pinyin search, the shared user dictionary that learns the
-// selections, the speller and the user's custom phrases. One per process, created and owned with
+// dictionaries, fuzzy pairs and pinyin search, the German search with the speller, the shared user
+// dictionary that learns the selections, and the user's custom phrases. One per process, created and owned with
 // the engine by whoever builds the module.
 #pragma once
 
