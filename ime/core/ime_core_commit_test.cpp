@@ -16,7 +16,6 @@ using platform::ImeMessage;
 using platform::SimEvent;
 using Messages = std::vector<ImeMessage>;
 
-const ImeMessage kStart{kWmImeStartComposition, 0, 0};
 const ImeMessage kChanged{kWmImeComposition, 0, kCompositionChanged};
 const ImeMessage kResult{kWmImeComposition, 0, kGcsResultStr};
 const ImeMessage kEnd{kWmImeEndComposition, 0, 0};
@@ -43,12 +42,6 @@ class ImeCoreCommit : public ::testing::Test {
   FakeLexicon lexicon;
   EngineHarness engine{lexicon};
 };
-
-TEST_F(ImeCoreCommit, TheFirstLetterStartsTheComposition) {
-  EXPECT_EQ(engine.Type(u"n").messages, (Messages{kStart, kChanged}));
-  EXPECT_EQ(engine.Type(u"i").messages, (Messages{kChanged}));
-  EXPECT_TRUE(engine.sim().IsWindowVisible(engine.windows().composition())) << "the refresh showed the panel";
-}
 
 TEST_F(ImeCoreCommit, ASelectionClosesTheCompositionBeforeItCommits) {
   engine.Type(u"nihao");
