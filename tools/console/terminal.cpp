@@ -55,11 +55,11 @@ RawTerminal::RawTerminal() {
   raw.c_iflag &= static_cast<tcflag_t>(~(IXON | ICRNL));
   raw.c_cc[VMIN] = 1;
   raw.c_cc[VTIME] = 0;
-  active_ = tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw) == 0;
+  active_ = tcsetattr(STDIN_FILENO, TCSANOW, &raw) == 0;
 }
 
 RawTerminal::~RawTerminal() {
-  if (active_) tcsetattr(STDIN_FILENO, TCSAFLUSH, &savedTerminal);
+  if (active_) tcsetattr(STDIN_FILENO, TCSANOW, &savedTerminal);
 }
 
 bool StandardInputIsTerminal() { return isatty(STDIN_FILENO) != 0; }
