@@ -87,7 +87,7 @@ SimInputMethod::Context* SimInputMethod::FindContext(ContextHandle context) {
 
 WindowHandle SimInputMethod::AddWindow(std::u16string className, WindowHandle owner) {
   const uintptr_t id = NextId();
-  windows_[id] = Window{std::move(className), owner, false};
+  windows_[id] = Window{std::move(className), owner, false, {}};
   return ToHandle<WindowHandle>(id);
 }
 
@@ -102,6 +102,11 @@ void SimInputMethod::SetWindowVisible(WindowHandle window, bool visible) {
 }
 
 void SimInputMethod::SetForeground(WindowHandle window) { foreground_ = window; }
+
+void SimInputMethod::SetWindowProcedure(WindowHandle window, WindowProcedure procedure) {
+  auto found = windows_.find(ToId(window));
+  if (found != windows_.end()) found->second.procedure = std::move(procedure);
+}
 
 int SimInputMethod::LockCount(ContextHandle context) const {
   auto found = contexts_.find(ToId(context));
@@ -243,9 +248,12 @@ bool SimInputMethod::IsWindowVisible(WindowHandle window) {
 }
 
 intptr_t SimInputMethod::SendToWindow(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-  if (LookUpWindow(window) == nullptr) return 0;
+  const Window* found = LookUpWindow(window);
+  if (found == nullptr) return 0;
   events_.push_back(SimEvent::Sent(window, ImeMessage{message, wParam, lParam}));
-  return 0;
+  // A copy: the procedure may add or remove windows.
+  const WindowProcedure procedure = found->procedure;
+  return procedure ? procedure(message, wParam, lParam) : 0;
 }
 
 void SimInputMethod::InvalidateWindow(WindowHandle window, bool eraseBackground) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -48,6 +49,9 @@ class SimInputMethod final : public InputMethodPort {
     int lockCount = 0;
   };
 
+  // What a window does with a message sent to it; its result is SendToWindow's.
+  using WindowProcedure = std::function<intptr_t(uint32_t message, uintptr_t wParam, intptr_t lParam)>;
+
   SimInputMethod();
 
   // A new context for the window, closed, conversion status 0, without component blocks (the
@@ -62,6 +66,9 @@ class SimInputMethod final : public InputMethodPort {
   void RemoveWindow(WindowHandle window);
   void SetWindowVisible(WindowHandle window, bool visible);
   void SetForeground(WindowHandle window);
+  // Messages sent to the window are logged and then handed to the procedure, so that a test or
+  // front end can answer for the module's own windows.
+  void SetWindowProcedure(WindowHandle window, WindowProcedure procedure);
 
   // Lock counts, so that tests can see every lock paired with its unlock; -1 for no such object.
   int LockCount(ContextHandle context) const;
@@ -127,6 +134,7 @@ class SimInputMethod final : public InputMethodPort {
     std::u16string className;
     WindowHandle owner = nullptr;
     bool visible = false;
+    WindowProcedure procedure;
   };
 
   uintptr_t NextId() { return nextId_++; }

@@ -110,6 +110,20 @@ TEST(SimInputMethod, WindowsAreFoundByClassAndOwner) {
                                                  SimEvent::Invalidated(second, true)}));
 }
 
+TEST(SimInputMethod, WindowProcedureAnswersSentMessages) {
+  SimInputMethod sim;
+  InputMethodPort& port = sim;
+  const WindowHandle ui = sim.AddWindow(u"KellavorIME_UI");
+  std::vector<uint32_t> received;
+  sim.SetWindowProcedure(ui, [&](uint32_t message, uintptr_t, intptr_t lParam) {
+    received.push_back(message);
+    return lParam + 1;
+  });
+  EXPECT_EQ(port.SendToWindow(ui, 0x8004, 0, 41), 42);
+  EXPECT_EQ(received, std::vector<uint32_t>{0x8004});
+  EXPECT_EQ(sim.Events(), std::vector<SimEvent>{SimEvent::Sent(ui, {0x8004, 0, 41})}) << "logged before it is handled";
+}
+
 TEST(SimInputMethod, ClipboardPasteAndKeyState) {
   SimInputMethod sim;
   InputMethodPort& port = sim;

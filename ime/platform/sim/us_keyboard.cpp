@@ -101,4 +101,19 @@ std::u16string UsKeyboardToAscii(uint32_t virtualKey, uint32_t scanCode, const K
   }
 }
 
+std::optional<UsKey> UsKeyboardKeyFor(char16_t character) {
+  if (character >= u'a' && character <= u'z') return UsKey{static_cast<uint32_t>(character - u'a' + 'A'), false};
+  if (character >= u'A' && character <= u'Z') return UsKey{character, true};
+  if (character >= u'0' && character <= u'9') return UsKey{character, false};
+  if (character == u' ') return UsKey{kSpace, false};
+  if (const size_t digit = kShiftedDigits.find(character); digit != std::u16string_view::npos) {
+    return UsKey{static_cast<uint32_t>('0' + digit), true};
+  }
+  for (const OemKey& oem : kOemKeys) {
+    if (oem.plain == character) return UsKey{oem.virtualKey, false};
+    if (oem.shifted == character) return UsKey{oem.virtualKey, true};
+  }
+  return std::nullopt;
+}
+
 }  // namespace kellavor::platform

@@ -66,5 +66,17 @@ TEST(UsKeyboard, AReleaseTypesNothing) {
   EXPECT_EQ(UsKeyboardToAscii(0x300, 0x1E, With({})), u"");
 }
 
+TEST(UsKeyboard, EveryPrintableCharacterHasTheKeyThatTypesIt) {
+  for (char16_t c = 0x20; c < 0x7F; ++c) {
+    const std::optional<UsKey> key = UsKeyboardKeyFor(c);
+    ASSERT_TRUE(key.has_value()) << static_cast<int>(c);
+    KeyState state{};
+    if (key->shift) state[0x10] = 0x80;
+    EXPECT_EQ(UsKeyboardToAscii(key->virtualKey, 0, state), std::u16string(1, c)) << static_cast<int>(c);
+  }
+  EXPECT_EQ(UsKeyboardKeyFor(u'ä'), std::nullopt);
+  EXPECT_EQ(UsKeyboardKeyFor(u'\n'), std::nullopt);
+}
+
 }  // namespace
 }  // namespace kellavor::platform

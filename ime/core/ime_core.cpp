@@ -1,0 +1,135 @@
+#include "ime/core/ime_core.h"
+
+#include <algorithm>
+
+#include "ime/core/candidate_pages.h"
+#include "ime/core/context_blocks.h"
+#include "ime/core/ime_messages.h"
+#include "ime/core/soft_keyboard_layouts.h"
+#include "ime/core/virtual_keys.h"
+
+namespace kellavor::core {
+namespace {
+
+constexpr int16_t kCandidateRecordSize = sizeof(lexicon::Candidate);
+constexpr int32_t kInitialListCapacity = 5;
+
+}  // namespace
+
+ImeCore::ImeCore(platform::InputMethodPort& port, settings::ImeSettings& settings, InputPanel& panel,
+                 LexiconPort& lexicon)
+    : port_(port),
+      settings_(settings),
+      panel_(panel),
+      lexicon_(lexicon),
+      messages_(port),
+      candidates_(kCandidateRecordSize, kInitialListCapacity) {
+  TakePageSize();
+  ClearCandidates();
+}
+
+void ImeCore::TakePageSize() {
+  // A page of no candidates would leave nothing to show or select.
+  pageSize_ = std::max<uint16_t>(settings_.numofpage, 1);
+  pageIndex_ = std::min(pageIndex_, LastPage(candidates_.count(), pageSize_));
+}
+
+void ImeCore::ClearCandidates() {
+  candidates_.SetCapacity(0);
+  candidates_.SetCapacity(kCandidateListCapacity);
+}
+
+uint32_t ImeCore::ConversionFlags() const {
+  const auto status = port_.GetConversionStatus(context_);
+  return status.has_value() ? status->conversion : 0;
+}
+
+uint32_t ImeCore::RawCommitKey() const {
+  if (IsGermanMode() && settings_.sentence_en == 0 && settings_.en_usespace == 0) return vk::kSpace;
+  return vk::kReturn;
+}
+
+uint32_t ImeCore::SelectKey() const { return RawCommitKey() == vk::kSpace ? vk::kReturn : vk::kSpace; }
+
+bool ImeCore::SoftKeyboardTakes(uint32_t virtualKey) const {
+  return (ConversionFlags() & kCmodeSoftKbd) != 0 && IsSoftKeyboardKey(virtualKey) && settings_.softkbdid >= 1 &&
+         settings_.softkbdid <= 13;
+}
+
+void ImeCore::SendToStatusWindow(uint32_t message) {
+  const platform::WindowHandle status = port_.FindWindowOfClass(kStatusWindowClass);
+  if (status != nullptr) port_.SendToWindow(status, message, 0, 0);
+}
+
+void ImeCore::RepaintStatusWindow(bool eraseBackground) {
+  const platform::WindowHandle status = port_.FindWindowOfClass(kStatusWindowClass);
+  if (status != nullptr) port_.InvalidateWindow(status, eraseBackground);
+}
+
+void ImeCore::SetInputMode(platform::ContextHandle context, uint32_t mode) {
+  if (mode == settings_.inputmode) return;
+  settings_.inputmode = mode;
+  if (const auto status = port_.GetConversionStatus(context); status.has_value()) {
+    const bool wantSymbol = mode != kGermanMode;
+    if (((status->conversion & kCmodeSymbol) != 0) != wantSymbol) {
+      port_.SetConversionStatus(context, {status->conversion ^ kCmodeSymbol, status->sentence});
+    }
+  }
+  RepaintStatusWindow(true);
+  Reset(true);
+}
+
+void ImeCore::SwitchModeByKey() {
+  if (!IsGermanMode()) {
+    settings_.previnputmode = settings_.inputmode;
+    SetInputMode(context_, kGermanMode);
+    return;
+  }
+  const uint32_t previous = settings_.previnputmode == kGermanMode ? kPinyinMode : settings_.previnputmode;
+  settings_.previnputmode = previous;
+  SetInputMode(context_, previous);
+}
+
+void ImeCore::ActivateContext(platform::ContextHandle context, bool selected) {
+  context_ = context;
+  if (selected) {
+    if (const auto status = port_.GetConversionStatus(context); status.has_value()) {
+      const bool wantSymbol = !IsGermanMode();
+      if (((status->conversion & kCmodeSymbol) != 0) != wantSymbol) {
+        port_.SetConversionStatus(context, {status->conversion ^ kCmodeSymbol, status->sentence});
+      }
+    }
+    if (settings_.uselast == 0) SetInputMode(context, settings_.defaultinputmode);
+  }
+  if ((ConversionFlags() & kCmodeSoftKbd) != 0 && softKeyboard_ != nullptr) {
+    if (const platform::LockedContext locked = port_.LockContext(context); locked != nullptr) {
+      softKeyboard_->DestroySoftKeyboard();
+      softKeyboard_->CreateSoftKeyboard(port_.ContextWindow(locked), settings_.softkbdid);
+      port_.UnlockContext(context);
+    }
+  }
+  Reset(false);
+}
+
+void ImeCore::Reset(bool notify) {
+  ClearCandidates();
+  segments_.clear();
+  composition_.clear();
+  cursor_ = selection_ = pageIndex_ = 0;
+  panel_.SetComposition(u"", 0);
+  panel_.ClearCandidates();
+  panel_.SetHighlight(0);
+  if (notify && port_.IsWindowVisible(panel_.CompositionWindow())) {
+    NotifyUiWindow(port_, panel_.CompositionWindow(), context_, kWmImeUiRefresh);
+    messages_.GenerateMessage(context_, kWmImeComposition, 0, kCompositionChanged);
+    messages_.GenerateMessage(context_, kWmImeEndComposition, 0, 0);
+  }
+}
+
+std::u16string ImeCore::SegmentTexts() const {
+  std::u16string texts;
+  for (const Segment& segment : segments_) texts += segment.text;
+  return texts;
+}
+
+}  // namespace kellavor::core
