@@ -113,12 +113,11 @@ bool ImeSession::KeyEvent(UINT virtualKey, bool release) {
   return claimed;
 }
 
-void ImeSession::Translate(UINT virtualKey, LPARAM keyData, bool release) {
+void ImeSession::Translate([[maybe_unused]] UINT virtualKey, LPARAM keyData, [[maybe_unused]] bool release) {
 #if defined(_WIN64)
   // Wine's 64-bit ImmTranslateMessage reads the messages 4 bytes into the list where Windows puts
   // them 8 bytes in; the module follows Windows, so the key goes to the module as user32 would
   // hand it over: the character in the high word of the key, the key data's high word as scan code.
-  (void)release;
   wchar_t file[MAX_PATH] = {};
   ImmGetIMEFileNameW(layout_, file, MAX_PATH);
   auto toAsciiEx = reinterpret_cast<ImeToAsciiExFunction>(
