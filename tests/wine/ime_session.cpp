@@ -46,8 +46,9 @@ ImeSession::ImeSession(HKL layout) : layout_(layout) {
   windowClass.lpszClassName = kWindowClass;
   RegisterClassW(&windowClass);
   ActivateKeyboardLayout(layout_, 0);
-  window_ = CreateWindowExW(0, kWindowClass, L"Kellavor harness", WS_OVERLAPPEDWINDOW, 100, 100, 400, 200, nullptr,
-                            nullptr, GetModuleHandleW(nullptr), this);
+  // A pop-up: without a window manager, Wine waits seconds for a framed window to be unmapped.
+  window_ = CreateWindowExW(0, kWindowClass, L"Kellavor harness", WS_POPUP, 100, 100, 400, 200, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), this);
   if (window_ == nullptr) throw std::runtime_error("no application window");
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);

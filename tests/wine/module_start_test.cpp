@@ -14,17 +14,24 @@
 namespace kellavor::wine {
 namespace {
 
+// One application window for the suite: Wine takes seconds to hide a focused window.
 class ModuleStartTest : public testing::Test {
  protected:
+  static void SetUpTestSuite() { session_ = new ImeSession(Installed().layout); }
+  static void TearDownTestSuite() {
+    delete session_;
+    session_ = nullptr;
+  }
   void SetUp() override {
-    session_ = std::make_unique<ImeSession>(Installed().layout);
     module_ = LoadedModule();
     ASSERT_NE(module_, nullptr) << "the manager loaded the module";
   }
 
-  std::unique_ptr<ImeSession> session_;
+  static ImeSession* session_;
   HMODULE module_ = nullptr;
 };
+
+ImeSession* ModuleStartTest::session_ = nullptr;
 
 TEST_F(ModuleStartTest, TheModuleDescribesItself) {
   const HKL layout = Installed().layout;
