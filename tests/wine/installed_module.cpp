@@ -43,6 +43,12 @@ HKL RegisteredLayout(const std::filesystem::path& module) {
   return found;
 }
 
+// copy_file of this runtime refuses to overwrite even when asked to: the old file goes first.
+void CopyOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::filesystem::remove(to);
+  std::filesystem::copy_file(from, to);
+}
+
 }  // namespace
 
 InstalledModule InstallModule(const std::filesystem::path& builtInstallFolder, const std::filesystem::path& builtModule,
@@ -53,11 +59,10 @@ InstalledModule InstallModule(const std::filesystem::path& builtInstallFolder, c
     if (entry.is_directory()) {
       std::filesystem::create_directories(target);
     } else {
-      std::filesystem::copy_file(entry.path(), target, std::filesystem::copy_options::overwrite_existing);
+      CopyOver(entry.path(), target);
     }
   }
-  std::filesystem::copy_file(builtModule, folder / builtModule.filename(),
-                             std::filesystem::copy_options::overwrite_existing);
+  CopyOver(builtModule, folder / builtModule.filename());
   return RegisterModule(folder, builtModule.filename());
 }
 
