@@ -28,20 +28,19 @@ class RecordingActions final : public ExtEventActions {
   bool throwOnReload = false;
 };
 
+BOOL CALLBACK CountWindowOfTheClass(HWND window, LPARAM counter) {
+  wchar_t name[64] = {};
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() && GetClassNameW(window, name, 64) > 0 && std::wstring(name) == kExtEventClassName) {
+    ++*reinterpret_cast<int*>(counter);
+  }
+  return TRUE;
+}
+
 int WindowsOfTheClassInThisProcess() {
   int count = 0;
-  EnumWindows(
-      [](HWND window, LPARAM counter) -> BOOL {
-        wchar_t name[64] = {};
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process == GetCurrentProcessId() && GetClassNameW(window, name, 64) > 0 &&
-            std::wstring(name) == kExtEventClassName) {
-          ++*reinterpret_cast<int*>(counter);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  EnumWindows(CountWindowOfTheClass, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
