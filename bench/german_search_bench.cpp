@@ -4,12 +4,11 @@
 // percentile per keystroke and how many misspellings end with their correction in the list.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/misspellings.h"
 #include "ime/lexicon/candidate_text.h"
 #include "ime/lexicon/german_search.h"
 #include "ime/lexicon/user_block.h"
@@ -18,23 +17,6 @@
 
 namespace kellavor::lexicon {
 namespace {
-
-struct Misspelling {
-  std::u16string wrong;
-  std::u16string right;
-};
-
-std::vector<Misspelling> ReadMisspellings() {
-  std::vector<Misspelling> out;
-  std::ifstream in(KELLAVOR_MISSPELLINGS);
-  std::string line;
-  while (std::getline(in, line)) {
-    const size_t tab = line.find('\t');
-    if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
-    out.push_back({platform::Utf8ToUtf16(line.substr(0, tab)), platform::Utf8ToUtf16(line.substr(tab + 1))});
-  }
-  return out;
-}
 
 const SystemDictionaries& Dictionaries() {
   static const SystemDictionaries* dictionaries = [] {
@@ -56,14 +38,9 @@ bool Offers(const core::GrowArray& list, const std::u16string& word) {
   return false;
 }
 
-double Percentile(std::vector<double> values, double fraction) {
-  std::sort(values.begin(), values.end());
-  return values[static_cast<size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5)];
-}
-
 void BM_TypeMisspellings(benchmark::State& state) {
   const bool shipped = state.range(0) == 1;
-  const std::vector<Misspelling> misspellings = ReadMisspellings();
+  const std::vector<bench::Misspelling>& misspellings = bench::Misspellings();
   std::vector<double> keystrokes;
   int corrected = 0;
   for (auto _ : state) {
@@ -75,7 +52,7 @@ void BM_TypeMisspellings(benchmark::State& state) {
     keystrokes.clear();
     corrected = 0;
     core::GrowArray list(sizeof(Candidate), 10000);
-    for (const Misspelling& word : misspellings) {
+    for (const bench::Misspelling& word : misspellings) {
       for (size_t typed = 1; typed <= word.wrong.size(); ++typed) {
         list.SetCapacity(0);
         list.SetCapacity(10000);
@@ -86,8 +63,8 @@ void BM_TypeMisspellings(benchmark::State& state) {
       corrected += Offers(list, word.right);
     }
   }
-  state.counters["median_ms"] = Percentile(keystrokes, 0.5);
-  state.counters["p99_ms"] = Percentile(keystrokes, 0.99);
+  state.counters["median_ms"] = bench::Percentile(keystrokes, 0.5);
+  state.counters["p99_ms"] = bench::Percentile(keystrokes, 0.99);
   state.counters["corrected"] = corrected;
   state.counters["words"] = static_cast<double>(misspellings.size());
   state.SetLabel(shipped ? "shipped" : "stock");

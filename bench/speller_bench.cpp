@@ -10,15 +10,19 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/misspellings.h"
 #include "ime/lexicon/speller.h"
 #include "ime/platform/utf.h"
 
 namespace kellavor::lexicon {
 namespace {
+
+using bench::Misspelling;
+using bench::Misspellings;
+using bench::Percentile;
 
 enum Settings { kStock, kShipped };
 
@@ -29,26 +33,6 @@ std::u16string CharDictionaryPath(Settings settings) {
 
 const char* SettingsName(int64_t settings) { return settings == kStock ? "stock" : "shipped"; }
 
-struct Misspelling {
-  std::u16string wrong;
-  std::u16string right;
-};
-
-const std::vector<Misspelling>& Misspellings() {
-  static const std::vector<Misspelling> list = [] {
-    std::vector<Misspelling> out;
-    std::ifstream in(KELLAVOR_MISSPELLINGS);
-    std::string line;
-    while (std::getline(in, line)) {
-      const size_t tab = line.find('\t');
-      if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
-      out.push_back({platform::Utf8ToUtf16(line.substr(0, tab)), platform::Utf8ToUtf16(line.substr(tab + 1))});
-    }
-    return out;
-  }();
-  return list;
-}
-
 double ThreadCpuSeconds() {
   timespec t {};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
@@ -57,12 +41,6 @@ double ThreadCpuSeconds() {
 
 double HeapKilobytesInUse() { return static_cast<double>(mallinfo2().uordblks) / 1024.0; }
 
-double Percentile(std::vector<double> values, double fraction) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  const auto index = static_cast<size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
-  return values[index];
-}
 
 // CreateSpeller and the first request, which loads the files (the request itself, one letter,
 // costs a few microseconds).

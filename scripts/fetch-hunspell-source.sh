@@ -8,7 +8,9 @@
 # Idempotent: when the folder holds that version already, nothing is fetched. Otherwise the source
 # entries apt needs are derived from the machine's own binary entries (same archives, suites,
 # components and keys; written once into a file of their own), the package lists are updated once
-# and `apt-get source` fetches and unpacks the package (dpkg-dev does the unpacking).
+# and `apt-get source` fetches and unpacks the package (dpkg-dev does the unpacking). The unpacked
+# source is also kept in the user's cache folder, so that later clones on the same machine need no
+# download; a failed list update is not fatal as long as the source can still be fetched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -34,7 +36,17 @@ marker="$folder/.kellavor-source-version"
 exec 9>"$destination/hunspell.lock"
 flock 9
 
-if [ -f "$marker" ] && [ "$(cat "$marker")" = "$version" ] && [ -f "$folder/src/hunspell/hunspell.cxx" ]; then
+is_unpacked() { [ -f "$1/.kellavor-source-version" ] && [ "$(cat "$1/.kellavor-source-version")" = "$version" ] && [ -f "$1/src/hunspell/hunspell.cxx" ]; }
+
+if is_unpacked "$folder"; then
+  echo "$folder"
+  exit 0
+fi
+
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/kellavor/hunspell-$upstream"
+if is_unpacked "$cache"; then
+  rm -rf "$folder"
+  cp -a "$cache" "$folder"
   echo "$folder"
   exit 0
 fi
@@ -84,9 +96,9 @@ derive_source_entries() {
 if ! has_source_entries; then
   echo "fetch-hunspell-source: adding source entries beside the machine's binary entries" >&2
   derive_source_entries
-  as_root apt-get update -qq
+  as_root apt-get update -qq || echo "fetch-hunspell-source: the package lists could not all be updated" >&2
 elif ! apt-cache showsrc "hunspell=$version" 2>/dev/null | grep -q '^Package:'; then
-  as_root apt-get update -qq
+  as_root apt-get update -qq || echo "fetch-hunspell-source: the package lists could not all be updated" >&2
 fi
 
 work=$(mktemp -d "$destination/fetch.XXXXXX")
@@ -100,4 +112,7 @@ unpacked=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'hunspell-*' | hea
 rm -rf "$folder"
 mv "$unpacked" "$folder"
 echo "$version" >"$marker"
+mkdir -p "$(dirname "$cache")"
+rm -rf "$cache"
+cp -a "$folder" "$cache"
 echo "$folder"

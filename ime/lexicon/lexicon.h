@@ -58,7 +58,6 @@ class Lexicon {
 
   // The shared user block the user searches read; empty until a user dictionary is opened.
   void SetUserBlock(UserBlockView view) { userBlock_ = view; }
-  const UserBlockView& UserBlock() const { return userBlock_; }
 
   // The pinyin search. text: the typed letters (up to its first zero unit; at most 255 are read);
   // candidates: an empty candidate list; classMask: the character sets to offer; withUser: learned

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iterator>
 #include <span>
 
 #include "ime/lexicon/fuzzy_pairs.h"

@@ -9,6 +9,11 @@
 
 #include <cstddef>
 
+// Slot of a UI window's extra bytes in which the manager keeps the window's input context.
+#ifndef IMMGWLP_IMC
+#define IMMGWLP_IMC 0
+#endif
+
 extern "C" {
 
 typedef struct tagINPUTCONTEXT {
