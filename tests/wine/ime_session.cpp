@@ -39,6 +39,12 @@ LPARAM KeyData(UINT virtualKey, bool release, bool wasDown) {
 
 }  // namespace
 
+void PrintTo(const ReceivedMessage& message, std::ostream* out) {
+  *out << std::hex << "{0x" << message.message << ", 0x" << message.wParam << ", 0x" << message.lParam << std::dec;
+  if (!message.result.empty()) *out << ", result of " << message.result.size() << " units";
+  *out << "}";
+}
+
 ImeSession::ImeSession(HKL layout) : layout_(layout) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &WindowProc;
@@ -54,7 +60,25 @@ ImeSession::ImeSession(HKL layout) : layout_(layout) {
   SetForegroundWindow(window_);
   SetFocus(window_);
   PumpMessages();
+  AttachUiWindow();
   received_.clear();
+}
+
+void ImeSession::AttachUiWindow() {
+  // Wine 8 creates the module's UI window only when an application sets the open status, and
+  // then keeps its own record of the context in the window's slot where Windows keeps the
+  // context itself. The session opens the context as an application may, puts the context into
+  // the slot as Windows does, and activates it again so that the UI window takes it up.
+  HIMC imc = context();
+  ImmSetOpenStatus(imc, TRUE);
+  // Wine starts a context in every mode the module can convert in, soft keyboard included; an
+  // application starts in pinyin with Chinese punctuation.
+  ImmSetConversionStatus(imc, IME_CMODE_NATIVE | IME_CMODE_SYMBOL, IME_SMODE_NONE);
+  HWND ui = FindWindowW(L"KellavorIME_UI", nullptr);
+  if (ui == nullptr) throw std::runtime_error("the manager made no UI window");
+  SetWindowLongPtrW(ui, IMMGWLP_IMC, reinterpret_cast<LONG_PTR>(imc));
+  SendMessageW(ui, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
+  PumpMessages();
 }
 
 ImeSession::~ImeSession() {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,9 @@ struct ReceivedMessage {
 
   friend bool operator==(const ReceivedMessage&, const ReceivedMessage&) = default;
 };
+
+// For the test reports: the message number, wParam and lParam in hex, the result's length.
+void PrintTo(const ReceivedMessage& message, std::ostream* out);
 
 class ImeSession {
  public:
@@ -47,6 +51,7 @@ class ImeSession {
   std::wstring TakeCommitted();
 
  private:
+  void AttachUiWindow();
   bool KeyEvent(UINT virtualKey, bool release);
   void Translate(UINT virtualKey, LPARAM keyData, bool release);
   void PumpMessages();

@@ -1,11 +1,15 @@
 // The fifteen entry points through which the input-method manager drives the module. Each starts
-// the module if it has not been started, and none lets an exception out.
+// the module if it has not been started and hands over to the engine's entry points on the Win32
+// port; none lets an exception out. Without the module (it could not be started) they decline as
+// they would without the engine.
 #include <windows.h>
 
 #include <cstring>
 
+#include "ime/core/entry_points.h"
 #include "ime/module/win32/module_lifecycle.h"
 #include "ime/platform/call_guarded.h"
+#include "ime/platform/win32/handles.h"
 #include "ime/platform/win32/imm_device.h"
 #include "ime/ui/win32/start_program.h"
 #include "ime/ui/win32/window_classes.h"
@@ -15,21 +19,15 @@ namespace {
 using kellavor::module::ImeModule;
 using kellavor::module::StartedModule;
 using kellavor::platform::CallGuarded;
+using kellavor::platform::ToContextHandle;
 
-constexpr DWORD kImeProperties = 0x00000002 /* IME_PROP_KBD_CHAR_FIRST */ | IME_PROP_SPECIAL_UI |
-                                 IME_PROP_CANDLIST_START_FROM_1 | IME_PROP_UNICODE | IME_PROP_COMPLETE_ON_UNSELECT;
-constexpr DWORD kConversionCaps =
-    IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE | IME_CMODE_CHARCODE | IME_CMODE_SOFTKBD | IME_CMODE_NOCONVERSION;
-constexpr DWORD kUiCaps = UI_CAP_2700 | 0x00010000 /* UI_CAP_SOFTKBD */;
+constexpr uint32_t kKeyReleased = 0x8000;
 
-constexpr DWORD kContextUpdated = 0x0003;  // NI_CONTEXTUPDATED
-constexpr DWORD kSetOpenStatus = 0x0006;   // IMC_SETOPENSTATUS
-
-constexpr UINT kEscapeQuerySupport = 0x0003;
-constexpr UINT kEscapeMaxKey = 0x1005;
-constexpr UINT kEscapeImeName = 0x1006;
-constexpr UINT kEscapeHelpFileName = 0x100B;
-constexpr wchar_t kDisplayName[] = L"Veltrani";
+kellavor::platform::KeyState KeyStateOf(const BYTE* keyState) {
+  kellavor::platform::KeyState state{};
+  if (keyState != nullptr) std::memcpy(state.data(), keyState, state.size());
+  return state;
+}
 
 }  // namespace
 
@@ -39,60 +37,67 @@ BOOL WINAPI ImeInquire(IMEINFO* info, wchar_t* uiClassName, DWORD) {
   return CallGuarded<BOOL>(FALSE, [&] {
     StartedModule();
     if (info == nullptr || uiClassName == nullptr) return FALSE;
-    *info = IMEINFO{};
-    info->dwPrivateDataSize = 0;
-    info->fdwProperty = kImeProperties;
-    info->fdwConversionCaps = kConversionCaps;
-    info->fdwSentenceCaps = 0;
-    info->fdwUICaps = kUiCaps;
-    info->fdwSCSCaps = SCS_CAP_COMPSTR | SCS_CAP_MAKEREAD;
-    info->fdwSelectCaps = SELECT_CAP_CONVERSION;
-    std::memcpy(uiClassName, kellavor::ui::kUiClassName, sizeof kellavor::ui::kUiClassName);
+    const kellavor::core::ImeInfo& described = kellavor::core::kImeInfo;
+    info->dwPrivateDataSize = described.privateDataSize;
+    info->fdwProperty = described.property;
+    info->fdwConversionCaps = described.conversionCaps;
+    info->fdwSentenceCaps = described.sentenceCaps;
+    info->fdwUICaps = described.uiCaps;
+    info->fdwSCSCaps = described.scsCaps;
+    info->fdwSelectCaps = described.selectCaps;
+    const std::u16string_view name = kellavor::core::kUiWindowClass;
+    std::memcpy(uiClassName, name.data(), name.size() * sizeof(char16_t));
+    uiClassName[name.size()] = L'\0';
     return TRUE;
   });
 }
 
-BOOL WINAPI ImeSelect(HIMC, BOOL) {
-  return CallGuarded<BOOL>(TRUE, [] {
-    StartedModule();
-    return TRUE;
+BOOL WINAPI ImeSelect(HIMC context, BOOL select) {
+  return CallGuarded<BOOL>(TRUE, [&] {
+    ImeModule* module = StartedModule();
+    if (module == nullptr) return TRUE;
+    return static_cast<BOOL>(
+        kellavor::core::ImeSelect(module->port(), module->core(), ToContextHandle(context), select != FALSE));
   });
 }
 
 BOOL WINAPI ImeSetActiveContext(HIMC, BOOL) { return TRUE; }
 
-BOOL WINAPI ImeProcessKey(HIMC, UINT, LPARAM, const BYTE*) { return FALSE; }
-
-UINT WINAPI ImeToAsciiEx(UINT, UINT, const BYTE*, TRANSMSGLIST*, UINT, HIMC) { return 0; }
-
-BOOL WINAPI NotifyIME(HIMC context, DWORD action, DWORD, DWORD value) {
+BOOL WINAPI ImeProcessKey(HIMC context, UINT virtualKey, LPARAM keyData, const BYTE* keyState) {
   return CallGuarded<BOOL>(FALSE, [&] {
-    if (action != kContextUpdated || value != kSetOpenStatus || context == nullptr) return FALSE;
-    if (ImmLockIMC(context) != nullptr) ImmUnlockIMC(context);
-    return TRUE;
+    ImeModule* module = StartedModule();
+    if (module == nullptr) return FALSE;
+    return static_cast<BOOL>(kellavor::core::ImeProcessKey(module->port(), module->core(), ToContextHandle(context),
+                                                           virtualKey, static_cast<uint32_t>(keyData),
+                                                           KeyStateOf(keyState)));
+  });
+}
+
+UINT WINAPI ImeToAsciiEx(UINT virtualKey, UINT scanCode, const BYTE* keyState, TRANSMSGLIST* translationList,
+                         UINT state, HIMC context) {
+  return CallGuarded<UINT>(0, [&]() -> UINT {
+    ImeModule* module = StartedModule();
+    if (module == nullptr) return 0;
+    const kellavor::platform::KeyState keys = KeyStateOf(keyState);
+    // A key the keyboard state shows up is being released, whatever the scan code says: Wine's
+    // 32-bit manager hands over the scan code without its release bit.
+    if ((keys[virtualKey & 0xFF] & 0x80) == 0) scanCode |= kKeyReleased;
+    return kellavor::core::ImeToAsciiEx(module->port(), module->core(), virtualKey, scanCode, keys, translationList,
+                                        state, ToContextHandle(context));
+  });
+}
+
+BOOL WINAPI NotifyIME(HIMC context, DWORD action, DWORD index, DWORD value) {
+  return CallGuarded<BOOL>(FALSE, [&] {
+    ImeModule* module = StartedModule();
+    if (module == nullptr) return FALSE;
+    return static_cast<BOOL>(
+        kellavor::core::NotifyIME(module->port(), module->core(), ToContextHandle(context), action, index, value));
   });
 }
 
 LRESULT WINAPI ImeEscape(HIMC, UINT subFunction, void* data) {
-  switch (subFunction) {
-    case kEscapeQuerySupport: {
-      if (data == nullptr) return FALSE;
-      UINT asked = 0;
-      std::memcpy(&asked, data, sizeof asked);
-      return asked == kEscapeQuerySupport || asked == kEscapeMaxKey || asked == kEscapeImeName ||
-             asked == kEscapeHelpFileName;
-    }
-    case kEscapeMaxKey:
-      return 4;
-    case kEscapeImeName:
-      if (data == nullptr) return FALSE;
-      std::memcpy(data, kDisplayName, sizeof kDisplayName);
-      return TRUE;
-    case kEscapeHelpFileName:
-      return TRUE;
-    default:
-      return FALSE;
-  }
+  return CallGuarded<LRESULT>(FALSE, [&] { return static_cast<LRESULT>(kellavor::core::ImeEscape(subFunction, data)); });
 }
 
 BOOL WINAPI ImeConfigure(HKL, HWND window, DWORD, void*) {

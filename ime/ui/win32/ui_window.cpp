@@ -1,6 +1,8 @@
 #include "ime/ui/win32/ui_window.h"
 
+#include "ime/core/ime_messages.h"
 #include "ime/platform/call_guarded.h"
+#include "ime/platform/win32/handles.h"
 #include "ime/platform/win32/imm_device.h"
 #include "ime/ui/win32/ui_window_parts.h"
 #include "ime/ui/win32/viewer_command.h"
@@ -70,7 +72,7 @@ class UiWindow {
       case WM_IME_NOTIFY:
         Notify(wParam);
         return 0;
-      case WM_IMEUI_REFRESH:
+      case core::kWmImeUiRefresh:
         ShowPanel();
         return 0;
       case WM_DESTROY:
@@ -98,7 +100,7 @@ class UiWindow {
     fields->fOpen = TRUE;
     if ((fields->fdwConversion & IME_CMODE_SOFTKBD) != 0 && parts_.softKeyboard != nullptr &&
         parts_.settings != nullptr) {
-      parts_.softKeyboard->CreateSoftKeyboard(window_, parts_.settings->softkbdid);
+      parts_.softKeyboard->CreateSoftKeyboard(platform::ToWindowHandle(window_), parts_.settings->softkbdid);
     }
     OpenStatusWindow();
     ShowPanel();

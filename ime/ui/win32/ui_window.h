@@ -8,12 +8,8 @@
 
 namespace kellavor::ui {
 
-// The module's private message: the panel contents changed; rebuild, size, place and show the
-// panel windows.
-inline constexpr UINT WM_IMEUI_REFRESH = WM_APP + 4;
-
 // The window procedure of the class. It drives the parts (UiWindowParts) the class was
-// registered with.
+// registered with; core::kWmImeUiRefresh asks it to lay out and show the panel windows.
 LRESULT CALLBACK UiWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace kellavor::ui

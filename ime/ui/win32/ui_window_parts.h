@@ -1,12 +1,14 @@
 // What the UI window drives: the input panel's composition and candidate windows, the status
-// bar's window and the soft keyboard. Each is an object of its own that implements its part
-// here; a part that is absent (null) is skipped, as during the module's shutdown.
+// bar's window and the soft keyboard (core::SoftKeyboardWindow, which the engine uses as well).
+// Each is an object of its own that implements its part here; a part that is absent (null) is
+// skipped, as during the module's shutdown.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 
+#include "ime/core/soft_keyboard_window.h"
 #include "ime/settings/ime_settings.h"
 
 namespace kellavor::ui {
@@ -47,20 +49,11 @@ class StatusBarWindow {
   virtual void ReloadTheme() = 0;
 };
 
-// The one soft-keyboard window of the process.
-class SoftKeyboardWindow {
- public:
-  virtual ~SoftKeyboardWindow() = default;
-  // Destroys any soft keyboard and creates one of the layout for the owner.
-  virtual void CreateSoftKeyboard(HWND owner, uint16_t layout) = 0;
-  virtual void DestroySoftKeyboard() = 0;
-};
-
 struct UiWindowParts {
   const settings::ImeSettings* settings = nullptr;
   InputPanelWindows* inputPanel = nullptr;
   StatusBarWindow* statusBar = nullptr;
-  SoftKeyboardWindow* softKeyboard = nullptr;
+  core::SoftKeyboardWindow* softKeyboard = nullptr;
 };
 
 }  // namespace kellavor::ui

@@ -16,7 +16,7 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-class RecordingParts final : public InputPanelWindows, public StatusBarWindow, public SoftKeyboardWindow {
+class RecordingParts final : public InputPanelWindows, public StatusBarWindow, public core::SoftKeyboardWindow {
  public:
   explicit RecordingParts(Calls& calls) : calls_(calls) {}
   ~RecordingParts() override {
@@ -48,7 +48,9 @@ class RecordingParts final : public InputPanelWindows, public StatusBarWindow, p
   }
   void SetOpacity(uint8_t alpha) override { calls_.push_back("SetOpacity " + std::to_string(alpha)); }
 
-  void CreateSoftKeyboard(HWND, uint16_t layout) override { calls_.push_back("CreateSoftKeyboard " + std::to_string(layout)); }
+  void CreateSoftKeyboard(platform::WindowHandle, uint32_t layout) override {
+    calls_.push_back("CreateSoftKeyboard " + std::to_string(layout));
+  }
   void DestroySoftKeyboard() override { calls_.push_back("DestroySoftKeyboard"); }
 
   bool throwOnPlace = false;
@@ -97,7 +99,7 @@ class UiWindowTest : public testing::Test {
     parts_.statusBar = &recorder_;
     parts_.softKeyboard = &recorder_;
     ASSERT_EQ(RegisterWindowClasses(GetModuleHandleW(nullptr), {}, parts_), 4);
-    window_ = CreateWindowExW(0, kUiClassName, nullptr, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ = CreateWindowExW(0, L"KellavorIME_UI", nullptr, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window_, nullptr);
     context_ = ImmCreateContext();
     ASSERT_NE(context_, nullptr);
@@ -203,7 +205,7 @@ TEST_F(UiWindowTest, NotificationsReachTheirParts) {
 
 TEST_F(UiWindowTest, RefreshAndEndOfCompositionDriveThePanel) {
   PutContext(context_);
-  EXPECT_EQ(Send(WM_IMEUI_REFRESH), 0);
+  EXPECT_EQ(Send(core::kWmImeUiRefresh), 0);
   EXPECT_EQ(calls_, kShowPanel);
   calls_.clear();
   EXPECT_EQ(Send(WM_IME_ENDCOMPOSITION), 0);
@@ -233,7 +235,7 @@ TEST_F(UiWindowTest, DestructionTakesEverythingDownAndTellsTheViewer) {
 TEST_F(UiWindowTest, AFailingPartEndsTheMessageQuietly) {
   PutContext(context_);
   recorder_.throwOnPlace = true;
-  EXPECT_EQ(Send(WM_IMEUI_REFRESH), 0);
+  EXPECT_EQ(Send(core::kWmImeUiRefresh), 0);
   EXPECT_EQ(calls_, (Calls{"CreateWindows", "Layout", "Place -1 -1"}));
 }
 
@@ -245,7 +247,7 @@ TEST_F(UiWindowTest, AbsentPartsAreSkipped) {
   SetConversion(IME_CMODE_SOFTKBD);
   for (WPARAM active : {TRUE, FALSE}) EXPECT_EQ(Send(WM_IME_SETCONTEXT, active, ISC_SHOWUIALL), 0);
   EXPECT_EQ(Send(WM_IME_NOTIFY, IMN_OPENSTATUSWINDOW, 0), 0);
-  EXPECT_EQ(Send(WM_IMEUI_REFRESH), 0);
+  EXPECT_EQ(Send(core::kWmImeUiRefresh), 0);
   EXPECT_TRUE(calls_.empty());
 }
 

@@ -36,10 +36,10 @@ bool Register(HINSTANCE instance, const ClassDescription& description) {
 
 int RegisterWindowClasses(HINSTANCE instance, const WindowProcedures& procedures, const UiWindowParts& parts) {
   const std::array<ClassDescription, 4> classes = {{
-      {kUiClassName, &UiWindowProc, kUiWindowExtraBytes, IDC_ARROW},
-      {kCompositionClassName, procedures.composition, 0, IDC_ARROW},
-      {kCandidateClassName, procedures.candidate, 0, IDC_SIZEALL},
-      {kStatusClassName, procedures.status, 0, IDC_ARROW},
+      {ClassName(core::kUiWindowClass), &UiWindowProc, kUiWindowExtraBytes, IDC_ARROW},
+      {ClassName(core::kCompositionWindowClass), procedures.composition, 0, IDC_ARROW},
+      {ClassName(core::kCandidateWindowClass), procedures.candidate, 0, IDC_SIZEALL},
+      {ClassName(core::kStatusWindowClass), procedures.status, 0, IDC_ARROW},
   }};
   RegisteredParts() = &parts;
   int registered = 0;
@@ -52,15 +52,16 @@ int RegisterWindowClasses(HINSTANCE instance, const WindowProcedures& procedures
 }
 
 void UnregisterWindowClasses(HINSTANCE instance) {
-  for (const wchar_t* name : {kUiClassName, kCompositionClassName, kCandidateClassName, kStatusClassName}) {
-    UnregisterClassW(name, instance);
+  for (std::u16string_view name : {core::kUiWindowClass, core::kCompositionWindowClass, core::kCandidateWindowClass,
+                                   core::kStatusWindowClass}) {
+    UnregisterClassW(ClassName(name), instance);
   }
   RegisteredParts() = nullptr;
 }
 
 const UiWindowParts* UiWindowPartsOf(HWND window) {
   wchar_t name[32] = {};
-  if (GetClassNameW(window, name, 32) == 0 || lstrcmpW(name, kUiClassName) != 0) return nullptr;
+  if (GetClassNameW(window, name, 32) == 0 || lstrcmpW(name, ClassName(core::kUiWindowClass)) != 0) return nullptr;
   return RegisteredParts();
 }
 

@@ -4,14 +4,16 @@
 
 #include <windows.h>
 
+#include <string_view>
+
+#include "ime/core/ime_messages.h"
 #include "ime/ui/win32/ui_window_parts.h"
 
 namespace kellavor::ui {
 
-inline constexpr wchar_t kUiClassName[] = L"KellavorIME_UI";
-inline constexpr wchar_t kCompositionClassName[] = L"KellavorIME_Comp";
-inline constexpr wchar_t kCandidateClassName[] = L"KellavorIME_Cand";
-inline constexpr wchar_t kStatusClassName[] = L"KellavorIME_Status";
+// A class name of core/ime_messages.h as the W functions take it (the names are literals, so
+// they end with a NUL).
+inline const wchar_t* ClassName(std::u16string_view name) { return reinterpret_cast<const wchar_t*>(name.data()); }
 
 // The class style of all four.
 inline constexpr UINT kWindowClassStyle = CS_IME | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;

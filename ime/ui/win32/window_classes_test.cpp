@@ -31,8 +31,9 @@ TEST_F(WindowClassesTest, TheFourClassesHaveTheirStylesBytesAndCursors) {
     int windowBytes;
     const wchar_t* cursor;
   };
-  for (const Expected& expected : {Expected{kUiClassName, 8, IDC_ARROW}, Expected{kCompositionClassName, 0, IDC_ARROW},
-                                   Expected{kCandidateClassName, 0, IDC_SIZEALL}, Expected{kStatusClassName, 0, IDC_ARROW}}) {
+  for (const Expected& expected : {Expected{L"KellavorIME_UI", 8, IDC_ARROW}, Expected{L"KellavorIME_Comp", 0, IDC_ARROW},
+                                   Expected{L"KellavorIME_Cand", 0, IDC_SIZEALL},
+                                   Expected{L"KellavorIME_Status", 0, IDC_ARROW}}) {
     const WNDCLASSEXW info = Info(expected.name, instance_);
     ASSERT_NE(info.cbSize, 0u) << "class missing";
     EXPECT_EQ(info.style, 0x1000Bu);
@@ -46,7 +47,7 @@ TEST_F(WindowClassesTest, TheFourClassesHaveTheirStylesBytesAndCursors) {
 
 TEST_F(WindowClassesTest, TheGivenProceduresRunTheirWindows) {
   ASSERT_EQ(RegisterWindowClasses(instance_, {&Answer7, nullptr, nullptr}, parts_), 4);
-  HWND composition = CreateWindowExW(0, kCompositionClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance_, nullptr);
+  HWND composition = CreateWindowExW(0, L"KellavorIME_Comp", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance_, nullptr);
   ASSERT_NE(composition, nullptr);
   EXPECT_EQ(SendMessageW(composition, WM_APP, 0, 0), 7);
   DestroyWindow(composition);
@@ -57,18 +58,18 @@ TEST_F(WindowClassesTest, RegistrationStopsAtTheFirstClassThatFails) {
   taken.cbSize = sizeof taken;
   taken.lpfnWndProc = &DefWindowProcW;
   taken.hInstance = instance_;
-  taken.lpszClassName = kCandidateClassName;
+  taken.lpszClassName = L"KellavorIME_Cand";
   ASSERT_NE(RegisterClassExW(&taken), 0);
   EXPECT_EQ(RegisterWindowClasses(instance_, {}, parts_), 2);
-  EXPECT_EQ(Info(kStatusClassName, instance_).cbSize, 0u) << "the class after the failed one is not registered";
-  UnregisterClassW(kCandidateClassName, instance_);
+  EXPECT_EQ(Info(L"KellavorIME_Status", instance_).cbSize, 0u) << "the class after the failed one is not registered";
+  UnregisterClassW(L"KellavorIME_Cand", instance_);
 }
 
 TEST_F(WindowClassesTest, UnregisteringFreesEveryClassAndToleratesMissingOnes) {
   ASSERT_EQ(RegisterWindowClasses(instance_, {}, parts_), 4);
   UnregisterWindowClasses(instance_);
   UnregisterWindowClasses(instance_);
-  for (const wchar_t* name : {kUiClassName, kCompositionClassName, kCandidateClassName, kStatusClassName}) {
+  for (const wchar_t* name : {L"KellavorIME_UI", L"KellavorIME_Comp", L"KellavorIME_Cand", L"KellavorIME_Status"}) {
     EXPECT_EQ(Info(name, instance_).cbSize, 0u);
   }
   EXPECT_EQ(RegisterWindowClasses(instance_, {}, parts_), 4) << "the module can register them again";
