@@ -1,5 +1,6 @@
 #include "tests/wine/ime_session.h"
 
+#include <iterator>
 #include <stdexcept>
 
 #include "ime/platform/win32/imm_device.h"

@@ -27,10 +27,16 @@ ImeModule::ImeModule(HINSTANCE instance)
   PrepareUserFolder(paths_);
   settings::LoadSettings(settings_, paths_.settingsFile);
   settings::CreateExtEventWindow(instance_, *this);
-  panelWindows_ = std::make_unique<ui::PanelWindows>(instance_, panel_, settings_);
-  lexicon_ = std::make_unique<lexicon::ModuleLexicon>(FilesOf(paths_), settings_, lexicon::SystemMappingNames{},
-                                                      lexicon::UserDictionaryOptions{}, &ShowFullUserDictionary);
-  core_ = std::make_unique<core::ImeCore>(port_, settings_, panel_, *lexicon_);
+  try {
+    panelWindows_ = std::make_unique<ui::PanelWindows>(instance_, panel_, settings_);
+    lexicon_ = std::make_unique<lexicon::ModuleLexicon>(FilesOf(paths_), settings_, lexicon::SystemMappingNames{},
+                                                        lexicon::UserDictionaryOptions{}, &ShowFullUserDictionary);
+    core_ = std::make_unique<core::ImeCore>(port_, settings_, panel_, *lexicon_);
+  } catch (...) {
+    // The event window must not outlive the actions it was given.
+    settings::DestroyExtEventWindow(instance_);
+    throw;
+  }
   uiParts_.settings = &settings_;
   uiParts_.inputPanel = panelWindows_.get();
   ui::RegisterWindowClasses(instance_, {}, uiParts_);

@@ -1,6 +1,7 @@
 // Starting a program of the install folder: the settings program, the viewer, a theme's program.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace kellavor::ui {

@@ -38,12 +38,5 @@ TEST_F(WindowGeometryTest, ResizeKeepPosChangesOnlyTheSize) {
   EXPECT_EQ(WindowTopLeft(window_).y, 100);
 }
 
-TEST_F(WindowGeometryTest, MoveKeepSizeMovesTheCorner) {
-  MoveKeepSize(window_, {7, 9});
-  EXPECT_EQ(WindowTopLeft(window_).x, 7);
-  EXPECT_EQ(WindowTopLeft(window_).y, 9);
-  EXPECT_EQ(WindowSize(window_).cx, 120);
-}
-
 }  // namespace
 }  // namespace kellavor::ui
