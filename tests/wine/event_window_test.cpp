@@ -43,11 +43,6 @@ class EventWindowTest : public testing::Test {
     session_->TakeMessages();
   }
 
-  static std::wstring Commit(std::wstring_view letters, UINT key) {
-    session_->Type(letters);
-    session_->Tap(key);
-    return session_->TakeCommitted();
-  }
 
   static ImeSession* session_;
 };
@@ -55,11 +50,11 @@ class EventWindowTest : public testing::Test {
 ImeSession* EventWindowTest::session_ = nullptr;
 
 TEST_F(EventWindowTest, TheUserDictionaryIsSavedClosedAndReopened) {
-  const std::wstring first = Commit(L"shijian", VK_SPACE);
+  const std::wstring first = session_->Commit(L"shijian", VK_SPACE);
   ASSERT_EQ(SendEvent(kClearUser), 1);
-  const std::wstring third = Commit(L"shijian", '3');
+  const std::wstring third = session_->Commit(L"shijian", '3');
   ASSERT_NE(third, first);
-  ASSERT_EQ(Commit(L"shijian", VK_SPACE), third) << "learned";
+  ASSERT_EQ(session_->Commit(L"shijian", VK_SPACE), third) << "learned";
 
   const std::filesystem::path file = Installed().userFolder / "data_us.bin";
   std::filesystem::remove(file);
@@ -67,9 +62,9 @@ TEST_F(EventWindowTest, TheUserDictionaryIsSavedClosedAndReopened) {
   EXPECT_TRUE(std::filesystem::exists(file));
 
   EXPECT_EQ(SendEvent(kCloseUser), 1);
-  EXPECT_EQ(Commit(L"shijian", VK_SPACE), first) << "without the user dictionary the system's first candidate";
+  EXPECT_EQ(session_->Commit(L"shijian", VK_SPACE), first) << "without the user dictionary the system's first candidate";
   EXPECT_EQ(SendEvent(kReopenUser), 1);
-  EXPECT_EQ(Commit(L"shijian", VK_SPACE), third);
+  EXPECT_EQ(session_->Commit(L"shijian", VK_SPACE), third);
   EXPECT_EQ(SendEvent(kReleasePhrases), 1);
 }
 
@@ -77,7 +72,7 @@ TEST_F(EventWindowTest, AReloadKeepsTheRuntimeStateInTheFile) {
   session_->Tap(VK_LSHIFT);
   ASSERT_EQ(SendEvent(kReloadSettings), 1);
   EXPECT_EQ(ConfigValue(L"APPSTATUS", L"inputmode"), L"1") << "German mode was written before the file was read";
-  EXPECT_EQ(Commit(L"haus", VK_SPACE), L"Haus ") << "and is still the mode after it";
+  EXPECT_EQ(session_->Commit(L"haus", VK_SPACE), L"Haus ") << "and is still the mode after it";
   session_->Tap(VK_LSHIFT);
   ASSERT_EQ(SendEvent(kReloadSettings), 1);
   EXPECT_EQ(ConfigValue(L"APPSTATUS", L"inputmode"), L"0");

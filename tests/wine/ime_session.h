@@ -49,6 +49,12 @@ class ImeSession {
   // The messages received since the last call, and the text committed in them.
   std::vector<ReceivedMessage> TakeMessages();
   std::wstring TakeCommitted();
+  // Types the letters and a key that ends the composition; what was committed.
+  std::wstring Commit(std::wstring_view letters, UINT virtualKey) {
+    Type(letters);
+    Tap(virtualKey);
+    return TakeCommitted();
+  }
 
  private:
   void AttachUiWindow();

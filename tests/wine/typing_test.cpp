@@ -46,12 +46,6 @@ class TypingTest : public testing::Test {
     session_->TakeMessages();
   }
 
-  // Types the pinyin and a key that ends the composition; what was committed.
-  static std::wstring Commit(std::wstring_view letters, UINT key) {
-    session_->Type(letters);
-    session_->Tap(key);
-    return session_->TakeCommitted();
-  }
 
   static ImeSession* session_;
 };
@@ -75,8 +69,8 @@ TEST_F(TypingTest, SpaceSelectsTheFirstCandidateAfterClosingTheComposition) {
 }
 
 TEST_F(TypingTest, ADigitSelectsFromThePage) {
-  EXPECT_EQ(Commit(L"nihao", '1'), L"你好");
-  const std::wstring second = Commit(L"nihao", '2');
+  EXPECT_EQ(session_->Commit(L"nihao", '1'), L"你好");
+  const std::wstring second = session_->Commit(L"nihao", '2');
   EXPECT_FALSE(second.empty());
   EXPECT_NE(second, L"你好");
   EXPECT_EQ(second.find_first_of(L"abcdefghijklmnopqrstuvwxyz"), std::wstring::npos) << "a candidate, not letters";
@@ -97,17 +91,17 @@ TEST_F(TypingTest, EscapeCancelsWithTheEndMessages) {
 }
 
 TEST_F(TypingTest, ACommaCommitsTheFirstCandidateAndAChineseComma) {
-  EXPECT_EQ(Commit(L"nihao", VK_OEM_COMMA), L"你好，");
+  EXPECT_EQ(session_->Commit(L"nihao", VK_OEM_COMMA), L"你好，");
   session_->Type(L",");
   EXPECT_EQ(session_->TakeCommitted(), L"，") << "without a composition the mark alone";
 }
 
 TEST_F(TypingTest, ShiftTappedAloneSwitchesToGermanAndBack) {
   session_->Tap(VK_LSHIFT);
-  EXPECT_EQ(Commit(L"haus", VK_SPACE), L"Haus ");
-  EXPECT_EQ(Commit(L"haus", VK_RETURN), L"haus") << "the letters as typed get no blank";
+  EXPECT_EQ(session_->Commit(L"haus", VK_SPACE), L"Haus ");
+  EXPECT_EQ(session_->Commit(L"haus", VK_RETURN), L"haus") << "the letters as typed get no blank";
   session_->Tap(VK_LSHIFT);
-  EXPECT_EQ(Commit(L"nihao", VK_SPACE), L"你好");
+  EXPECT_EQ(session_->Commit(L"nihao", VK_SPACE), L"你好");
 }
 
 TEST_F(TypingTest, ACapitalLetterInPinyinModeGoesToTheApplication) {
@@ -120,17 +114,17 @@ TEST_F(TypingTest, ACapitalLetterInPinyinModeGoesToTheApplication) {
 
 TEST_F(TypingTest, TheTraditionalHotKeyConvertsPinyinCommits) {
   session_->Chord({VK_LCONTROL, VK_LSHIFT}, 'L');
-  EXPECT_EQ(Commit(L"zhongguo", VK_SPACE), L"中國");
+  EXPECT_EQ(session_->Commit(L"zhongguo", VK_SPACE), L"中國");
   session_->Chord({VK_LCONTROL, VK_LSHIFT}, 'L');
-  EXPECT_EQ(Commit(L"zhongguo", VK_SPACE), L"中国");
+  EXPECT_EQ(session_->Commit(L"zhongguo", VK_SPACE), L"中国");
 }
 
 TEST_F(TypingTest, AReloadedPageSizeGovernsTheNextPage) {
   SetNumberOfPage(3);
-  EXPECT_EQ(Commit(L"nihao", '4'), L"你好4") << "4 lies beyond a page of three: the first candidate and the digit";
+  EXPECT_EQ(session_->Commit(L"nihao", '4'), L"你好4") << "4 lies beyond a page of three: the first candidate and the digit";
   SetNumberOfPage(5);
   // On a page of five, 4 chooses the fourth candidate (here one that covers "ni" only).
-  EXPECT_NE(Commit(L"nihao", '4'), L"你好4");
+  EXPECT_NE(session_->Commit(L"nihao", '4'), L"你好4");
   session_->Tap(VK_ESCAPE);
   session_->TakeMessages();
 }
