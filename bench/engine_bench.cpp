@@ -61,7 +61,7 @@ std::u16string UserFolder() {
 std::unique_ptr<EngineHarness> MakeEngine(uint32_t mode) {
   platform::SetResourceFolder(Folder());
   return std::make_unique<EngineHarness>(
-      [](const settings::ImeSettings& settings) -> std::unique_ptr<core::LexiconPort> {
+      [](const settings::ImeSettings& settings) -> std::unique_ptr<lexicon::LexiconPort> {
         return std::make_unique<lexicon::ModuleLexicon>(
             lexicon::ModuleFilesIn(Folder(), UserFolder()), settings,
             lexicon::SystemMappingNames{u"KellavorBench_Si", u"KellavorBench_Ph", u"KellavorBench_De"},

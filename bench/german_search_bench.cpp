@@ -30,7 +30,7 @@ const SystemDictionaries& Dictionaries() {
   return *dictionaries;
 }
 
-bool Offers(const core::GrowArray& list, const std::u16string& word) {
+bool Offers(const base::GrowArray& list, const std::u16string& word) {
   for (int32_t i = 0; i < list.count(); ++i) {
     char16_t scratch[2];
     if (CandidateTextView(list.At<Candidate>(i), scratch) == word) return true;
@@ -51,7 +51,7 @@ void BM_TypeMisspellings(benchmark::State& state) {
     const GermanSources sources{Dictionaries(), speller, UserBlockView()};
     keystrokes.clear();
     corrected = 0;
-    core::GrowArray list(sizeof(Candidate), 10000);
+    base::GrowArray list(sizeof(Candidate), 10000);
     for (const bench::Misspelling& word : misspellings) {
       for (size_t typed = 1; typed <= word.wrong.size(); ++typed) {
         list.SetCapacity(0);

@@ -59,7 +59,7 @@ void TypeLetterByLetter(benchmark::State& state, const std::u16string& input, bo
     state.SkipWithError("no dictionaries: build the install folder first");
     return;
   }
-  core::GrowArray candidates(sizeof(Candidate), 10000);
+  base::GrowArray candidates(sizeof(Candidate), 10000);
   std::vector<std::vector<double>> cpu(input.size());
   std::vector<std::vector<double>> wall(input.size());
   int64_t found = 0;

@@ -1,7 +1,7 @@
 #include "ime/core/detail_document.h"
 
-#include "ime/core/percent_encode.h"
-#include "ime/core/text_replace.h"
+#include "ime/base/percent_encode.h"
+#include "ime/base/text_replace.h"
 #include "ime/platform/utf.h"
 
 namespace kellavor::core {
@@ -12,16 +12,16 @@ std::string BuildDetailDocument(std::string_view documentTemplate, std::u16strin
   bool hasContent = false;
   std::string encodedWord;
   if (!word.empty()) {
-    encodedWord = PercentEncode(platform::Utf16ToUtf8(word));
+    encodedWord = base::PercentEncode(platform::Utf16ToUtf8(word));
     hasContent = true;
   }
-  ReplaceAllNarrow(document, "@word", encodedWord);
+  base::ReplaceAllNarrow(document, "@word", encodedWord);
   std::string encodedSentence;
   if (sentence.has_value()) {
-    encodedSentence = PercentEncode(platform::Utf16ToUtf8(*sentence));
+    encodedSentence = base::PercentEncode(platform::Utf16ToUtf8(*sentence));
     hasContent = true;
   }
-  ReplaceAllNarrow(document, "@sent", encodedSentence);
+  base::ReplaceAllNarrow(document, "@sent", encodedSentence);
   return hasContent ? document : std::string();
 }
 

@@ -17,7 +17,7 @@ constexpr int32_t kInitialListCapacity = 5;
 }  // namespace
 
 ImeCore::ImeCore(platform::InputMethodPort& port, settings::ImeSettings& settings, InputPanel& panel,
-                 LexiconPort& lexicon)
+                 lexicon::LexiconPort& lexicon)
     : port_(port),
       settings_(settings),
       panel_(panel),

@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 #include "ime/core/input_panel.h"
-#include "ime/core/lexicon_port.h"
+#include "ime/lexicon/lexicon_port.h"
 #include "ime/core/message_generator.h"
 #include "ime/core/soft_keyboard_window.h"
 #include "ime/lexicon/candidate.h"
@@ -43,7 +43,7 @@ struct Segment {
 class ImeCore {
  public:
   ImeCore(platform::InputMethodPort& port, settings::ImeSettings& settings, InputPanel& panel,
-          LexiconPort& lexicon);
+          lexicon::LexiconPort& lexicon);
   ImeCore(const ImeCore&) = delete;
   ImeCore& operator=(const ImeCore&) = delete;
 
@@ -150,7 +150,7 @@ class ImeCore {
   platform::InputMethodPort& port_;
   settings::ImeSettings& settings_;
   InputPanel& panel_;
-  LexiconPort& lexicon_;
+  lexicon::LexiconPort& lexicon_;
   MessageGenerator messages_;
   SoftKeyboardWindow* softKeyboard_ = nullptr;
 
@@ -163,7 +163,7 @@ class ImeCore {
   uint16_t pageSize_ = 1;
   uint16_t cursor_ = 0;
   std::u16string composition_;
-  GrowArray candidates_;
+  base::GrowArray candidates_;
   std::vector<Segment> segments_;
 };
 

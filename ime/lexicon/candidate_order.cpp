@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "ime/core/sort_records.h"
+#include "ime/base/sort_records.h"
 #include "ime/lexicon/candidate_text.h"
 #include "ime/lexicon/char_record.h"
 #include "ime/lexicon/record_lists.h"
@@ -160,9 +160,9 @@ int RankCompare(const Candidate& a, const Candidate& b, bool bestOnly) {
   return a.kind == kPh ? RankPhUs(a, b) : -RankPhUs(b, a);
 }
 
-void Deduplicate(core::GrowArray& list) {
+void Deduplicate(base::GrowArray& list) {
   bool tieBreak = true;
-  core::SortRecords(list.data(), list.count(), list.recordSize(), CompareIdentities, &tieBreak);
+  base::SortRecords(list.data(), list.count(), list.recordSize(), CompareIdentities, &tieBreak);
   const std::span<Candidate> records = Records<Candidate>(list);
   size_t kept = 0;
   for (size_t i = 0; i < records.size(); ++i) {
@@ -171,8 +171,8 @@ void Deduplicate(core::GrowArray& list) {
   while (static_cast<size_t>(list.count()) > kept) list.RemoveAt(list.count() - 1);
 }
 
-void RankCandidates(core::GrowArray& list, bool bestOnly) {
-  core::SortRecords(list.data(), list.count(), list.recordSize(), CompareRanks, &bestOnly);
+void RankCandidates(base::GrowArray& list, bool bestOnly) {
+  base::SortRecords(list.data(), list.count(), list.recordSize(), CompareRanks, &bestOnly);
 }
 
 }  // namespace kellavor::lexicon

@@ -2,7 +2,7 @@
 // character or text so that only one of them is kept, and rank, the order the user sees.
 #pragma once
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 #include "ime/lexicon/candidate.h"
 
 namespace kellavor::lexicon {
@@ -21,9 +21,9 @@ int RankCompare(const Candidate& a, const Candidate& b, bool bestOnly);
 
 // Keeps one candidate of every identity: the most frequent of several readings of one character,
 // the learned entry over the system entry it equals. The list ends up in identity order.
-void Deduplicate(core::GrowArray& list);
+void Deduplicate(base::GrowArray& list);
 
 // Sorts the list by RankCompare. Not stable: candidates that rank equal come in any order.
-void RankCandidates(core::GrowArray& list, bool bestOnly);
+void RankCandidates(base::GrowArray& list, bool bestOnly);
 
 }  // namespace kellavor::lexicon

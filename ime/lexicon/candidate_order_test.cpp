@@ -78,7 +78,7 @@ class Records_ {
   std::deque<std::vector<uint8_t>> storage_;
 };
 
-std::u16string Listed(const core::GrowArray& list) {
+std::u16string Listed(const base::GrowArray& list) {
   std::u16string texts;
   for (const Candidate& candidate : Records<Candidate>(list)) {
     char16_t scratch[2];
@@ -87,15 +87,15 @@ std::u16string Listed(const core::GrowArray& list) {
   return texts;
 }
 
-core::GrowArray ListOf(std::initializer_list<Candidate> candidates) {
-  core::GrowArray list(sizeof(Candidate), 16);
+base::GrowArray ListOf(std::initializer_list<Candidate> candidates) {
+  base::GrowArray list(sizeof(Candidate), 16);
   for (const Candidate& candidate : candidates) Append(list, candidate);
   return list;
 }
 
 TEST(CandidateOrder, RanksPhrasesThenLearnedEntriesThenCharactersByClass) {
   Records_ records;
-  core::GrowArray list = ListOf({
+  base::GrowArray list = ListOf({
       MakeCandidate(kSi, 1, 5, records.Char(u'忠', 9999, 8)),
       MakeCandidate(kPh, 1, 10, records.Phrase(u"中国人", 3000)),
       MakeCandidate(kSi, 1, 5, records.Char(u'钟', 100, 15)),
@@ -109,7 +109,7 @@ TEST(CandidateOrder, RanksPhrasesThenLearnedEntriesThenCharactersByClass) {
   EXPECT_EQ(Listed(list), u"U:种过 中国 众国 U:中 中国人 中 钟 忠 ");
 
   // Among learned entries: extent, then use count; of equal rank the single character first.
-  core::GrowArray learned = ListOf({
+  base::GrowArray learned = ListOf({
       MakeCandidate(kUs, 1, 5, records.UserChar(u'中', 9)),
       MakeCandidate(kUs, 1, 10, records.UserPhrase(u"中国人", 9)),
       MakeCandidate(kUs, 0, 10, records.UserPhrase(u"中国", 1)),
@@ -134,7 +134,7 @@ TEST(CandidateOrder, TheSentenceRankingPrefersPersonalWordsAfterTheExtent) {
 
 TEST(CandidateOrder, DeduplicateKeepsTheMostFrequentReadingAndTheLearnedEntry) {
   Records_ records;
-  core::GrowArray list = ListOf({
+  base::GrowArray list = ListOf({
       MakeCandidate(kSi, 1, 1, records.Char(u'的', 2000, 15, 70)),
       MakeCandidate(kPh, 0, 4, records.Phrase(u"中国", 100)),
       MakeCandidate(kSi, 1, 1, records.Char(u'的', 9900, 15, 66)),

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "ime/core/text_replace.h"
+#include "ime/base/text_replace.h"
 #include "ime/platform/utf.h"
 
 namespace kellavor::lexicon {
@@ -58,7 +58,7 @@ std::optional<CustomIniEntry> ParseCustomLine(std::u16string_view line) {
   CustomIniEntry entry;
   entry.key = line.substr(0, keyEnd);
   const std::u16string_view text = line.substr(comma + 1);
-  std::optional<std::u16string> withLineFeeds = core::ReplaceAll(text, u"\\n", u"\n");
+  std::optional<std::u16string> withLineFeeds = base::ReplaceAll(text, u"\\n", u"\n");
   entry.text = withLineFeeds ? std::move(*withLineFeeds) : std::u16string(text);
   entry.position = number - 1;
   return entry;

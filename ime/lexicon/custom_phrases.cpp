@@ -7,8 +7,8 @@
 #include <new>
 #include <utility>
 
-#include "ime/core/sort_records.h"
-#include "ime/core/sorted_search.h"
+#include "ime/base/sort_records.h"
+#include "ime/base/sorted_search.h"
 #include "ime/lexicon/candidate.h"
 #include "ime/lexicon/custom_ini.h"
 #include "ime/lexicon/date_templates.h"
@@ -34,9 +34,9 @@ char16_t* CopyText(std::u16string_view text) {
 
 void FreeText(const char16_t* text) { std::free(const_cast<char16_t*>(text)); }
 
-int ComparePhraseKeys(const void* a, const void* b, void*) { return core::CompareRecordNames(a, b); }
+int ComparePhraseKeys(const void* a, const void* b, void*) { return base::CompareRecordNames(a, b); }
 
-void FreePhraseTexts(core::GrowArray& phrases) {
+void FreePhraseTexts(base::GrowArray& phrases) {
   for (int32_t i = 0; i < phrases.count(); ++i) {
     const CustomPhrase& phrase = phrases.At<CustomPhrase>(i);
     FreeText(phrase.key);
@@ -44,7 +44,7 @@ void FreePhraseTexts(core::GrowArray& phrases) {
   }
 }
 
-void FreeExpansionTexts(core::GrowArray& expansions) {
+void FreeExpansionTexts(base::GrowArray& expansions) {
   for (int32_t i = 0; i < expansions.count(); ++i) FreeText(expansions.At<char16_t*>(i));
 }
 
@@ -79,13 +79,13 @@ void CustomPhrases::LoadCustomPhrases(bool usecustom) {
   } catch (const std::bad_alloc&) {
     // What was added before memory ran out stays; it is sorted below like a complete file.
   }
-  core::SortRecords(phrases_.data(), phrases_.count(), kPhraseSize, ComparePhraseKeys, nullptr);
+  base::SortRecords(phrases_.data(), phrases_.count(), kPhraseSize, ComparePhraseKeys, nullptr);
 }
 
 void CustomPhrases::AddPhrase(std::u16string_view key, std::u16string_view text, int32_t position) {
   CustomPhrase phrase{CopyText(key), CopyText(text), position};
   if (phrase.key == nullptr || phrase.text == nullptr ||
-      phrases_.InsertAt(&phrase, 1, phrases_.count()) != core::kResultOk) {
+      phrases_.InsertAt(&phrase, 1, phrases_.count()) != base::kResultOk) {
     FreeText(phrase.key);
     FreeText(phrase.text);
   }
@@ -104,7 +104,7 @@ void CustomPhrases::FreeExpansions() {
 const char16_t* CustomPhrases::KeepExpansion(std::u16string_view text) {
   char16_t* copy = CopyText(text);
   if (copy == nullptr) return nullptr;
-  if (expansions_.InsertAt(&copy, 1, expansions_.count()) != core::kResultOk) {
+  if (expansions_.InsertAt(&copy, 1, expansions_.count()) != base::kResultOk) {
     FreeText(copy);
     return nullptr;
   }
@@ -120,12 +120,12 @@ void CustomPhrases::DestroyCustomPhrases() {
   expansions_.Init(kExpansionSize, 0);
 }
 
-int32_t CustomPhrases::Search(const char16_t* typed, core::GrowArray& candidates) {
+int32_t CustomPhrases::Search(const char16_t* typed, base::GrowArray& candidates) {
   FreeExpansions();
   if (candidates.recordSize() != static_cast<int16_t>(sizeof(Candidate))) return candidates.count();
   const void* first = nullptr;
   const void* last = nullptr;
-  if (!core::EqualRange(phrases_.data(), phrases_.count(), kPhraseSize, core::CompareKeyToRecordName, typed,
+  if (!base::EqualRange(phrases_.data(), phrases_.count(), kPhraseSize, base::CompareKeyToRecordName, typed,
                         nullptr, first, last)) {
     return candidates.count();
   }

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 #include "ime/platform/local_time.h"
 
 namespace kellavor::lexicon {
@@ -50,14 +50,14 @@ class CustomPhrases {
   // when the list is shorter. A text holding "@" is inserted with its date and time templates
   // filled in at the time of the call; any other text first removes a same-text candidate from the
   // top of the list (RemoveSameCandidate). Returns the number of candidates.
-  int32_t Search(const char16_t* typed, core::GrowArray& candidates);
+  int32_t Search(const char16_t* typed, base::GrowArray& candidates);
 
   // Clears the table, frees the expansions and the path and releases both arrays. The destructor
   // does the same; InitCustomPhrases sets the object up again.
   void DestroyCustomPhrases();
 
   const std::u16string& path() const { return path_; }
-  const core::GrowArray& phrases() const { return phrases_; }  // CustomPhrase records, sorted
+  const base::GrowArray& phrases() const { return phrases_; }  // CustomPhrase records, sorted
 
  private:
   void AddPhrase(std::u16string_view key, std::u16string_view text, int32_t position);
@@ -66,8 +66,8 @@ class CustomPhrases {
   const char16_t* KeepExpansion(std::u16string_view text);
 
   std::u16string path_;
-  core::GrowArray phrases_;
-  core::GrowArray expansions_;  // char16_t* records, each owned
+  base::GrowArray phrases_;
+  base::GrowArray expansions_;  // char16_t* records, each owned
   LocalTimeSource clock_;
 };
 

@@ -76,7 +76,7 @@ class CustomPhrasesTest : public testing::Test {
 
   TestFolder folder_{"custom_phrases"};
   CustomPhrases phrases_{FixedTime};
-  core::GrowArray candidates_{sizeof(Candidate), 10000};
+  base::GrowArray candidates_{sizeof(Candidate), 10000};
   std::list<std::vector<uint8_t>> records_;  // a list, so records keep their addresses
 };
 
@@ -123,7 +123,7 @@ TEST_F(CustomPhrasesTest, PhrasesOfAnyLetterCaseTakeTheirPlaces) {
 
   EXPECT_EQ(phrases_.Search(u"wei", candidates_), 2);
   EXPECT_EQ(phrases_.Search(nullptr, candidates_), 2);
-  core::GrowArray otherRecords(8, 10);
+  base::GrowArray otherRecords(8, 10);
   EXPECT_EQ(phrases_.Search(u"weit", otherRecords), 0);
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "ime/core/text_replace.h"
+#include "ime/base/text_replace.h"
 #include "ime/lexicon/chinese_numerals.h"
 #include "ime/platform/utf.h"
 
@@ -62,7 +62,7 @@ DateTemplateValues ComputeDateTemplateValues(const platform::LocalTime& time) {
 std::u16string ExpandDateTemplates(std::u16string_view text, const DateTemplateValues& values) {
   std::u16string expanded(text);
   for (const DateTemplate& entry : values) {
-    if (std::optional<std::u16string> replaced = core::ReplaceAll(expanded, entry.name, entry.value)) {
+    if (std::optional<std::u16string> replaced = base::ReplaceAll(expanded, entry.name, entry.value)) {
       expanded = std::move(*replaced);
     }
   }

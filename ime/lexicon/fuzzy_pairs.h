@@ -19,7 +19,7 @@
 #include <string>
 #include <string_view>
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 
 namespace kellavor::lexicon {
 
@@ -57,7 +57,7 @@ class FuzzyPairList {
   }
 
  private:
-  core::GrowArray pairs_;
+  base::GrowArray pairs_;
 };
 
 }  // namespace kellavor::lexicon

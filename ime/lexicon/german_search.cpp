@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ime/core/sort_records.h"
+#include "ime/base/sort_records.h"
 #include "ime/lexicon/candidate.h"
 #include "ime/lexicon/german_key.h"
 #include "ime/lexicon/candidate_order.h"
@@ -25,7 +25,7 @@ int CompareBounded(std::u16string_view a, std::u16string_view b, size_t n) {
 
 uint8_t ExtentFor(uint32_t wordLength, size_t typedLength) { return wordLength == typedLength ? 0 : 1; }
 
-void Append(core::GrowArray& out, uint16_t kind, uint8_t extent, const void* entry) {
+void Append(base::GrowArray& out, uint16_t kind, uint8_t extent, const void* entry) {
   const Candidate candidate = MakeCandidate(kind, extent, 0, entry);
   out.InsertAt(&candidate, 1, out.count());  // a candidate that cannot be stored is dropped
 }
@@ -43,7 +43,7 @@ struct WordKeyOrder {
   }
 };
 
-void AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_view text, core::GrowArray& out) {
+void AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_view text, base::GrowArray& out) {
   const std::u16string folded = FoldGermanKey(text);
   const IndexView index = dictionaries.WordKeyIndex();
   const KeyRange range = EqualRangeBy(index.size(), WordKeyOrder{dictionaries, index, folded, text.size()});
@@ -53,7 +53,7 @@ void AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_vi
   }
 }
 
-void AppendCorrections(const GermanSources& sources, std::u16string_view text, core::GrowArray& out) {
+void AppendCorrections(const GermanSources& sources, std::u16string_view text, base::GrowArray& out) {
   const std::vector<std::u16string> suggestions = sources.speller.SuggestWords(text);
   const IndexView index = sources.dictionaries.WordKeyIndex();
   const size_t looked = std::min(suggestions.size(), kSpellerSuggestions);
@@ -85,7 +85,7 @@ int Compare(uint32_t a, uint32_t b) { return (a > b) - (a < b); }
 
 }  // namespace
 
-int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, core::GrowArray& out) {
+int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, base::GrowArray& out) {
   if (text.empty()) return 0;
   const KeyRange range = EqualRangeBy(user.RecordCount(), UserWordOrder{user, text});
   if (range.empty()) return 0;
@@ -98,13 +98,13 @@ int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, core
   return out.count();
 }
 
-int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, core::GrowArray& out) {
+int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, base::GrowArray& out) {
   if (text.empty()) return 0;
   AppendPrefixRange(sources.dictionaries, text, out);
   if (text.size() >= kSpellerMinimumUnits) AppendCorrections(sources, text, out);
   UserWordSearch(sources.user, text, out);
   Deduplicate(out);
-  core::SortRecords(out.data(), out.count(), out.recordSize(), GermanRankCompare, nullptr);
+  base::SortRecords(out.data(), out.count(), out.recordSize(), GermanRankCompare, nullptr);
   return out.count();
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 #include "ime/lexicon/speller.h"
 #include "ime/lexicon/system_dictionaries.h"
 #include "ime/lexicon/user_block.h"
@@ -28,12 +28,12 @@ struct GermanSources {
 };
 
 // Fills `out` (empty on entry) and returns its count.
-int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, core::GrowArray& out);
+int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, base::GrowArray& out);
 
 // Appends the learned German words whose folded form begins with the typed text (as typed, not
 // folded), within the range of user index 1 where the two orders agree. Returns the count of
 // `out` afterwards, or 0 when the text is empty or nothing matched.
-int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, core::GrowArray& out);
+int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, base::GrowArray& out);
 
 // The ranking of the final German list (a SortRecords comparator over Candidate records).
 int GermanRankCompare(const void* a, const void* b, void* context);

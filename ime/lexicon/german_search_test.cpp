@@ -22,7 +22,7 @@ struct Found {
   uint8_t extent;
 };
 
-std::vector<Found> Listed(const core::GrowArray& list) {
+std::vector<Found> Listed(const base::GrowArray& list) {
   std::vector<Found> found;
   for (int32_t i = 0; i < list.count(); ++i) {
     const auto& candidate = list.At<Candidate>(i);
@@ -32,7 +32,7 @@ std::vector<Found> Listed(const core::GrowArray& list) {
   return found;
 }
 
-std::vector<std::u16string> Texts(const core::GrowArray& list) {
+std::vector<std::u16string> Texts(const base::GrowArray& list) {
   std::vector<std::u16string> texts;
   for (const Found& found : Listed(list)) texts.push_back(found.text);
   return texts;
@@ -48,12 +48,12 @@ class GermanSearchTest : public ::testing::Test {
   }
 
   std::vector<Found> Search(std::u16string_view text) {
-    core::GrowArray list(sizeof(Candidate), 100);
+    base::GrowArray list(sizeof(Candidate), 100);
     SearchGerman({*dictionaries_, speller_, user_.View()}, text, list);
     return Listed(list);
   }
   std::vector<std::u16string> SearchTexts(std::u16string_view text) {
-    core::GrowArray list(sizeof(Candidate), 100);
+    base::GrowArray list(sizeof(Candidate), 100);
     SearchGerman({*dictionaries_, speller_, user_.View()}, text, list);
     return Texts(list);
   }

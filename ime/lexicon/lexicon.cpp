@@ -43,7 +43,7 @@ void Lexicon::LoadFuzzyPairs(const std::u16string& mohuyinPath, bool useFuzzy) {
   syllableSet_ = SyllableSet(Syllables(), FuzzyPairs());
 }
 
-int32_t Lexicon::SearchPinyin(std::u16string_view text, core::GrowArray& candidates, uint8_t classMask,
+int32_t Lexicon::SearchPinyin(std::u16string_view text, base::GrowArray& candidates, uint8_t classMask,
                               bool withUser) {
   text = TypedLetters(text);
   if (text.empty()) return 0;

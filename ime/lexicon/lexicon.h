@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 #include "ime/lexicon/candidate.h"
 #include "ime/lexicon/fuzzy_pairs.h"
 #include "ime/lexicon/first_letter_ranges.h"
@@ -63,25 +63,25 @@ class Lexicon {
   // candidates: an empty candidate list; classMask: the character sets to offer; withUser: learned
   // entries join the search (sentences the user composed are offered either way). Returns the
   // number of candidates.
-  int32_t SearchPinyin(std::u16string_view text, core::GrowArray& candidates, uint8_t classMask, bool withUser);
+  int32_t SearchPinyin(std::u16string_view text, base::GrowArray& candidates, uint8_t classMask, bool withUser);
 
   // The core search; bestOnly is its variant for assembling a sentence (it ranks for the best first
   // candidate and skips work that cannot change it). Returns the number of candidates in out.
-  int32_t SearchSyllables(std::u16string_view text, core::GrowArray& out, uint8_t classMask, bool bestOnly,
+  int32_t SearchSyllables(std::u16string_view text, base::GrowArray& out, uint8_t classMask, bool bestOnly,
                           bool withUser);
 
   // Segmentation with the phrase dictionary deciding whether a syllable splits.
-  void SplitSyllables(std::u16string_view text, core::GrowArray& main, core::GrowArray& alternative);
+  void SplitSyllables(std::u16string_view text, base::GrowArray& main, base::GrowArray& alternative);
 
   // Phrases of the system dictionary matching the typed syllables (at least two). Returns 0 for
   // fewer syllables, else the number of candidates in out after the search.
-  int32_t PhraseSearch(std::span<const SyllableItem> syllables, core::GrowArray& out, uint8_t mask);
+  int32_t PhraseSearch(std::span<const SyllableItem> syllables, base::GrowArray& out, uint8_t mask);
   // The same over the user dictionary: learned phrases with withUser, composed sentences always.
-  int32_t UserPhraseSearch(std::span<const SyllableItem> syllables, core::GrowArray& out, uint8_t mask,
+  int32_t UserPhraseSearch(std::span<const SyllableItem> syllables, base::GrowArray& out, uint8_t mask,
                            bool withUser);
   // Characters whose reading matches the syllable; fuzzy lookups carry extent 2 and up.
-  int32_t CharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask);
-  int32_t UserCharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask);
+  int32_t CharSearch(const SyllableItem& syllable, base::GrowArray& out, uint8_t mask);
+  int32_t UserCharSearch(const SyllableItem& syllable, base::GrowArray& out, uint8_t mask);
 
   // The syllable numbers of a pinyin candidate, in text order, written into buffer as far as it
   // reaches; returns how many the candidate has. None (0) for a custom phrase.
@@ -127,9 +127,9 @@ class Lexicon {
   UserBlockView userBlock_;
   SyllableMatchMemo phraseMemo_;
   SyllableMatchMemo charMemo_;
-  core::GrowArray mainSyllables_;
-  core::GrowArray alternativeSyllables_;
-  core::GrowArray sentenceCandidates_;
+  base::GrowArray mainSyllables_;
+  base::GrowArray alternativeSyllables_;
+  base::GrowArray sentenceCandidates_;
   char16_t sentenceText_[kSentenceTextUnits + 1] = {};
   uint16_t sentenceSyllables_[kSentenceSyllables + 1] = {};  // count, then the syllable numbers
 };

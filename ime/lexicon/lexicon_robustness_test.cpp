@@ -17,7 +17,7 @@ constexpr const char* kAllPairs =
     "1=z,zh\n2=c,ch\n3=s,sh\n4=n,l\n5=f,h\n6=r,l\n7=an,ang\n8=en,eng\n9=in,ing\n10=ian,iang\n11=uan,uang\n";
 
 // What every search result must satisfy, whatever the input.
-void ExpectSound(Lexicon& lexicon, const core::GrowArray& list, std::u16string_view typed) {
+void ExpectSound(Lexicon& lexicon, const base::GrowArray& list, std::u16string_view typed) {
   const size_t letters = std::min(typed.substr(0, typed.find(u'\0')).size(), kMaxSegmentedLetters);
   for (const Candidate& candidate : Records<Candidate>(list)) {
     ASSERT_TRUE(candidate.kind == kSi || candidate.kind == kPh || candidate.kind == kUs || candidate.kind == kSt);
@@ -41,7 +41,7 @@ TEST_F(Robustness, MissingDictionariesAndAReleasedPhraseTableFindNothingOrTheSam
   UseFixtureResources();
   Lexicon missing({u"KellavorTest_Si_Missing", u"KellavorTest_Ph_Missing", u"KellavorTest_De_Missing"});
   missing.Initialise({u"no/data_si.bin", u"no/data_ph.bin", u"no/data_de.bin", u"no/mohuyin.Ini"}, true);
-  core::GrowArray list = EmptyCandidateList();
+  base::GrowArray list = EmptyCandidateList();
   EXPECT_EQ(missing.SearchPinyin(u"zhongguo", list, 15, true), 0);
   EXPECT_EQ(missing.SearchPinyin(u"zhongguoa", list, 15, true), 0);
 
@@ -66,11 +66,11 @@ TEST_F(Robustness, PathologicalRunsStayWithinTheBuffers) {
   for (const std::u16string& text : {std::u16string(64, u'a'), std::u16string(64, u'h'), std::u16string(300, u'x'),
                                      std::u16string(32, u'z') + std::u16string(32, u'h'), alternating, zgrm,
                                      zgrm.substr(0, 64), std::u16string(u"ZHONGguo\0zhongguo", 17), std::u16string(64, u'中')}) {
-    core::GrowArray list = EmptyCandidateList();
+    base::GrowArray list = EmptyCandidateList();
     lexicon->SearchPinyin(text, list, 15, true);
     ExpectSound(*lexicon, list, text);
   }
-  core::GrowArray list = EmptyCandidateList();
+  base::GrowArray list = EmptyCandidateList();
   lexicon->SearchPinyin(zgrm, list, 15, true);
   ASSERT_GT(list.count(), 0);
   EXPECT_EQ(list.At<Candidate>(0).kind, kSt);
@@ -88,7 +88,7 @@ TEST_F(Robustness, RandomInputNeverBreaksTheSearch) {
   for (int round = 0; round < 400; ++round) {
     std::u16string text(random() % 65, u'a');
     for (char16_t& unit : text) unit = alphabet[random() % alphabet.size()];
-    core::GrowArray list = EmptyCandidateList();
+    base::GrowArray list = EmptyCandidateList();
     lexicon->SearchPinyin(text, list, static_cast<uint8_t>(random() % 16), random() % 2 == 0);
     ExpectSound(*lexicon, list, text);
     if (::testing::Test::HasFailure()) {

@@ -27,7 +27,7 @@ class PinyinSearch : public ::testing::Test {
   uint16_t Syllable(std::u16string_view text) const { return *lexicon_->Dictionaries().Syllables().Find(text); }
 
   std::unique_ptr<Lexicon> lexicon_;
-  core::GrowArray candidates_ = EmptyCandidateList();
+  base::GrowArray candidates_ = EmptyCandidateList();
 };
 
 TEST_F(PinyinSearch, PhrasesMatchingTheSyllableCountLeadAndCharactersComeLast) {
@@ -66,7 +66,7 @@ TEST_F(PinyinSearch, CharacterClassesAndTheMaskOfSeveralSyllables) {
 
 TEST_F(PinyinSearch, WithoutTheXiAnPhraseXianStaysOneSyllable) {
   const std::unique_ptr<Lexicon> noPhrases = FixtureLexicon(u"NoPhrases", "", false);
-  core::GrowArray list = EmptyCandidateList();
+  base::GrowArray list = EmptyCandidateList();
   noPhrases->SearchPinyin(u"xian", list, 2, true);
   EXPECT_EQ(CandidateTexts(list), u"现 先 鲜 仙");
 }

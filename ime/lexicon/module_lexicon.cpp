@@ -36,18 +36,18 @@ void ModuleLexicon::ReloadSettings() {
   customPhrases_.LoadCustomPhrases(settings_.usecustom != 0);
 }
 
-int32_t ModuleLexicon::SearchPinyin(std::u16string_view key, core::GrowArray& candidates, uint16_t characterSet,
+int32_t ModuleLexicon::SearchPinyin(std::u16string_view key, base::GrowArray& candidates, uint16_t characterSet,
                                     bool useFrequency) {
   // The user dictionary may have been closed or reopened since the last search.
   lexicon_.SetUserBlock(userDictionary_.View());
   return lexicon_.SearchPinyin(key, candidates, static_cast<uint8_t>(characterSet), useFrequency);
 }
 
-int32_t ModuleLexicon::SearchGerman(std::u16string_view key, core::GrowArray& candidates) {
+int32_t ModuleLexicon::SearchGerman(std::u16string_view key, base::GrowArray& candidates) {
   return lexicon::SearchGerman({lexicon_.Dictionaries(), speller_, userDictionary_.View()}, key, candidates);
 }
 
-int32_t ModuleLexicon::SearchCustomPhrases(std::u16string_view key, core::GrowArray& candidates) {
+int32_t ModuleLexicon::SearchCustomPhrases(std::u16string_view key, base::GrowArray& candidates) {
   const std::u16string typed(key);
   return customPhrases_.Search(typed.c_str(), candidates);
 }
@@ -55,7 +55,7 @@ int32_t ModuleLexicon::SearchCustomPhrases(std::u16string_view key, core::GrowAr
 std::u16string ModuleLexicon::CandidateText(const Candidate& candidate) {
   char16_t scratch[2];
   const std::u16string_view text = CandidateTextView(candidate, scratch);
-  return std::u16string(text.substr(0, std::min(text.size(), core::kMaxCandidateTextUnits)));
+  return std::u16string(text.substr(0, std::min(text.size(), kMaxCandidateTextUnits)));
 }
 
 CandidateItem ModuleLexicon::DescribeCandidate(const Candidate& candidate) { return lexicon::DescribeCandidate(candidate); }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ime/core/lexicon_port.h"
+#include "ime/lexicon/lexicon_port.h"
 #include "ime/lexicon/custom_phrases.h"
 #include "ime/lexicon/lexicon.h"
 #include "ime/lexicon/speller.h"
@@ -29,7 +29,7 @@ struct ModuleFiles {
 // The files in their folders; each folder ends with a separator (or is empty).
 ModuleFiles ModuleFilesIn(const std::u16string& installFolder, const std::u16string& userFolder);
 
-class ModuleLexicon final : public core::LexiconPort {
+class ModuleLexicon final : public lexicon::LexiconPort {
  public:
   // Maps the system dictionaries, loads the fuzzy pairs (usefuzzy), opens the user dictionary,
   // sets the speller up and loads the custom phrases (usecustom). settings must outlive this
@@ -50,10 +50,10 @@ class ModuleLexicon final : public core::LexiconPort {
   // What a settings reload changes here: the fuzzy pairs and the custom phrases read again.
   void ReloadSettings();
 
-  int32_t SearchPinyin(std::u16string_view key, core::GrowArray& candidates, uint16_t characterSet,
+  int32_t SearchPinyin(std::u16string_view key, base::GrowArray& candidates, uint16_t characterSet,
                        bool useFrequency) override;
-  int32_t SearchGerman(std::u16string_view key, core::GrowArray& candidates) override;
-  int32_t SearchCustomPhrases(std::u16string_view key, core::GrowArray& candidates) override;
+  int32_t SearchGerman(std::u16string_view key, base::GrowArray& candidates) override;
+  int32_t SearchCustomPhrases(std::u16string_view key, base::GrowArray& candidates) override;
   std::u16string CandidateText(const Candidate& candidate) override;
   CandidateItem DescribeCandidate(const Candidate& candidate) override;
   std::u16string_view WordExplanation(const Candidate& candidate) override;

@@ -22,7 +22,7 @@ constexpr size_t kPhraseLookups = 3;
 
 }  // namespace
 
-int32_t Lexicon::SearchSyllables(std::u16string_view text, core::GrowArray& out, uint8_t classMask, bool bestOnly,
+int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out, uint8_t classMask, bool bestOnly,
                                  bool withUser) {
   text = text.substr(0, std::min(text.find(u'\0'), kMaxSegmentedLetters));
   if (text.empty()) return 0;
@@ -50,7 +50,7 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, core::GrowArray& out,
   return out.count();
 }
 
-void Lexicon::SplitSyllables(std::u16string_view text, core::GrowArray& main, core::GrowArray& alternative) {
+void Lexicon::SplitSyllables(std::u16string_view text, base::GrowArray& main, base::GrowArray& alternative) {
   lexicon::SplitSyllables(syllableSet_, text, main, alternative,
                           [this](std::span<const SyllableItem> pieces) { return PhraseExists(pieces, kSplitClassMask); });
 }
@@ -107,7 +107,7 @@ void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mas
   }
 }
 
-int32_t Lexicon::PhraseSearch(std::span<const SyllableItem> syllables, core::GrowArray& out, uint8_t mask) {
+int32_t Lexicon::PhraseSearch(std::span<const SyllableItem> syllables, base::GrowArray& out, uint8_t mask) {
   if (syllables.size() < 2) return 0;
   const auto typed = static_cast<int>(syllables.size() & 0xFF);
   ForEachPhrase(syllables, mask, [&](const PhraseRecord& phrase, uint8_t consumed) {
@@ -134,7 +134,7 @@ bool Lexicon::CharMatch(const SyllableItem& syllable, uint16_t reading) const {
   return FuzzyMatch(FuzzyPairs(), syllable.view(), d) == 0;
 }
 
-int32_t Lexicon::CharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask) {
+int32_t Lexicon::CharSearch(const SyllableItem& syllable, base::GrowArray& out, uint8_t mask) {
   const IndexView index = dictionaries_.CharIndex();
   const LookupLetters lookups = LookupLettersOf(syllable, FuzzyPairs());
   charMemo_.Reset(Syllables().Count());

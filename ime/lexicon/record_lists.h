@@ -5,19 +5,19 @@
 #include <span>
 #include <type_traits>
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 
 namespace kellavor::lexicon {
 
 template <typename Record>
-std::span<const Record> Records(const core::GrowArray& list) {
+std::span<const Record> Records(const base::GrowArray& list) {
   static_assert(std::is_trivially_copyable_v<Record>, "records are moved as raw bytes");
   if (list.count() <= 0 || list.data() == nullptr) return {};
   return {static_cast<const Record*>(list.data()), static_cast<size_t>(list.count())};
 }
 
 template <typename Record>
-std::span<Record> Records(core::GrowArray& list) {
+std::span<Record> Records(base::GrowArray& list) {
   static_assert(std::is_trivially_copyable_v<Record>, "records are moved as raw bytes");
   if (list.count() <= 0 || list.data() == nullptr) return {};
   return {static_cast<Record*>(list.data()), static_cast<size_t>(list.count())};
@@ -26,13 +26,13 @@ std::span<Record> Records(core::GrowArray& list) {
 // Appends one record. A record that finds no room (the storage cannot grow) is dropped: a search
 // carries on with what it has.
 template <typename Record>
-void Append(core::GrowArray& list, const Record& record) {
+void Append(base::GrowArray& list, const Record& record) {
   list.InsertAt(&record, 1, list.count());
 }
 
 // Empties the list and keeps its storage: lists whose step is their capacity never shrink, so the
 // next search fills the same memory again.
-inline void EmptyList(core::GrowArray& list) {
+inline void EmptyList(base::GrowArray& list) {
   while (list.count() > 0) list.RemoveAt(list.count() - 1);
 }
 

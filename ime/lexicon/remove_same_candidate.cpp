@@ -7,7 +7,7 @@
 
 namespace kellavor::lexicon {
 
-bool RemoveSameCandidate(core::GrowArray& candidates, std::u16string_view text) {
+bool RemoveSameCandidate(base::GrowArray& candidates, std::u16string_view text) {
   if (text.empty() || candidates.recordSize() != static_cast<int16_t>(sizeof(Candidate))) return false;
   const int32_t window = std::min(candidates.count(), kSameCandidateWindow);
   for (int32_t i = 0; i < window; ++i) {

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 
 namespace kellavor::lexicon {
 
@@ -13,6 +13,6 @@ inline constexpr int32_t kSameCandidateWindow = 20;
 // Removes the first candidate among the first kSameCandidateWindow of the list (a GrowArray of
 // Candidate records) whose text equals text, whatever its kind. True when one was removed. An
 // empty text matches nothing.
-bool RemoveSameCandidate(core::GrowArray& candidates, std::u16string_view text);
+bool RemoveSameCandidate(base::GrowArray& candidates, std::u16string_view text);
 
 }  // namespace kellavor::lexicon

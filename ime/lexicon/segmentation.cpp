@@ -16,7 +16,7 @@ class Segmenter {
 
   // Longest syllable first from the left. No syllable is longer than seven letters, so the
   // pieces tried start at seven.
-  void ReadForward(std::u16string_view text, core::GrowArray& main) const {
+  void ReadForward(std::u16string_view text, base::GrowArray& main) const {
     size_t p = 0;
     while (p < text.size()) {
       size_t n = std::min<size_t>(text.size() - p, kMaxSyllableLetters);
@@ -30,7 +30,7 @@ class Segmenter {
   }
 
   // Longest syllable first from the right.
-  void ReadBackward(std::u16string_view text, core::GrowArray& alternative) const {
+  void ReadBackward(std::u16string_view text, base::GrowArray& alternative) const {
     size_t e = text.size();
     while (e > 0) {
       size_t s = e > kMaxSyllableLetters ? e - kMaxSyllableLetters : 0;
@@ -68,8 +68,8 @@ bool SameReading(std::span<const SyllableItem> a, std::span<const SyllableItem> 
 
 }  // namespace
 
-void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, core::GrowArray& main,
-                    core::GrowArray& alternative, const PhraseTest& hasPhrase) {
+void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, base::GrowArray& main,
+                    base::GrowArray& alternative, const PhraseTest& hasPhrase) {
   EmptyList(main);
   EmptyList(alternative);
   text = text.substr(0, std::min(text.size(), kMaxSegmentedLetters));

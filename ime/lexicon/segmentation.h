@@ -10,7 +10,7 @@
 #include <span>
 #include <string_view>
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 #include "ime/lexicon/syllable_item.h"
 #include "ime/lexicon/syllable_set.h"
 
@@ -26,7 +26,7 @@ using PhraseTest = std::function<bool(std::span<const SyllableItem> syllables)>;
 // are what IsSyllable accepts under the table and the fuzzy pairs of the set. A letter
 // that belongs to no syllable becomes a syllable of its own; a bare ch, sh or zh is taken only when
 // it is the whole text (elsewhere c, s or z is taken and the h stands alone).
-void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, core::GrowArray& main,
-                    core::GrowArray& alternative, const PhraseTest& hasPhrase);
+void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, base::GrowArray& main,
+                    base::GrowArray& alternative, const PhraseTest& hasPhrase);
 
 }  // namespace kellavor::lexicon

@@ -12,7 +12,7 @@
 namespace kellavor::lexicon {
 namespace {
 
-std::string Joined(const core::GrowArray& list) {
+std::string Joined(const base::GrowArray& list) {
   std::string text;
   for (const SyllableItem& item : Records<SyllableItem>(list)) {
     if (!text.empty()) text += ' ';
@@ -25,8 +25,8 @@ class Segmentation : public ::testing::Test {
  protected:
   // "main | alternative" for text, with the phrase test answering hasPhrase.
   std::string Split(std::u16string_view text, const std::vector<FuzzyPair>& pairs = {}) {
-    core::GrowArray main(sizeof(SyllableItem), 10);
-    core::GrowArray alternative(sizeof(SyllableItem), 10);
+    base::GrowArray main(sizeof(SyllableItem), 10);
+    base::GrowArray alternative(sizeof(SyllableItem), 10);
     SplitSyllables(SyllableSet(table_, pairs), text, main, alternative, [&](std::span<const SyllableItem> pieces) {
       std::u16string asked;
       for (const SyllableItem& piece : pieces) asked += std::u16string(piece.view()) + u" ";
@@ -71,8 +71,8 @@ TEST_F(Segmentation, EveryLetterEndsUpInASyllableOfAtMostSevenLetters) {
   for (int round = 0; round < 300; ++round) {
     std::u16string text(random() % 65, u'a');
     for (char16_t& unit : text) unit = alphabet[random() % alphabet.size()];
-    core::GrowArray main(sizeof(SyllableItem), 10);
-    core::GrowArray alternative(sizeof(SyllableItem), 10);
+    base::GrowArray main(sizeof(SyllableItem), 10);
+    base::GrowArray alternative(sizeof(SyllableItem), 10);
     SplitSyllables(SyllableSet(table_, {}), text, main, alternative, [](std::span<const SyllableItem>) { return true; });
     std::u16string joined;
     for (const SyllableItem& item : Records<SyllableItem>(main)) {
@@ -85,8 +85,8 @@ TEST_F(Segmentation, EveryLetterEndsUpInASyllableOfAtMostSevenLetters) {
 }
 
 TEST_F(Segmentation, TheWorkingCopyHoldsTwoHundredFiftyFiveLetters) {
-  core::GrowArray main(sizeof(SyllableItem), 10);
-  core::GrowArray alternative(sizeof(SyllableItem), 10);
+  base::GrowArray main(sizeof(SyllableItem), 10);
+  base::GrowArray alternative(sizeof(SyllableItem), 10);
   SplitSyllables(SyllableSet(table_, {}), std::u16string(300, u'a'), main, alternative,
                  [](std::span<const SyllableItem>) { return false; });
   EXPECT_EQ(main.count(), 255);

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "ime/core/sorted_search.h"
+#include "ime/base/sorted_search.h"
 #include "ime/lexicon/german_word_lookup.h"
 #include "ime/lexicon/phrase_record.h"
 #include "ime/lexicon/user_file.h"
@@ -314,11 +314,11 @@ int UserDictionary::InsertUserRecord(uint32_t offset, uint16_t length) {
   IndexSearch search{view, dictionaries_.Syllables()};
   const auto count = static_cast<int32_t>(layout->count);
   int32_t position1 = 0;
-  if (core::LowerBound(dictionary + kHeaderSize, count, 4, CompareInIndex1, &record, &search, position1)) {
+  if (base::LowerBound(dictionary + kHeaderSize, count, 4, CompareInIndex1, &record, &search, position1)) {
     return kAlreadyPresent;
   }
   int32_t position2 = 0;
-  core::LowerBound(dictionary + layout->index2Offset, count, 4, CompareInIndex2, &record, &search, position2);
+  base::LowerBound(dictionary + layout->index2Offset, count, 4, CompareInIndex2, &record, &search, position2);
 
   // The record and its offset-table entry lie beyond what readers see; the indexes are then opened
   // up, and the header, stored last, makes the record visible.
@@ -338,7 +338,7 @@ UserRecord UserDictionary::FindEntry(const UserLayout& layout, const UserRecord&
   const UserBlockView view = View();
   IndexSearch search{view, dictionaries_.Syllables()};
   int32_t position = 0;
-  if (!core::LowerBound(DictionaryOf(block_) + kHeaderSize, static_cast<int32_t>(layout.count), 4, CompareInIndex1, &key,
+  if (!base::LowerBound(DictionaryOf(block_) + kHeaderSize, static_cast<int32_t>(layout.count), 4, CompareInIndex1, &key,
                         &search, position)) {
     return {};
   }

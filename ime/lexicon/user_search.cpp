@@ -27,7 +27,7 @@ UserRecord Lexicon::UserIndex2Record(uint32_t k) const {
   return userBlock_.RecordAt(userBlock_.Index2(k));
 }
 
-int32_t Lexicon::UserCharSearch(const SyllableItem& syllable, core::GrowArray& out, uint8_t mask) {
+int32_t Lexicon::UserCharSearch(const SyllableItem& syllable, base::GrowArray& out, uint8_t mask) {
   const uint32_t count = userBlock_.RecordCount();
   if (count == 0) return out.count();
   const auto keyAt = [&](uint32_t k) {
@@ -51,7 +51,7 @@ int32_t Lexicon::UserCharSearch(const SyllableItem& syllable, core::GrowArray& o
   return out.count();
 }
 
-int32_t Lexicon::UserPhraseSearch(std::span<const SyllableItem> syllables, core::GrowArray& out, uint8_t mask,
+int32_t Lexicon::UserPhraseSearch(std::span<const SyllableItem> syllables, base::GrowArray& out, uint8_t mask,
                                   bool withUser) {
   if (syllables.size() < 2) return 0;
   const uint32_t count = userBlock_.RecordCount();

@@ -35,7 +35,7 @@ class UserSearch : public ::testing::Test {
 
   std::unique_ptr<Lexicon> lexicon_;
   HandMadeUserBlock block_;
-  core::GrowArray candidates_ = EmptyCandidateList();
+  base::GrowArray candidates_ = EmptyCandidateList();
 };
 
 TEST_F(UserSearch, LearnedEntriesHideTheSystemEntriesTheyEqualAndRankFirst) {

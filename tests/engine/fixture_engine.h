@@ -23,7 +23,7 @@ inline TestFolder FixtureUserFolder(const std::string& name, const std::string& 
 
 // name: the test's own, for its folder and its shared memory.
 inline EngineHarness::LexiconFactory FixtureLexiconFactory(const std::string& name, const std::string& custom = "") {
-  return [name, custom](const settings::ImeSettings& settings) -> std::unique_ptr<core::LexiconPort> {
+  return [name, custom](const settings::ImeSettings& settings) -> std::unique_ptr<lexicon::LexiconPort> {
     UseFixtureResources();
     const TestFolder folder = FixtureUserFolder(name, custom);
     const std::u16string id(name.begin(), name.end());

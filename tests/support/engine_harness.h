@@ -25,9 +25,9 @@ class EngineHarness {
  public:
   using Adjust = std::function<void(settings::ImeSettings&)>;
   // Makes the lexicon once the settings are loaded; the harness owns it.
-  using LexiconFactory = std::function<std::unique_ptr<core::LexiconPort>(const settings::ImeSettings&)>;
+  using LexiconFactory = std::function<std::unique_ptr<lexicon::LexiconPort>(const settings::ImeSettings&)>;
 
-  explicit EngineHarness(core::LexiconPort& lexicon, const Adjust& adjust = {})
+  explicit EngineHarness(lexicon::LexiconPort& lexicon, const Adjust& adjust = {})
       : EngineHarness(&lexicon, {}, adjust) {}
   explicit EngineHarness(const LexiconFactory& makeLexicon, const Adjust& adjust = {})
       : EngineHarness(nullptr, makeLexicon, adjust) {}
@@ -69,7 +69,7 @@ class EngineHarness {
   }
 
  private:
-  EngineHarness(core::LexiconPort* lexicon, const LexiconFactory& makeLexicon, const Adjust& adjust)
+  EngineHarness(lexicon::LexiconPort* lexicon, const LexiconFactory& makeLexicon, const Adjust& adjust)
       : settings_(Defaults(adjust)),
         ownedLexicon_(lexicon == nullptr ? makeLexicon(settings_) : nullptr),
         panel_(sim_),
@@ -92,7 +92,7 @@ class EngineHarness {
 
   platform::SimInputMethod sim_;
   settings::ImeSettings settings_;
-  std::unique_ptr<core::LexiconPort> ownedLexicon_;
+  std::unique_ptr<lexicon::LexiconPort> ownedLexicon_;
   core::InputPanel panel_;
   core::SimUiWindows windows_;
   core::ImeCore core_;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ime/core/lexicon_port.h"
+#include "ime/lexicon/lexicon_port.h"
 
 namespace kellavor {
 
@@ -26,7 +26,7 @@ struct FakeEntry {
   std::u16string explanation;
 };
 
-class FakeLexicon : public core::LexiconPort {
+class FakeLexicon : public lexicon::LexiconPort {
  public:
   // The candidates every search for key finds, pinyin and German alike.
   void Offer(const std::u16string& key, std::vector<FakeEntry> entries) { table_[key] = std::move(entries); }
@@ -39,13 +39,13 @@ class FakeLexicon : public core::LexiconPort {
   std::vector<std::pair<std::u16string, std::vector<uint16_t>>> learnedPhrases;
   std::vector<std::u16string> learnedWords;
 
-  int32_t SearchPinyin(std::u16string_view key, core::GrowArray& candidates, uint16_t, bool) override {
+  int32_t SearchPinyin(std::u16string_view key, base::GrowArray& candidates, uint16_t, bool) override {
     return Append(table_, key, candidates);
   }
-  int32_t SearchGerman(std::u16string_view key, core::GrowArray& candidates) override {
+  int32_t SearchGerman(std::u16string_view key, base::GrowArray& candidates) override {
     return Append(table_, key, candidates);
   }
-  int32_t SearchCustomPhrases(std::u16string_view key, core::GrowArray& candidates) override {
+  int32_t SearchCustomPhrases(std::u16string_view key, base::GrowArray& candidates) override {
     const auto found = custom_.find(std::u16string(key));
     if (found == custom_.end()) return candidates.count();
     for (const FakeEntry& entry : found->second) Add(entry, candidates);
@@ -94,7 +94,7 @@ class FakeLexicon : public core::LexiconPort {
     return *static_cast<const FakeEntry*>(candidate.entry);
   }
 
-  int32_t Append(const Table& table, std::u16string_view key, core::GrowArray& candidates) {
+  int32_t Append(const Table& table, std::u16string_view key, base::GrowArray& candidates) {
     searches.emplace_back(key);
     const auto found = table.find(std::u16string(key));
     if (found != table.end()) {
@@ -105,7 +105,7 @@ class FakeLexicon : public core::LexiconPort {
     return candidates.count();
   }
 
-  static void Add(const FakeEntry& entry, core::GrowArray& candidates) {
+  static void Add(const FakeEntry& entry, base::GrowArray& candidates) {
     const lexicon::Candidate candidate = lexicon::MakeCandidate(lexicon::candidate_kind::kPh, 0, entry.consumed, &entry);
     candidates.InsertAt(&candidate, 1, candidates.count());
   }

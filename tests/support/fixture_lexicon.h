@@ -37,7 +37,7 @@ inline std::unique_ptr<lexicon::Lexicon> FixtureLexicon(const std::u16string& na
 }
 
 // "text text ..." of a candidate list; learned entries marked U:, the sentence St:.
-inline std::u16string CandidateTexts(const core::GrowArray& list) {
+inline std::u16string CandidateTexts(const base::GrowArray& list) {
   std::u16string texts;
   for (const lexicon::Candidate& candidate : lexicon::Records<lexicon::Candidate>(list)) {
     if (!texts.empty()) texts += u' ';
@@ -49,7 +49,7 @@ inline std::u16string CandidateTexts(const core::GrowArray& list) {
   return texts;
 }
 
-inline core::GrowArray EmptyCandidateList() { return core::GrowArray(sizeof(lexicon::Candidate), 10000); }
+inline base::GrowArray EmptyCandidateList() { return base::GrowArray(sizeof(lexicon::Candidate), 10000); }
 
 class HandMadeUserBlock {
  public:

@@ -34,7 +34,7 @@ TEST(GermanPrefixLimit, KeepsTheFirst5000InKeyOrderBeforeRanking) {
   ASSERT_EQ(dictionaries.WordIndexCount(), 6000u);
 
   lexicon::Speller noSpeller;
-  core::GrowArray list(sizeof(lexicon::Candidate), 10000);
+  base::GrowArray list(sizeof(lexicon::Candidate), 10000);
   EXPECT_EQ(lexicon::SearchGerman({dictionaries, noSpeller, {}}, u"wort", list), lexicon::kGermanPrefixLimit);
   char16_t scratch[2];
   EXPECT_EQ(lexicon::CandidateTextView(list.At<lexicon::Candidate>(0), scratch), Numbered(4999))

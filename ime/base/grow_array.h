@@ -14,9 +14,9 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "ime/core/result_code.h"
+#include "ime/base/result_code.h"
 
-namespace kellavor::core {
+namespace kellavor::base {
 
 class GrowArray {
  public:
@@ -104,4 +104,4 @@ class GrowArray {
   int32_t growStep_ = 0;
 };
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

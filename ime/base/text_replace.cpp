@@ -1,8 +1,8 @@
-#include "ime/core/text_replace.h"
+#include "ime/base/text_replace.h"
 
 #include <new>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 // The text with every occurrence replaced, or nothing when there is none. Works for both
@@ -49,4 +49,4 @@ void ReplaceAllNarrow(std::string& text, std::string_view find, std::string_view
   }
 }
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

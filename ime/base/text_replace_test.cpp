@@ -1,8 +1,8 @@
-#include "ime/core/text_replace.h"
+#include "ime/base/text_replace.h"
 
 #include <gtest/gtest.h>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 TEST(ReplaceAll, ReplacesNonOverlappingOccurrencesLeftToRight) {
@@ -40,4 +40,4 @@ TEST(ReplaceAllNarrow, FillsPlaceholdersAndAlwaysTerminates) {
 }
 
 }  // namespace
-}  // namespace kellavor::core
+}  // namespace kellavor::base

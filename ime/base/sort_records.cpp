@@ -1,9 +1,9 @@
-#include "ime/core/sort_records.h"
+#include "ime/base/sort_records.h"
 
 #include <cstring>
 #include <vector>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 // Ranges this short are finished by binary insertion sort.
@@ -131,4 +131,4 @@ void SortRecords(void* records, int32_t count, int32_t recordSize, CompareFuncti
   }
 }
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

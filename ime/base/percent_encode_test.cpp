@@ -1,8 +1,8 @@
-#include "ime/core/percent_encode.h"
+#include "ime/base/percent_encode.h"
 
 #include <gtest/gtest.h>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 TEST(PercentEncode, KeepsTheUnreservedSetAndEncodesEverythingElseInLowerCase) {
@@ -15,4 +15,4 @@ TEST(PercentEncode, KeepsTheUnreservedSetAndEncodesEverythingElseInLowerCase) {
 }
 
 }  // namespace
-}  // namespace kellavor::core
+}  // namespace kellavor::base

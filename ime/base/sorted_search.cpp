@@ -1,8 +1,8 @@
-#include "ime/core/sorted_search.h"
+#include "ime/base/sorted_search.h"
 
 #include <cstring>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 const void* RecordAt(const void* base, int32_t i, int32_t recordSize) {
@@ -83,4 +83,4 @@ int CompareKeyToRecordName(const void* keyText, const void* record, void* /*cont
   return CompareIgnoringCase(static_cast<const char16_t*>(keyText), NameOf(record));
 }
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

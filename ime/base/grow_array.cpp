@@ -1,4 +1,4 @@
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -7,7 +7,7 @@
 #include <limits>
 #include <utility>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 // One array's storage stays below 2 GiB, so record offsets fit 32 bits in both the 32- and the
@@ -150,4 +150,4 @@ int GrowArray::CopyFrom(const GrowArray& source) {
   return kResultOk;
 }
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

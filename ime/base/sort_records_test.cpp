@@ -1,4 +1,4 @@
-#include "ime/core/sort_records.h"
+#include "ime/base/sort_records.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 struct Item {
@@ -77,4 +77,4 @@ TEST(SortRecords, IgnoresCallsWithoutWorkOrComparator) {
 }
 
 }  // namespace
-}  // namespace kellavor::core
+}  // namespace kellavor::base

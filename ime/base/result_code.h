@@ -2,7 +2,7 @@
 // can be handed to the input-method manager or logged unchanged.
 #pragma once
 
-namespace kellavor::core {
+namespace kellavor::base {
 
 inline constexpr int kResultOk = 0;
 inline constexpr int kResultOutOfMemory = 8;
@@ -10,4 +10,4 @@ inline constexpr int kResultOutOfMemory = 8;
 // has no record size or was freed). Nothing is changed.
 inline constexpr int kResultInvalidArgument = 87;
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

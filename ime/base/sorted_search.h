@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace kellavor::core {
+namespace kellavor::base {
 
 using CompareFunction = int (*)(const void* key, const void* record, void* context);
 
@@ -38,4 +38,4 @@ int CompareIgnoringCase(const char16_t* a, const char16_t* b);
 int CompareRecordNames(const void* recordA, const void* recordB);
 int CompareKeyToRecordName(const void* keyText, const void* record, void* context);
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

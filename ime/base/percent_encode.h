@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace kellavor::core {
+namespace kellavor::base {
 
 // The byte's high and low half, each as 0-9 or lower-case a-f.
 std::array<char, 2> ByteToHex(uint8_t byte);
@@ -15,4 +15,4 @@ std::array<char, 2> ByteToHex(uint8_t byte);
 // lower-case hex digits ('-' becomes "%2d", a space "%20").
 std::string PercentEncode(std::string_view bytes);
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

@@ -1,11 +1,11 @@
-#include "ime/core/utf8_file.h"
+#include "ime/platform/utf8_file.h"
 
 #include <gtest/gtest.h>
 
 #include "ime/platform/file_system.h"
 #include "tests/support/test_folder.h"
 
-namespace kellavor::core {
+namespace kellavor::platform {
 namespace {
 
 TEST(WriteUtf8File, WritesTheBytesAsTheyAreWithoutAByteOrderMark) {
@@ -20,4 +20,4 @@ TEST(WriteUtf8File, WritesTheBytesAsTheyAreWithoutAByteOrderMark) {
 }
 
 }  // namespace
-}  // namespace kellavor::core
+}  // namespace kellavor::platform

@@ -26,7 +26,7 @@
 #include <span>
 #include <string_view>
 
-namespace kellavor::core {
+namespace kellavor::base {
 
 // One formatting argument: an integer with its signedness and width, or a text. The constructors
 // are implicit so that FormatWide can turn each of its arguments into one.
@@ -59,4 +59,4 @@ int FormatWide(std::span<char16_t> buffer, std::u16string_view format, const Arg
   return FormatWideArguments(buffer, format, list);
 }
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-#include "ime/core/sorted_search.h"
+#include "ime/base/sorted_search.h"
 
-namespace kellavor::core {
+namespace kellavor::base {
 
 // Does nothing when recordSize is not positive, count is below 2 or compare is null.
 void SortRecords(void* records, int32_t count, int32_t recordSize, CompareFunction compare, void* context);
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

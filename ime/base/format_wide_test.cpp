@@ -1,4 +1,4 @@
-#include "ime/core/format_wide.h"
+#include "ime/base/format_wide.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 template <typename... Arguments>
@@ -62,4 +62,4 @@ TEST(FormatWide, NeverWritesPastTheBufferAndAlwaysTerminates) {
 }
 
 }  // namespace
-}  // namespace kellavor::core
+}  // namespace kellavor::base

@@ -1,6 +1,6 @@
-#include "ime/core/percent_encode.h"
+#include "ime/base/percent_encode.h"
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 bool KeptUnencoded(char c) {
@@ -30,4 +30,4 @@ std::string PercentEncode(std::string_view bytes) {
   return encoded;
 }
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

@@ -1,4 +1,4 @@
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 struct Record {
@@ -175,4 +175,4 @@ TEST(GrowArray, BehavesLikeAVectorUnderRandomEdits) {
 }
 
 }  // namespace
-}  // namespace kellavor::core
+}  // namespace kellavor::base

@@ -1,8 +1,8 @@
-#include "ime/core/format_wide.h"
+#include "ime/base/format_wide.h"
 
 #include <algorithm>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 // Puts units into the buffer while room is left, always keeping one unit for the NUL.
@@ -157,4 +157,4 @@ int FormatWideArguments(std::span<char16_t> buffer, std::u16string_view format,
   return out.Finish();
 }
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base

@@ -1,4 +1,4 @@
-#include "ime/core/sorted_search.h"
+#include "ime/base/sorted_search.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-namespace kellavor::core {
+namespace kellavor::base {
 namespace {
 
 int CompareInts(const void* key, const void* record, void* context) {
@@ -107,4 +107,4 @@ TEST(SortedSearch, SortsNamedRecordsAndFindsAllSpellingsOfAKey) {
 }
 
 }  // namespace
-}  // namespace kellavor::core
+}  // namespace kellavor::base

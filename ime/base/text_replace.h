@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace kellavor::core {
+namespace kellavor::base {
 
 // A new string with every occurrence of find replaced, or nothing when find is empty, does not
 // occur in text, or memory runs out; callers then keep their text as it was.
@@ -18,4 +18,4 @@ std::optional<std::u16string> ReplaceAll(std::u16string_view text, std::u16strin
 // running out of memory.
 void ReplaceAllNarrow(std::string& text, std::string_view find, std::string_view replacement);
 
-}  // namespace kellavor::core
+}  // namespace kellavor::base
