@@ -1,40 +1,62 @@
 #!/usr/bin/env bash
-# The main job: builds everything (native release, whose dictionary writer the Windows builds use,
-# then both Windows flavours), says what was built and where, and runs the engine in the console
-# front end on the shipped dictionaries: interactively when attached to a terminal, otherwise it
-# types a short demonstration script and prints what every key did. Installs what is missing first.
-set -euo pipefail
+# The main job: shows the engine as early as it can, then builds the Windows deliverables.
+# First the native release (the console front end, the dictionary writer and the shipped
+# dictionaries), and the engine runs in the console on those dictionaries: interactively when
+# attached to a terminal, otherwise it types a short demonstration script and prints what every
+# key did. Then both Windows flavours are built, as far as their tools could be installed.
+# Installs what is missing first and ends with a summary of every stage.
+set -uo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh || echo "install-deps: the native tools are missing; the stages that need them are skipped"
+source scripts/stages.sh
 
-for preset in native-release win64 win32; do
-  echo "== $preset"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
+configure_and_build() {
+  cmake --preset "$1" >/dev/null && cmake --build --preset "$1"
+}
+
+console=build/native-release/tools/console/kellavor_console
+
+# Pinyin: a word and a sentence, a punctuation mark behind a word; Shift tapped alone switches to
+# German; a German word taken with Space and one with a digit; Shift back to pinyin.
+demo='nihao{Space}woxiangqubeijing{Space}xiexie,{Shift}haus{Space}madchen2{Shift}zhongguo1'
+console_demo() {
+  echo "(the console front end: $console; --json prints one JSON object per key)"
+  echo "kellavor_console --keys '$demo'"
+  "$console" --keys "$demo"
+}
+
+stage "native release" "native data npm" configure_and_build native-release
+if [ "$(stage_result "native release")" = passed ]; then
+  if [ -t 0 ] && [ -t 1 ]; then
+    echo
+    echo "== kellavor_console (F2 taps Shift alone to switch pinyin and German, Ctrl+D quits)"
+    echo "   The Windows builds follow when you quit."
+    "$console"
+  else
+    stage "console demonstration" "" console_demo
+  fi
+else
+  stage_skip "console demonstration" "the native release did not build"
+fi
+
+for preset in win64 win32; do
+  if [ "$(stage_result "native release")" != passed ]; then
+    stage_skip "$preset build" "its dictionaries come from the native release, which did not build"
+    continue
+  fi
+  echo "(building $preset: KellavorIme.ime and the install folder land in build/$preset)"
+  stage "$preset build" "windows" configure_and_build "$preset"
 done
 
 echo
 echo "Built:"
 for preset in native-release win64 win32; do
+  [ -d "build/$preset" ] || continue
   find "build/$preset" -maxdepth 4 -type f \( -name '*.ime' -o -name '*.exe' -o -name 'dictbuild' -o -name '*_bench' \
     -o -name 'kellavor_console' \) \
     ! -path '*/CMakeFiles/*' ! -path '*/wineprefix/*' ! -path '*/googletest/*' ! -name '*_tests.exe' | sort
   [ -d "build/$preset/install" ] && echo "build/$preset/install/ (install folder: $(ls "build/$preset/install" | tr '\n' ' '))"
 done
 
-console=build/native-release/tools/console/kellavor_console
-if [ -t 0 ] && [ -t 1 ]; then
-  echo
-  echo "== kellavor_console (F2 taps Shift alone to switch pinyin and German, Ctrl+D quits)"
-  exec "$console"
-fi
-
-# Pinyin: a word and a sentence, a punctuation mark behind a word; Shift tapped alone switches to
-# German; a German word taken with Space and one with a digit; Shift back to pinyin.
-demo='nihao{Space}woxiangqubeijing{Space}xiexie,{Shift}haus{Space}madchen2{Shift}zhongguo1'
-echo
-echo "== kellavor_console --keys '$demo'"
-"$console" --keys "$demo"
-echo
-echo "(the same with --json prints one JSON object per key)"
+stage_summary

@@ -1,28 +1,41 @@
 #!/usr/bin/env bash
 # Runs every test of both builds: the native build with sanitizers, then the Windows build in
-# both flavours under Wine. Installs what is missing first.
-set -euo pipefail
+# both flavours under Wine. Installs what is missing first, runs every stage whose tools could be
+# installed (a Windows flavour still compiles when its Wine is missing), and ends with a summary
+# of every stage. Exits non-zero when a stage that ran failed.
+set -uo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh || echo "install-deps: the native tools are missing; the stages that need them are skipped"
+source scripts/stages.sh
 
 configure_and_build() {
-  cmake --preset "$1" >/dev/null
-  cmake --build --preset "$1" "${@:2}"
+  cmake --preset "$1" >/dev/null && cmake --build --preset "$1" "${@:2}"
 }
 
-status=0
-echo "== native-test"
-configure_and_build native-test
-ctest --preset native-test || status=1
+build_and_test() {
+  configure_and_build "$1" && ctest --preset "$1"
+}
+
+stage native-test "native data" build_and_test native-test
 
 # The Windows builds make their data with the native dictionary writer of the release build.
-echo "== native-release (dictionary writer)"
-configure_and_build native-release --target dictbuild
+stage "dictionary writer" "native" configure_and_build native-release --target dictbuild
 
 for preset in win64 win32; do
-  echo "== $preset"
-  configure_and_build "$preset"
-  ctest --preset "$preset" || status=1
+  wine_group=wine
+  [ "$preset" = win32 ] && wine_group="wine wine32"
+  if [ "$(stage_result "dictionary writer")" != passed ]; then
+    stage_skip "$preset build" "the dictionary writer was not built"
+    stage_skip "$preset tests" "the dictionary writer was not built"
+    continue
+  fi
+  stage "$preset build" "native data npm windows" configure_and_build "$preset"
+  if [ "$(stage_result "$preset build")" != passed ]; then
+    stage_skip "$preset tests" "the $preset build did not pass"
+    continue
+  fi
+  stage "$preset tests" "$wine_group" ctest --preset "$preset"
 done
-exit $status
+
+stage_summary
