@@ -12,7 +12,7 @@ bash scripts/install-deps.sh || echo "install-deps: the native tools are missing
 source scripts/stages.sh
 
 configure_and_build() {
-  cmake --preset "$1" >/dev/null && cmake --build --preset "$1"
+  cmake --preset "$1" >/dev/null && cmake --build --preset "$1" "${@:2}"
 }
 
 console=build/native-release/tools/console/kellavor_console
@@ -26,8 +26,10 @@ console_demo() {
   "$console" --keys "$demo"
 }
 
-stage "native release" "native data npm" configure_and_build native-release
-if [ "$(stage_result "native release")" = passed ]; then
+# The console and the dictionaries it reads come first; the rest of the release (benchmarks, the
+# tools' tests) is built after the demonstration.
+stage "console" "native data npm" configure_and_build native-release --target kellavor_console kellavor_install_folder
+if [ "$(stage_result "console")" = passed ]; then
   if [ -t 0 ] && [ -t 1 ]; then
     echo
     echo "== kellavor_console (F2 taps Shift alone to switch pinyin and German, Ctrl+D quits)"
@@ -37,9 +39,10 @@ if [ "$(stage_result "native release")" = passed ]; then
     stage "console demonstration" "" console_demo
   fi
 else
-  stage_skip "console demonstration" "the native release did not build"
+  stage_skip "console demonstration" "the console did not build"
 fi
 
+stage "native release" "native data npm" configure_and_build native-release
 for preset in win64 win32; do
   if [ "$(stage_result "native release")" != passed ]; then
     stage_skip "$preset build" "its dictionaries come from the native release, which did not build"
