@@ -87,7 +87,7 @@ void TypeWords(benchmark::State& state, uint32_t mode, const std::vector<std::u1
         cpu.push_back(ThreadMicroseconds() - cpuStart);
         wall.push_back(WallMicroseconds() - wallStart);
       }
-      engine->Tap(core::vk::kEscape);
+      engine->Tap(platform::vk::kEscape);
     }
   }
   state.counters["keys"] = static_cast<double>(cpu.size());

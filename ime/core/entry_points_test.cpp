@@ -25,7 +25,7 @@ TEST(EntryPoints, TheModuleDescribesItself) {
   EXPECT_EQ(kImeInfo.uiCaps, 0x00010001u);
   EXPECT_EQ(kImeInfo.scsCaps, 3u);
   EXPECT_EQ(kImeInfo.selectCaps, 1u);
-  EXPECT_EQ(kUiWindowClass, u"KellavorIME_UI");
+  EXPECT_EQ(platform::kUiWindowClass, u"KellavorIME_UI");
 }
 
 TEST(EntryPoints, EscapesAnswerTheirQueries) {
@@ -102,14 +102,14 @@ TEST(EntryPoints, SelectingAContextTakesItUp) {
     settings.defaultinputmode = kGermanMode;
   });
   EXPECT_EQ(engine.settings().inputmode, kGermanMode) << "the default mode at every selection";
-  EXPECT_EQ(engine.Conversion() & kCmodeSymbol, 0u);
+  EXPECT_EQ(engine.Conversion() & platform::kCmodeSymbol, 0u);
 
   SoftKeyboardLog softKeyboard;
   engine.core().SetSoftKeyboardWindow(&softKeyboard);
   engine.Type(u"Haus");
   const platform::WindowHandle other = engine.sim().AddWindow(u"Edit");
   const platform::ContextHandle second = engine.sim().CreateContext(other);
-  engine.sim().SetConversionStatus(second, {kCmodeSoftKbd, 0});
+  engine.sim().SetConversionStatus(second, {platform::kCmodeSoftKbd, 0});
   engine.sim().ClearEvents();
   ImeSelect(engine.sim(), &engine.core(), second, true);
   EXPECT_EQ(softKeyboard.calls, (std::vector<std::string>{"destroy", "create 13"}));
@@ -130,12 +130,41 @@ TEST(EntryPoints, ACancelRequestClosesTheCompositionThroughTheContextBuffer) {
   for (const SimEvent& event : engine.sim().Events()) {
     if (event.kind == SimEvent::Kind::Delivered) delivered.push_back(event.message);
   }
-  EXPECT_EQ(delivered, (std::vector<ImeMessage>{{kWmImeComposition, 0, kCompositionChanged},
-                                                {kWmImeEndComposition, 0, 0}}));
+  EXPECT_EQ(delivered, (std::vector<ImeMessage>{{platform::kWmImeComposition, 0, platform::kCompositionChanged},
+                                                {platform::kWmImeEndComposition, 0, 0}}));
   EXPECT_TRUE(NotifyIME(engine.sim(), &engine.core(), engine.context(), kNiContextUpdated, 0, kImcSetOpenStatus));
   EXPECT_FALSE(NotifyIME(engine.sim(), &engine.core(), engine.context(), kNiContextUpdated, 0, 0x0001));
   EXPECT_FALSE(NotifyIME(engine.sim(), &engine.core(), engine.context(), 0x0010, 0, 0));
   EXPECT_EQ(engine.sim().LockCount(engine.context()), 0);
+}
+
+// Each entry point locks the context once and each block it writes once: the first letter of a
+// word, which opens the composition and publishes a page, is a press and a release.
+TEST(EntryPoints, AKeyLocksTheContextOncePerCall) {
+  FakeLexicon lexicon;
+  lexicon.Offer(u"n", {FakeEntry(u"你", 1), FakeEntry(u"呢", 1)});
+  EngineHarness engine(lexicon);
+  const int contextLocks = engine.sim().ContextLocksTaken();
+  const int blockLocks = engine.sim().BlockLocksTaken();
+  engine.Tap('N');
+  ASSERT_EQ(engine.core().Composition(), u"n");
+  EXPECT_EQ(engine.sim().ContextLocksTaken() - contextLocks, 4) << "ImeProcessKey and ImeToAsciiEx, twice";
+  EXPECT_LE(engine.sim().BlockLocksTaken() - blockLocks, 4)
+      << "both blocks cleared, the candidate list counted per candidate";
+  EXPECT_EQ(engine.sim().LockCount(engine.context()), 0);
+}
+
+TEST(EntryPoints, AKeyTheKeyboardStateShowsUpIsHandledAsARelease) {
+  FakeLexicon lexicon;
+  EngineHarness engine(lexicon);
+  platform::KeyState keys{};
+  TranslationListBuffer list(8);
+  // The scan code of N without the release bit, as some managers pass a release.
+  ImeToAsciiEx(engine.sim(), &engine.core(), 'N', 0x31, keys, list.data(), 0, engine.context());
+  EXPECT_TRUE(engine.core().Composition().empty()) << "a release types nothing";
+  keys['N'] = 0x80;
+  ImeToAsciiEx(engine.sim(), &engine.core(), 'N', 0x31, keys, list.data(), 0, engine.context());
+  EXPECT_EQ(engine.core().Composition(), u"n");
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include "ime/core/candidate_pages.h"
 #include "ime/core/context_blocks.h"
-#include "ime/core/ime_messages.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/core/soft_keyboard_layouts.h"
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::core {
 namespace {
@@ -45,24 +45,24 @@ uint32_t ImeCore::ConversionFlags() const {
 }
 
 uint32_t ImeCore::RawCommitKey() const {
-  if (IsGermanMode() && settings_.sentence_en == 0 && settings_.en_usespace == 0) return vk::kSpace;
-  return vk::kReturn;
+  if (IsGermanMode() && settings_.sentence_en == 0 && settings_.en_usespace == 0) return platform::vk::kSpace;
+  return platform::vk::kReturn;
 }
 
-uint32_t ImeCore::SelectKey() const { return RawCommitKey() == vk::kSpace ? vk::kReturn : vk::kSpace; }
+uint32_t ImeCore::SelectKey() const { return RawCommitKey() == platform::vk::kSpace ? platform::vk::kReturn : platform::vk::kSpace; }
 
 bool ImeCore::SoftKeyboardTakes(uint32_t virtualKey) const {
-  return (ConversionFlags() & kCmodeSoftKbd) != 0 && IsSoftKeyboardKey(virtualKey) && settings_.softkbdid >= 1 &&
+  return (ConversionFlags() & platform::kCmodeSoftKbd) != 0 && IsSoftKeyboardKey(virtualKey) && settings_.softkbdid >= 1 &&
          settings_.softkbdid <= 13;
 }
 
 void ImeCore::SendToStatusWindow(uint32_t message) {
-  const platform::WindowHandle status = port_.FindWindowOfClass(kStatusWindowClass);
+  const platform::WindowHandle status = port_.FindWindowOfClass(platform::kStatusWindowClass);
   if (status != nullptr) port_.SendToWindow(status, message, 0, 0);
 }
 
 void ImeCore::RepaintStatusWindow(bool eraseBackground) {
-  const platform::WindowHandle status = port_.FindWindowOfClass(kStatusWindowClass);
+  const platform::WindowHandle status = port_.FindWindowOfClass(platform::kStatusWindowClass);
   if (status != nullptr) port_.InvalidateWindow(status, eraseBackground);
 }
 
@@ -71,8 +71,8 @@ void ImeCore::SetInputMode(platform::ContextHandle context, uint32_t mode) {
   settings_.inputmode = mode;
   if (const auto status = port_.GetConversionStatus(context); status.has_value()) {
     const bool wantSymbol = mode != kGermanMode;
-    if (((status->conversion & kCmodeSymbol) != 0) != wantSymbol) {
-      port_.SetConversionStatus(context, {status->conversion ^ kCmodeSymbol, status->sentence});
+    if (((status->conversion & platform::kCmodeSymbol) != 0) != wantSymbol) {
+      port_.SetConversionStatus(context, {status->conversion ^ platform::kCmodeSymbol, status->sentence});
     }
   }
   RepaintStatusWindow(true);
@@ -90,23 +90,21 @@ void ImeCore::SwitchModeByKey() {
   SetInputMode(context_, previous);
 }
 
-void ImeCore::ActivateContext(platform::ContextHandle context, bool selected) {
-  context_ = context;
+void ImeCore::ActivateContext(const platform::ContextLock& context, bool selected) {
+  context_ = context.handle();
+  const CallScope call(*this, context);
   if (selected) {
-    if (const auto status = port_.GetConversionStatus(context); status.has_value()) {
+    if (const auto status = port_.GetConversionStatus(context_); status.has_value()) {
       const bool wantSymbol = !IsGermanMode();
-      if (((status->conversion & kCmodeSymbol) != 0) != wantSymbol) {
-        port_.SetConversionStatus(context, {status->conversion ^ kCmodeSymbol, status->sentence});
+      if (((status->conversion & platform::kCmodeSymbol) != 0) != wantSymbol) {
+        port_.SetConversionStatus(context_, {status->conversion ^ platform::kCmodeSymbol, status->sentence});
       }
     }
-    if (settings_.uselast == 0) SetInputMode(context, settings_.defaultinputmode);
+    if (settings_.uselast == 0) SetInputMode(context_, settings_.defaultinputmode);
   }
-  if ((ConversionFlags() & kCmodeSoftKbd) != 0 && softKeyboard_ != nullptr) {
-    if (const platform::LockedContext locked = port_.LockContext(context); locked != nullptr) {
-      softKeyboard_->DestroySoftKeyboard();
-      softKeyboard_->CreateSoftKeyboard(port_.ContextWindow(locked), settings_.softkbdid);
-      port_.UnlockContext(context);
-    }
+  if ((ConversionFlags() & platform::kCmodeSoftKbd) != 0 && softKeyboard_ != nullptr && context) {
+    softKeyboard_->DestroySoftKeyboard();
+    softKeyboard_->CreateSoftKeyboard(port_.ContextWindow(context.fields()), settings_.softkbdid);
   }
   Reset(false);
 }
@@ -120,9 +118,11 @@ void ImeCore::Reset(bool notify) {
   panel_.ClearCandidates();
   panel_.SetHighlight(0);
   if (notify && port_.IsWindowVisible(panel_.CompositionWindow())) {
-    NotifyUiWindow(port_, panel_.CompositionWindow(), context_, kWmImeUiRefresh);
-    messages_.GenerateMessage(context_, kWmImeComposition, 0, kCompositionChanged);
-    messages_.GenerateMessage(context_, kWmImeEndComposition, 0, 0);
+    WithLocked(context_, [&](const platform::ContextLock& context) {
+      NotifyUiWindow(port_, panel_.CompositionWindow(), context, platform::kWmImeUiRefresh);
+      messages_.GenerateMessage(context, platform::kWmImeComposition, 0, platform::kCompositionChanged);
+      messages_.GenerateMessage(context, platform::kWmImeEndComposition, 0, 0);
+    });
   }
 }
 

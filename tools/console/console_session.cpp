@@ -4,7 +4,7 @@
 
 #include "ime/core/candidate_pages.h"
 #include "ime/core/entry_points.h"
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/virtual_keys.h"
 #include "ime/platform/file_system.h"
 #include "ime/platform/module_resources.h"
 #include "ime/platform/utf.h"
@@ -108,7 +108,7 @@ KeyStep ConsoleSession::Press(const ScriptKey& key) {
 void ConsoleSession::ApplyToText(const KeyStep& step, uint32_t virtualKey) {
   text_ += step.commit;
   if (step.claimed) return;
-  if (virtualKey == core::vk::kBack) {
+  if (virtualKey == platform::vk::kBack) {
     if (!text_.empty()) text_.pop_back();
     if (!text_.empty() && text_.back() >= 0xD800 && text_.back() <= 0xDBFF) text_.pop_back();
     return;

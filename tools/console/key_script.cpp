@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/virtual_keys.h"
 #include "ime/platform/sim/us_keyboard.h"
 
 namespace kellavor::console {
@@ -15,14 +15,14 @@ struct NamedKeyEntry {
 };
 
 constexpr NamedKeyEntry kNamedKeys[] = {
-    {"space", core::vk::kSpace},    {"enter", core::vk::kReturn},   {"return", core::vk::kReturn},
-    {"esc", core::vk::kEscape},     {"escape", core::vk::kEscape},  {"backspace", core::vk::kBack},
-    {"tab", core::vk::kTab},        {"left", core::vk::kLeft},      {"right", core::vk::kRight},
-    {"up", core::vk::kUp},          {"down", core::vk::kDown},      {"pageup", core::vk::kPrior},
-    {"pagedown", core::vk::kNext},  {"home", core::vk::kHome},      {"end", core::vk::kEnd},
-    {"delete", core::vk::kDelete},  {"del", core::vk::kDelete},     {"capslock", core::vk::kCapital},
-    {"shift", core::vk::kShift},    {"ctrl", core::vk::kControl},   {"alt", core::vk::kMenu},
-    {"numpadplus", core::vk::kAdd}, {"numpadminus", core::vk::kSubtract},
+    {"space", platform::vk::kSpace},    {"enter", platform::vk::kReturn},   {"return", platform::vk::kReturn},
+    {"esc", platform::vk::kEscape},     {"escape", platform::vk::kEscape},  {"backspace", platform::vk::kBack},
+    {"tab", platform::vk::kTab},        {"left", platform::vk::kLeft},      {"right", platform::vk::kRight},
+    {"up", platform::vk::kUp},          {"down", platform::vk::kDown},      {"pageup", platform::vk::kPrior},
+    {"pagedown", platform::vk::kNext},  {"home", platform::vk::kHome},      {"end", platform::vk::kEnd},
+    {"delete", platform::vk::kDelete},  {"del", platform::vk::kDelete},     {"capslock", platform::vk::kCapital},
+    {"shift", platform::vk::kShift},    {"ctrl", platform::vk::kControl},   {"alt", platform::vk::kMenu},
+    {"numpadplus", platform::vk::kAdd}, {"numpadminus", platform::vk::kSubtract},
 };
 
 constexpr uint32_t kF1 = 0x70;
@@ -35,9 +35,9 @@ std::string Lower(std::string_view text) {
 
 std::optional<uint32_t> ModifierKey(std::string_view name) {
   const std::string lower = Lower(name);
-  if (lower == "ctrl" || lower == "control") return core::vk::kControl;
-  if (lower == "shift") return core::vk::kShift;
-  if (lower == "alt") return core::vk::kMenu;
+  if (lower == "ctrl" || lower == "control") return platform::vk::kControl;
+  if (lower == "shift") return platform::vk::kShift;
+  if (lower == "alt") return platform::vk::kMenu;
   return std::nullopt;
 }
 
@@ -93,7 +93,7 @@ std::vector<ScriptKey> ParseKeyScript(std::string_view script, std::optional<Scr
   for (size_t i = 0; i < script.size(); ++i) {
     const char c = script[i];
     if (c == '{' && i + 1 < script.size() && script[i + 1] == '{') {
-      keys.push_back({"{", {core::vk::kShift}, 0xDB});
+      keys.push_back({"{", {platform::vk::kShift}, 0xDB});
       ++i;
       continue;
     }
@@ -121,7 +121,7 @@ std::vector<ScriptKey> ParseKeyScript(std::string_view script, std::optional<Scr
       return {};
     }
     ScriptKey typed{std::string(1, c), {}, key->virtualKey};
-    if (key->shift) typed.modifiers.push_back(core::vk::kShift);
+    if (key->shift) typed.modifiers.push_back(platform::vk::kShift);
     keys.push_back(std::move(typed));
   }
   return keys;

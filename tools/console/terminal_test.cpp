@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::console {
 namespace {
@@ -16,23 +16,23 @@ ScriptKey KeyOf(std::string_view bytes) {
 }
 
 TEST(Terminal, SequencesStandForTheirKeys) {
-  EXPECT_EQ(KeyOf("\x1b[A").virtualKey, core::vk::kUp);
-  EXPECT_EQ(KeyOf("\x1bOD").virtualKey, core::vk::kLeft);
-  EXPECT_EQ(KeyOf("\x1b[5~").virtualKey, core::vk::kPrior);
-  EXPECT_EQ(KeyOf("\x1b[3~").virtualKey, core::vk::kDelete);
-  EXPECT_EQ(KeyOf("\x1b").virtualKey, core::vk::kEscape);
-  EXPECT_EQ(KeyOf("\x7f").virtualKey, core::vk::kBack);
-  EXPECT_EQ(KeyOf("\r").virtualKey, core::vk::kReturn);
-  EXPECT_EQ(KeyOf("N"), (ScriptKey{"N", {core::vk::kShift}, 'N'}));
-  EXPECT_EQ(KeyOf("{"), (ScriptKey{"{", {core::vk::kShift}, 0xDB}));
+  EXPECT_EQ(KeyOf("\x1b[A").virtualKey, platform::vk::kUp);
+  EXPECT_EQ(KeyOf("\x1bOD").virtualKey, platform::vk::kLeft);
+  EXPECT_EQ(KeyOf("\x1b[5~").virtualKey, platform::vk::kPrior);
+  EXPECT_EQ(KeyOf("\x1b[3~").virtualKey, platform::vk::kDelete);
+  EXPECT_EQ(KeyOf("\x1b").virtualKey, platform::vk::kEscape);
+  EXPECT_EQ(KeyOf("\x7f").virtualKey, platform::vk::kBack);
+  EXPECT_EQ(KeyOf("\r").virtualKey, platform::vk::kReturn);
+  EXPECT_EQ(KeyOf("N"), (ScriptKey{"N", {platform::vk::kShift}, 'N'}));
+  EXPECT_EQ(KeyOf("{"), (ScriptKey{"{", {platform::vk::kShift}, 0xDB}));
 }
 
 TEST(Terminal, FunctionKeysStandForWhatATerminalCannotSend) {
-  EXPECT_EQ(KeyOf("\x1bOQ"), (ScriptKey{"{Shift}", {}, core::vk::kShift})) << "F2: Shift tapped alone";
-  EXPECT_EQ(KeyOf("\x1b[12~").virtualKey, core::vk::kShift);
-  EXPECT_EQ(KeyOf("\x1b[15~"), (ScriptKey{"{Ctrl+Shift+L}", {core::vk::kControl, core::vk::kShift}, 'L'}))
+  EXPECT_EQ(KeyOf("\x1bOQ"), (ScriptKey{"{Shift}", {}, platform::vk::kShift})) << "F2: Shift tapped alone";
+  EXPECT_EQ(KeyOf("\x1b[12~").virtualKey, platform::vk::kShift);
+  EXPECT_EQ(KeyOf("\x1b[15~"), (ScriptKey{"{Ctrl+Shift+L}", {platform::vk::kControl, platform::vk::kShift}, 'L'}))
       << "F5: traditional output";
-  EXPECT_EQ(KeyOf("\x0c"), (ScriptKey{"{Ctrl+L}", {core::vk::kControl}, 'L'}));
+  EXPECT_EQ(KeyOf("\x0c"), (ScriptKey{"{Ctrl+L}", {platform::vk::kControl}, 'L'}));
 }
 
 TEST(Terminal, QuitAndUnknownInput) {

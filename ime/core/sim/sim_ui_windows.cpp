@@ -1,6 +1,6 @@
 #include "ime/core/sim/sim_ui_windows.h"
 
-#include "ime/core/ime_messages.h"
+#include "ime/platform/ime_messages.h"
 
 namespace kellavor::core {
 
@@ -8,13 +8,13 @@ SimUiWindows::SimUiWindows(platform::SimInputMethod& sim, InputPanel& panel, con
     : sim_(sim),
       panel_(panel),
       settings_(settings),
-      ui_(sim.AddWindow(std::u16string(kUiWindowClass))),
-      composition_(sim.AddWindow(std::u16string(kCompositionWindowClass), ui_)),
-      candidate_(sim.AddWindow(std::u16string(kCandidateWindowClass), ui_)),
-      status_(sim.AddWindow(std::u16string(kStatusWindowClass), ui_)) {
+      ui_(sim.AddWindow(std::u16string(platform::kUiWindowClass))),
+      composition_(sim.AddWindow(std::u16string(platform::kCompositionWindowClass), ui_)),
+      candidate_(sim.AddWindow(std::u16string(platform::kCandidateWindowClass), ui_)),
+      status_(sim.AddWindow(std::u16string(platform::kStatusWindowClass), ui_)) {
   panel_.SetWindows(composition_, candidate_);
   sim_.SetWindowProcedure(ui_, [this](uint32_t message, uintptr_t, intptr_t) -> intptr_t {
-    if (message == kWmImeUiRefresh) Refresh();
+    if (message == platform::kWmImeUiRefresh) Refresh();
     return 0;
   });
 }

@@ -1,6 +1,6 @@
 #include "ime/ui/win32/ui_window.h"
 
-#include "ime/core/ime_messages.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/call_guarded.h"
 #include "ime/platform/win32/handles.h"
 #include "ime/platform/win32/imm_device.h"
@@ -72,7 +72,7 @@ class UiWindow {
       case WM_IME_NOTIFY:
         Notify(wParam);
         return 0;
-      case core::kWmImeUiRefresh:
+      case platform::kWmImeUiRefresh:
         ShowPanel();
         return 0;
       case WM_DESTROY:

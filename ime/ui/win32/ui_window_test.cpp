@@ -205,7 +205,7 @@ TEST_F(UiWindowTest, NotificationsReachTheirParts) {
 
 TEST_F(UiWindowTest, RefreshAndEndOfCompositionDriveThePanel) {
   PutContext(context_);
-  EXPECT_EQ(Send(core::kWmImeUiRefresh), 0);
+  EXPECT_EQ(Send(platform::kWmImeUiRefresh), 0);
   EXPECT_EQ(calls_, kShowPanel);
   calls_.clear();
   EXPECT_EQ(Send(WM_IME_ENDCOMPOSITION), 0);
@@ -235,7 +235,7 @@ TEST_F(UiWindowTest, DestructionTakesEverythingDownAndTellsTheViewer) {
 TEST_F(UiWindowTest, AFailingPartEndsTheMessageQuietly) {
   PutContext(context_);
   recorder_.throwOnPlace = true;
-  EXPECT_EQ(Send(core::kWmImeUiRefresh), 0);
+  EXPECT_EQ(Send(platform::kWmImeUiRefresh), 0);
   EXPECT_EQ(calls_, (Calls{"CreateWindows", "Layout", "Place -1 -1"}));
 }
 
@@ -247,7 +247,7 @@ TEST_F(UiWindowTest, AbsentPartsAreSkipped) {
   SetConversion(IME_CMODE_SOFTKBD);
   for (WPARAM active : {TRUE, FALSE}) EXPECT_EQ(Send(WM_IME_SETCONTEXT, active, ISC_SHOWUIALL), 0);
   EXPECT_EQ(Send(WM_IME_NOTIFY, IMN_OPENSTATUSWINDOW, 0), 0);
-  EXPECT_EQ(Send(core::kWmImeUiRefresh), 0);
+  EXPECT_EQ(Send(platform::kWmImeUiRefresh), 0);
   EXPECT_TRUE(calls_.empty());
 }
 

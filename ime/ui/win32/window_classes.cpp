@@ -36,10 +36,10 @@ bool Register(HINSTANCE instance, const ClassDescription& description) {
 
 int RegisterWindowClasses(HINSTANCE instance, const WindowProcedures& procedures, const UiWindowParts& parts) {
   const std::array<ClassDescription, 4> classes = {{
-      {ClassName(core::kUiWindowClass), &UiWindowProc, kUiWindowExtraBytes, IDC_ARROW},
-      {ClassName(core::kCompositionWindowClass), procedures.composition, 0, IDC_ARROW},
-      {ClassName(core::kCandidateWindowClass), procedures.candidate, 0, IDC_SIZEALL},
-      {ClassName(core::kStatusWindowClass), procedures.status, 0, IDC_ARROW},
+      {ClassName(platform::kUiWindowClass), &UiWindowProc, kUiWindowExtraBytes, IDC_ARROW},
+      {ClassName(platform::kCompositionWindowClass), procedures.composition, 0, IDC_ARROW},
+      {ClassName(platform::kCandidateWindowClass), procedures.candidate, 0, IDC_SIZEALL},
+      {ClassName(platform::kStatusWindowClass), procedures.status, 0, IDC_ARROW},
   }};
   RegisteredParts() = &parts;
   int registered = 0;
@@ -52,8 +52,8 @@ int RegisterWindowClasses(HINSTANCE instance, const WindowProcedures& procedures
 }
 
 void UnregisterWindowClasses(HINSTANCE instance) {
-  for (std::u16string_view name : {core::kUiWindowClass, core::kCompositionWindowClass, core::kCandidateWindowClass,
-                                   core::kStatusWindowClass}) {
+  for (std::u16string_view name : {platform::kUiWindowClass, platform::kCompositionWindowClass, platform::kCandidateWindowClass,
+                                   platform::kStatusWindowClass}) {
     UnregisterClassW(ClassName(name), instance);
   }
   RegisteredParts() = nullptr;
@@ -61,7 +61,7 @@ void UnregisterWindowClasses(HINSTANCE instance) {
 
 const UiWindowParts* UiWindowPartsOf(HWND window) {
   wchar_t name[32] = {};
-  if (GetClassNameW(window, name, 32) == 0 || lstrcmpW(name, ClassName(core::kUiWindowClass)) != 0) return nullptr;
+  if (GetClassNameW(window, name, 32) == 0 || lstrcmpW(name, ClassName(platform::kUiWindowClass)) != 0) return nullptr;
   return RegisteredParts();
 }
 
