@@ -10,6 +10,8 @@
 
 namespace kellavor::core {
 
+using platform::IsDigitKey;
+
 bool ImeCore::PageUp() {
   if (pageIndex_ == 0) return false;
   --pageIndex_;
@@ -45,7 +47,7 @@ uint16_t ImeCore::CurrentSelection() const {
 }
 
 bool ImeCore::SelectByKey(uint32_t virtualKey, std::u16string_view typed) {
-  if (!platform::IsDigitKey(virtualKey) && virtualKey != SelectKey()) return false;
+  if (!IsDigitKey(virtualKey) && virtualKey != SelectKey()) return false;
   if (typed.size() != 1 || !HasCompositionOrCandidates()) return false;
 
   const int32_t pageStart = PageStart(pageIndex_, pageSize_);

@@ -5,6 +5,9 @@
 #include "ime/platform/ime_messages.h"
 
 namespace kellavor::core {
+
+using platform::kStatusWindowClass;
+
 namespace {
 
 platform::BlockHandle NewBlock(platform::InputMethodPort& port, platform::BlockHandle old, size_t size) {
@@ -46,7 +49,7 @@ void NotifyUiWindow(platform::InputMethodPort& port, platform::WindowHandle comp
                     const platform::ContextLock& context, uint32_t message) {
   if (!context) return;
   platform::WindowHandle owned = port.IsWindow(compositionWindow) ? compositionWindow : nullptr;
-  if (owned == nullptr) owned = port.FindWindowOfClass(platform::kStatusWindowClass);
+  if (owned == nullptr) owned = port.FindWindowOfClass(kStatusWindowClass);
   if (owned != nullptr) port.SendToWindow(port.OwnerWindow(owned), message, 0, 0);
 }
 

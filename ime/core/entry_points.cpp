@@ -6,13 +6,17 @@
 #include "ime/platform/virtual_keys.h"
 
 namespace kellavor::core {
+
+using platform::IsHeld;
+using platform::kKeyReleased;
+
 namespace {
 
 // The key flags ImeToAsciiEx works with: the scan code, with the release bit set when the keyboard
 // state shows the key up. Some managers (Wine's 32-bit one) hand over the scan code of a release
 // without that bit.
 uint32_t KeyFlagsOf(uint32_t virtualKey, uint32_t scanCode, const platform::KeyState& keyState) {
-  return platform::IsHeld(keyState, virtualKey & 0xFF) ? scanCode : scanCode | platform::kKeyReleased;
+  return IsHeld(keyState, virtualKey & 0xFF) ? scanCode : scanCode | kKeyReleased;
 }
 
 }  // namespace

@@ -12,6 +12,14 @@
 #include "tests/support/fake_lexicon.h"
 
 namespace kellavor::core {
+
+using platform::kCmodeSoftKbd;
+using platform::kCmodeSymbol;
+using platform::kCompositionChanged;
+using platform::kUiWindowClass;
+using platform::kWmImeComposition;
+using platform::kWmImeEndComposition;
+
 namespace {
 
 using platform::ImeMessage;
@@ -25,7 +33,7 @@ TEST(EntryPoints, TheModuleDescribesItself) {
   EXPECT_EQ(kImeInfo.uiCaps, 0x00010001u);
   EXPECT_EQ(kImeInfo.scsCaps, 3u);
   EXPECT_EQ(kImeInfo.selectCaps, 1u);
-  EXPECT_EQ(platform::kUiWindowClass, u"KellavorIME_UI");
+  EXPECT_EQ(kUiWindowClass, u"KellavorIME_UI");
 }
 
 TEST(EntryPoints, EscapesAnswerTheirQueries) {
@@ -102,14 +110,14 @@ TEST(EntryPoints, SelectingAContextTakesItUp) {
     settings.defaultinputmode = kGermanMode;
   });
   EXPECT_EQ(engine.settings().inputmode, kGermanMode) << "the default mode at every selection";
-  EXPECT_EQ(engine.Conversion() & platform::kCmodeSymbol, 0u);
+  EXPECT_EQ(engine.Conversion() & kCmodeSymbol, 0u);
 
   SoftKeyboardLog softKeyboard;
   engine.core().SetSoftKeyboardWindow(&softKeyboard);
   engine.Type(u"Haus");
   const platform::WindowHandle other = engine.sim().AddWindow(u"Edit");
   const platform::ContextHandle second = engine.sim().CreateContext(other);
-  engine.sim().SetConversionStatus(second, {platform::kCmodeSoftKbd, 0});
+  engine.sim().SetConversionStatus(second, {kCmodeSoftKbd, 0});
   engine.sim().ClearEvents();
   ImeSelect(engine.sim(), &engine.core(), second, true);
   EXPECT_EQ(softKeyboard.calls, (std::vector<std::string>{"destroy", "create 13"}));
@@ -130,8 +138,8 @@ TEST(EntryPoints, ACancelRequestClosesTheCompositionThroughTheContextBuffer) {
   for (const SimEvent& event : engine.sim().Events()) {
     if (event.kind == SimEvent::Kind::Delivered) delivered.push_back(event.message);
   }
-  EXPECT_EQ(delivered, (std::vector<ImeMessage>{{platform::kWmImeComposition, 0, platform::kCompositionChanged},
-                                                {platform::kWmImeEndComposition, 0, 0}}));
+  EXPECT_EQ(delivered, (std::vector<ImeMessage>{{kWmImeComposition, 0, kCompositionChanged},
+                                                {kWmImeEndComposition, 0, 0}}));
   EXPECT_TRUE(NotifyIME(engine.sim(), &engine.core(), engine.context(), kNiContextUpdated, 0, kImcSetOpenStatus));
   EXPECT_FALSE(NotifyIME(engine.sim(), &engine.core(), engine.context(), kNiContextUpdated, 0, 0x0001));
   EXPECT_FALSE(NotifyIME(engine.sim(), &engine.core(), engine.context(), 0x0010, 0, 0));

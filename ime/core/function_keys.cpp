@@ -10,6 +10,13 @@
 
 namespace kellavor::core {
 
+using platform::IsHeld;
+using platform::IsPress;
+using platform::IsRepeat;
+using platform::kWmImeUiMenu;
+using platform::kWmImeUiRepaint;
+using platform::kWmImeUiSoftKbd;
+
 namespace vk = platform::vk;
 
 namespace {
@@ -38,7 +45,7 @@ bool OnPress(ImeCore& core, uint32_t, bool press, const platform::KeyState&) {
 
 // A modifier counts as held only when it is not the key itself.
 bool ModifierHeld(const platform::KeyState& keyState, uint32_t modifier, uint32_t virtualKey) {
-  return virtualKey != modifier && platform::IsHeld(keyState, modifier);
+  return virtualKey != modifier && IsHeld(keyState, modifier);
 }
 
 }  // namespace
@@ -92,7 +99,7 @@ const ImeCore::FunctionKey* ImeCore::FindFunctionKey(uint32_t virtualKey) {
       {vk::kTab, Claim::kPlainWhenTabTurnsPages,
        [](ImeCore& core, uint32_t, bool press, const KeyState& keyState) {
          if (!press) return false;
-         if (platform::IsHeld(keyState, vk::kShift)) {
+         if (IsHeld(keyState, vk::kShift)) {
            core.PageUp();
          } else {
            core.PageDown();
@@ -102,7 +109,7 @@ const ImeCore::FunctionKey* ImeCore::FindFunctionKey(uint32_t virtualKey) {
       // Caps Lock, pressed or released, repaints the status window.
       {vk::kCapital, Claim::kAlways,
        [](ImeCore& core, uint32_t, bool, const KeyState&) {
-         core.SendToStatusWindow(platform::kWmImeUiRepaint);
+         core.SendToStatusWindow(kWmImeUiRepaint);
          return true;
        }},
       {vk::kOemMinus, Claim::kPlainWhenPlusTurnsPages, kPagesUp},
@@ -117,7 +124,7 @@ const ImeCore::FunctionKey* ImeCore::FindFunctionKey(uint32_t virtualKey) {
 
 bool ImeCore::PlusTurnsPage(bool press, const platform::KeyState& keyState) const {
   return settings_.pageturnbyplus != 0 && HasCompositionOrCandidates() && press &&
-         !platform::IsHeld(keyState, vk::kControl) && !platform::IsHeld(keyState, vk::kShift);
+         !IsHeld(keyState, vk::kControl) && !IsHeld(keyState, vk::kShift);
 }
 
 bool ImeCore::ClaimsFunctionKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState) {
@@ -125,14 +132,14 @@ bool ImeCore::ClaimsFunctionKey(uint32_t virtualKey, uint32_t keyFlags, const pl
   if (virtualKey != switchKey) lastSwitchKey_ = 0;
   const bool control = ModifierHeld(keyState, vk::kControl, virtualKey);
   const bool alt = ModifierHeld(keyState, vk::kMenu, virtualKey);
-  const bool press = platform::IsPress(keyFlags);
+  const bool press = IsPress(keyFlags);
   const bool open = HasCompositionOrCandidates();
 
   if (const FunctionKey* key = FindFunctionKey(virtualKey); key != nullptr) {
     const bool plain = !control && !alt && press && open;
     switch (key->claim) {
       case Claim::kPlain: if (plain) return true; break;
-      case Claim::kPlainUnshifted: if (plain && !platform::IsHeld(keyState, vk::kShift)) return true; break;
+      case Claim::kPlainUnshifted: if (plain && !IsHeld(keyState, vk::kShift)) return true; break;
       case Claim::kPlainWhenTabTurnsPages: if (plain && settings_.pageturnbytab != 0) return true; break;
       case Claim::kPlainWhenPlusTurnsPages: if (plain && settings_.pageturnbyplus != 0) return true; break;
       case Claim::kPressed: return open && press;
@@ -142,14 +149,14 @@ bool ImeCore::ClaimsFunctionKey(uint32_t virtualKey, uint32_t keyFlags, const pl
   }
   if (virtualKey == switchKey) {
     if (press) {
-      lastSwitchKey_ = platform::IsRepeat(keyFlags) ? 0 : virtualKey;
+      lastSwitchKey_ = IsRepeat(keyFlags) ? 0 : virtualKey;
       return false;
     }
     if (lastSwitchKey_ == virtualKey && !control && !alt) return true;
     lastSwitchKey_ = 0;
     return false;
   }
-  if (platform::IsHeld(keyState, vk::kControl) && platform::IsHeld(keyState, vk::kShift)) {
+  if (IsHeld(keyState, vk::kControl) && IsHeld(keyState, vk::kShift)) {
     if ((settings_.imswitchkeyenable != 0 && virtualKey == settings_.imswitchkey) ||
         (settings_.menuhotktyenable != 0 && virtualKey == settings_.menuhotkty) ||
         (settings_.softkbdhotktyenable != 0 && virtualKey == settings_.softkbdhotkty) ||
@@ -161,7 +168,7 @@ bool ImeCore::ClaimsFunctionKey(uint32_t virtualKey, uint32_t keyFlags, const pl
 }
 
 bool ImeCore::HandleFunctionKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState) {
-  const bool press = platform::IsPress(keyFlags);
+  const bool press = IsPress(keyFlags);
   if (const FunctionKey* key = FindFunctionKey(virtualKey);
       key != nullptr && key->handle(*this, virtualKey, press, keyState)) {
     return true;
@@ -170,16 +177,16 @@ bool ImeCore::HandleFunctionKey(uint32_t virtualKey, uint32_t keyFlags, const pl
     SwitchModeByKey();
     return true;
   }
-  if (platform::IsHeld(keyState, vk::kControl) && platform::IsHeld(keyState, vk::kShift) && press) {
+  if (IsHeld(keyState, vk::kControl) && IsHeld(keyState, vk::kShift) && press) {
     if (settings_.imswitchkeyenable != 0 && virtualKey == settings_.imswitchkey) {
       SetInputMode(context_, IsGermanMode() ? kPinyinMode : kGermanMode);
     } else if (settings_.menuhotktyenable != 0 && virtualKey == settings_.menuhotkty) {
-      SendToStatusWindow(platform::kWmImeUiMenu);
+      SendToStatusWindow(kWmImeUiMenu);
     } else if (settings_.softkbdhotktyenable != 0 && virtualKey == settings_.softkbdhotkty) {
-      SendToStatusWindow(platform::kWmImeUiSoftKbd);
+      SendToStatusWindow(kWmImeUiSoftKbd);
     } else if (settings_.sthotktyenable != 0 && virtualKey == settings_.sthotkty) {
       settings_.big5mode = settings_.big5mode != 0 ? 0 : 1;
-      SendToStatusWindow(platform::kWmImeUiRepaint);
+      SendToStatusWindow(kWmImeUiRepaint);
     }
     return true;
   }

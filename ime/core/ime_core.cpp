@@ -4,11 +4,21 @@
 
 #include "ime/core/candidate_pages.h"
 #include "ime/core/context_blocks.h"
-#include "ime/platform/ime_messages.h"
 #include "ime/core/soft_keyboard_layouts.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/virtual_keys.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kCmodeSoftKbd;
+using platform::kCmodeSymbol;
+using platform::kCompositionChanged;
+using platform::kStatusWindowClass;
+using platform::kWmImeComposition;
+using platform::kWmImeEndComposition;
+using platform::kWmImeUiRefresh;
+
 namespace {
 
 constexpr int16_t kCandidateRecordSize = sizeof(lexicon::Candidate);
@@ -45,24 +55,24 @@ uint32_t ImeCore::ConversionFlags() const {
 }
 
 uint32_t ImeCore::RawCommitKey() const {
-  if (IsGermanMode() && settings_.sentence_en == 0 && settings_.en_usespace == 0) return platform::vk::kSpace;
-  return platform::vk::kReturn;
+  if (IsGermanMode() && settings_.sentence_en == 0 && settings_.en_usespace == 0) return vk::kSpace;
+  return vk::kReturn;
 }
 
-uint32_t ImeCore::SelectKey() const { return RawCommitKey() == platform::vk::kSpace ? platform::vk::kReturn : platform::vk::kSpace; }
+uint32_t ImeCore::SelectKey() const { return RawCommitKey() == vk::kSpace ? vk::kReturn : vk::kSpace; }
 
 bool ImeCore::SoftKeyboardTakes(uint32_t virtualKey) const {
-  return (ConversionFlags() & platform::kCmodeSoftKbd) != 0 && IsSoftKeyboardKey(virtualKey) && settings_.softkbdid >= 1 &&
+  return (ConversionFlags() & kCmodeSoftKbd) != 0 && IsSoftKeyboardKey(virtualKey) && settings_.softkbdid >= 1 &&
          settings_.softkbdid <= 13;
 }
 
 void ImeCore::SendToStatusWindow(uint32_t message) {
-  const platform::WindowHandle status = port_.FindWindowOfClass(platform::kStatusWindowClass);
+  const platform::WindowHandle status = port_.FindWindowOfClass(kStatusWindowClass);
   if (status != nullptr) port_.SendToWindow(status, message, 0, 0);
 }
 
 void ImeCore::RepaintStatusWindow(bool eraseBackground) {
-  const platform::WindowHandle status = port_.FindWindowOfClass(platform::kStatusWindowClass);
+  const platform::WindowHandle status = port_.FindWindowOfClass(kStatusWindowClass);
   if (status != nullptr) port_.InvalidateWindow(status, eraseBackground);
 }
 
@@ -71,8 +81,8 @@ void ImeCore::SetInputMode(platform::ContextHandle context, uint32_t mode) {
   settings_.inputmode = mode;
   if (const auto status = port_.GetConversionStatus(context); status.has_value()) {
     const bool wantSymbol = mode != kGermanMode;
-    if (((status->conversion & platform::kCmodeSymbol) != 0) != wantSymbol) {
-      port_.SetConversionStatus(context, {status->conversion ^ platform::kCmodeSymbol, status->sentence});
+    if (((status->conversion & kCmodeSymbol) != 0) != wantSymbol) {
+      port_.SetConversionStatus(context, {status->conversion ^ kCmodeSymbol, status->sentence});
     }
   }
   RepaintStatusWindow(true);
@@ -96,13 +106,13 @@ void ImeCore::ActivateContext(const platform::ContextLock& context, bool selecte
   if (selected) {
     if (const auto status = port_.GetConversionStatus(context_); status.has_value()) {
       const bool wantSymbol = !IsGermanMode();
-      if (((status->conversion & platform::kCmodeSymbol) != 0) != wantSymbol) {
-        port_.SetConversionStatus(context_, {status->conversion ^ platform::kCmodeSymbol, status->sentence});
+      if (((status->conversion & kCmodeSymbol) != 0) != wantSymbol) {
+        port_.SetConversionStatus(context_, {status->conversion ^ kCmodeSymbol, status->sentence});
       }
     }
     if (settings_.uselast == 0) SetInputMode(context_, settings_.defaultinputmode);
   }
-  if ((ConversionFlags() & platform::kCmodeSoftKbd) != 0 && softKeyboard_ != nullptr && context) {
+  if ((ConversionFlags() & kCmodeSoftKbd) != 0 && softKeyboard_ != nullptr && context) {
     softKeyboard_->DestroySoftKeyboard();
     softKeyboard_->CreateSoftKeyboard(port_.ContextWindow(context.fields()), settings_.softkbdid);
   }
@@ -119,9 +129,9 @@ void ImeCore::Reset(bool notify) {
   panel_.SetHighlight(0);
   if (notify && port_.IsWindowVisible(panel_.CompositionWindow())) {
     WithLocked(context_, [&](const platform::ContextLock& context) {
-      NotifyUiWindow(port_, panel_.CompositionWindow(), context, platform::kWmImeUiRefresh);
-      messages_.GenerateMessage(context, platform::kWmImeComposition, 0, platform::kCompositionChanged);
-      messages_.GenerateMessage(context, platform::kWmImeEndComposition, 0, 0);
+      NotifyUiWindow(port_, panel_.CompositionWindow(), context, kWmImeUiRefresh);
+      messages_.GenerateMessage(context, kWmImeComposition, 0, kCompositionChanged);
+      messages_.GenerateMessage(context, kWmImeEndComposition, 0, 0);
     });
   }
 }

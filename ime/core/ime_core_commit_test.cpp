@@ -10,15 +10,25 @@
 #include "tests/support/fake_lexicon.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kCmodeFullShape;
+using platform::kCmodeSoftKbd;
+using platform::kCmodeSymbol;
+using platform::kCompositionChanged;
+using platform::kGcsResultStr;
+using platform::kWmImeComposition;
+using platform::kWmImeEndComposition;
+
 namespace {
 
 using platform::ImeMessage;
 using platform::SimEvent;
 using Messages = std::vector<ImeMessage>;
 
-const ImeMessage kChanged{platform::kWmImeComposition, 0, platform::kCompositionChanged};
-const ImeMessage kResult{platform::kWmImeComposition, 0, platform::kGcsResultStr};
-const ImeMessage kEnd{platform::kWmImeEndComposition, 0, 0};
+const ImeMessage kChanged{kWmImeComposition, 0, kCompositionChanged};
+const ImeMessage kResult{kWmImeComposition, 0, kGcsResultStr};
+const ImeMessage kEnd{kWmImeEndComposition, 0, 0};
 
 class ImeCoreCommit : public ::testing::Test {
  protected:
@@ -31,7 +41,7 @@ class ImeCoreCommit : public ::testing::Test {
   }
 
   void German() {
-    engine.Tap(platform::vk::kShift);
+    engine.Tap(vk::kShift);
     ASSERT_EQ(engine.settings().inputmode, kGermanMode);
   }
 
@@ -61,7 +71,7 @@ TEST_F(ImeCoreCommit, ASelectionClosesTheCompositionBeforeItCommits) {
 
 TEST_F(ImeCoreCommit, ARawCommitAndASentenceEndCommitFirst) {
   engine.Type(u"nihao");
-  const KeyOutcome enter = engine.Tap(platform::vk::kReturn);
+  const KeyOutcome enter = engine.Tap(vk::kReturn);
   EXPECT_EQ(enter.messages, (Messages{kResult, kChanged, kEnd}));
   EXPECT_EQ(enter.committed, u"nihao");
 
@@ -76,7 +86,7 @@ TEST_F(ImeCoreCommit, ARawCommitAndASentenceEndCommitFirst) {
 TEST_F(ImeCoreCommit, AHiddenCompositionWindowGetsNoEndMessages) {
   engine.Type(u"ni");
   engine.sim().SetWindowVisible(engine.windows().composition(), false);
-  EXPECT_EQ(engine.Tap(platform::vk::kEscape).messages, Messages{});
+  EXPECT_EQ(engine.Tap(vk::kEscape).messages, Messages{});
   EXPECT_TRUE(engine.core().Composition().empty());
 }
 
@@ -85,7 +95,7 @@ TEST_F(ImeCoreCommit, GermanCandidatesAreCommittedWithASpaceTypedLettersWithout)
   EXPECT_EQ(engine.Type(u"Haus ").committed, u"Haus ");
   EXPECT_EQ(lexicon.learnedWords, std::vector<std::u16string>{u"Haus"});
   engine.Type(u"Haus");
-  EXPECT_EQ(engine.Tap(platform::vk::kReturn).committed, u"Haus");
+  EXPECT_EQ(engine.Tap(vk::kReturn).committed, u"Haus");
   engine.core().Commit(engine.context(), u",", false);
   EXPECT_EQ(ResultString(), u",") << "a single character gets no space";
   engine.settings().en_appendspace = 0;
@@ -96,8 +106,8 @@ TEST_F(ImeCoreCommit, WithoutSpaceSelectionEnterSelectsAndSpaceCommitsTheLetters
   engine.settings().en_usespace = 0;
   German();
   engine.Type(u"Haus");
-  engine.Tap(platform::vk::kDown);
-  EXPECT_EQ(engine.Tap(platform::vk::kReturn).committed, u"Hausaufgabe ");
+  engine.Tap(vk::kDown);
+  EXPECT_EQ(engine.Tap(vk::kReturn).committed, u"Hausaufgabe ");
   engine.Type(u"Haus");
   EXPECT_EQ(engine.Type(u" ").committed, u"Haus");
 }
@@ -111,7 +121,7 @@ TEST_F(ImeCoreCommit, GermanHintsInTheVerticalListAreTheFirstExplanation) {
   EXPECT_EQ(engine.panel().Entries()[1].hint, std::optional<std::u16string>(u"作业"));
   engine.settings().showmode = 0;
   engine.Type(u"x");
-  engine.Tap(platform::vk::kBack);
+  engine.Tap(vk::kBack);
   EXPECT_EQ(engine.panel().Entries()[0].hint, std::nullopt) << "no hints in the horizontal list";
 }
 
@@ -122,9 +132,9 @@ TEST_F(ImeCoreCommit, GermanSentenceInput) {
   EXPECT_EQ(engine.core().Composition(), u"Wie geht es ");
   EXPECT_EQ(engine.core().SearchKey(), u"") << "the word around the caret is still empty";
 
-  engine.Tap(platform::vk::kEscape);
+  engine.Tap(vk::kEscape);
   engine.Type(u"Ich Bin da");
-  for (int i = 0; i < 3; ++i) engine.Tap(platform::vk::kLeft);
+  for (int i = 0; i < 3; ++i) engine.Tap(vk::kLeft);
   EXPECT_EQ(engine.core().SearchKey(), u"Bin");
   EXPECT_FALSE(engine.Type(u"1").hasCommit) << "a digit puts the word in place";
   EXPECT_EQ(engine.core().Composition(), u"Ich bin da");
@@ -132,12 +142,12 @@ TEST_F(ImeCoreCommit, GermanSentenceInput) {
   EXPECT_EQ(lexicon.learnedWords, std::vector<std::u16string>{u"bin"});
   EXPECT_FALSE(engine.Type(u"5").hasCommit) << "a digit for an empty place does nothing";
   EXPECT_EQ(engine.core().Composition(), u"Ich bin da");
-  EXPECT_EQ(engine.Tap(platform::vk::kReturn).committed, u"Ich bin da") << "Enter commits the sentence as typed";
+  EXPECT_EQ(engine.Tap(vk::kReturn).committed, u"Ich bin da") << "Enter commits the sentence as typed";
 }
 
 TEST_F(ImeCoreCommit, PunctuationCommitsTheFirstCandidateOfThePageInFront) {
   engine.Type(u"nihao");
-  engine.Tap(platform::vk::kDown);
+  engine.Tap(vk::kDown);
   const KeyOutcome comma = engine.Type(u",");
   EXPECT_EQ(comma.committed, u"你好，") << "the first candidate, not the highlighted one";
   EXPECT_TRUE(engine.core().Composition().empty());
@@ -153,14 +163,14 @@ TEST_F(ImeCoreCommit, CurlyQuotesPairAcrossCompositions) {
   EXPECT_EQ(engine.Type(u"'").committed, u"‘");
   EXPECT_EQ(engine.Type(u"\"").committed, u"“");
   EXPECT_EQ(engine.Type(u"\"").committed, u"”");
-  engine.SetConversion(platform::kCmodeFullShape);
+  engine.SetConversion(kCmodeFullShape);
   EXPECT_EQ(engine.Type(u"'").committed, u"＇") << "full width alone leaves the pairing alone";
-  engine.SetConversion(platform::kCmodeSymbol);
+  engine.SetConversion(kCmodeSymbol);
   EXPECT_EQ(engine.Type(u"'").committed, u"’");
 }
 
 TEST_F(ImeCoreCommit, FullWidthAlone) {
-  engine.SetConversion(platform::kCmodeFullShape);
+  engine.SetConversion(kCmodeFullShape);
   EXPECT_EQ(engine.Type(u".").committed, u"．");
   EXPECT_EQ(engine.Type(u"5").committed, u"５");
   EXPECT_EQ(engine.Type(u"`").committed, u"`");
@@ -202,7 +212,7 @@ TEST_F(ImeCoreCommit, ACommitLongerThanTheResultAreaIsCutAtACharacter) {
 }
 
 TEST_F(ImeCoreCommit, TheSoftKeyboardTypesItsLayout) {
-  engine.SetConversion(platform::kCmodeSymbol | platform::kCmodeSoftKbd);
+  engine.SetConversion(kCmodeSymbol | kCmodeSoftKbd);
   ASSERT_EQ(engine.settings().softkbdid, 13);
   EXPECT_EQ(engine.Type(u"1").committed, u"ä");
   EXPECT_EQ(engine.Type(u"!").committed, u"Ä");

@@ -7,6 +7,10 @@
 #include "tests/support/fake_lexicon.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kWmImeEndComposition;
+
 namespace {
 
 // Candidates named after their place, for paging: "c0", "c1", ...
@@ -51,17 +55,17 @@ TEST_F(ImeCoreComposition, TheCompositionShowsTheFormattedReadingOfTheFirstCandi
 
 TEST_F(ImeCoreComposition, TheCaretMovesWithinTheCompositionAndTheSearchFollowsIt) {
   engine.Type(u"zhongguo");
-  engine.Tap(platform::vk::kHome);
+  engine.Tap(vk::kHome);
   EXPECT_EQ(core.Cursor(), 0);
   EXPECT_EQ(lexicon.searches.back(), u"zhongguo") << "with the caret at the front the whole composition";
-  engine.Tap(platform::vk::kRight);
-  engine.Tap(platform::vk::kRight);
+  engine.Tap(vk::kRight);
+  engine.Tap(vk::kRight);
   EXPECT_EQ(lexicon.searches.back(), u"zh");
-  engine.Tap(platform::vk::kDelete);
+  engine.Tap(vk::kDelete);
   EXPECT_EQ(core.Composition(), u"zhngguo");
-  engine.Tap(platform::vk::kEnd);
+  engine.Tap(vk::kEnd);
   EXPECT_EQ(core.Cursor(), 7);
-  EXPECT_TRUE(engine.Tap(platform::vk::kRight).claimed) << "claimed at the end, but nothing moves";
+  EXPECT_TRUE(engine.Tap(vk::kRight).claimed) << "claimed at the end, but nothing moves";
   EXPECT_EQ(core.Cursor(), 7);
 }
 
@@ -77,8 +81,8 @@ TEST_F(ImeCoreComposition, APartialSelectionBecomesASegmentThatLeftUndoes) {
   EXPECT_EQ(panel.Composition(), u"中guo'") << "the segment in front of the reading";
   EXPECT_EQ(panel.Split(), 5);
 
-  engine.Tap(platform::vk::kHome);
-  engine.Tap(platform::vk::kLeft);
+  engine.Tap(vk::kHome);
+  engine.Tap(vk::kLeft);
   EXPECT_TRUE(core.Segments().empty());
   EXPECT_EQ(core.Composition(), u"zhongguo");
   EXPECT_EQ(core.Cursor(), 5) << "just behind the letters given back";
@@ -101,27 +105,27 @@ TEST_F(ImeCoreComposition, CompletingASegmentedEntryCommitsAndLearnsThePhrase) {
 TEST_F(ImeCoreComposition, EnterCommitsTheConvertedSegmentsWithTheTypedLetters) {
   engine.Type(u"zhongguo");
   engine.Type(u"2");
-  EXPECT_EQ(engine.Tap(platform::vk::kReturn).committed, u"中guo");
+  EXPECT_EQ(engine.Tap(vk::kReturn).committed, u"中guo");
   EXPECT_TRUE(core.Segments().empty());
 }
 
 TEST_F(ImeCoreComposition, BackspaceAtTheFrontClosesEverything) {
   engine.Type(u"zhongguo");
   engine.Type(u"2");
-  engine.Tap(platform::vk::kHome);
-  const KeyOutcome back = engine.Tap(platform::vk::kBack);
+  engine.Tap(vk::kHome);
+  const KeyOutcome back = engine.Tap(vk::kBack);
   EXPECT_FALSE(back.hasCommit);
   EXPECT_TRUE(core.Composition().empty());
   EXPECT_TRUE(core.Segments().empty());
-  EXPECT_EQ(back.messages.back(), (platform::ImeMessage{platform::kWmImeEndComposition, 0, 0}));
+  EXPECT_EQ(back.messages.back(), (platform::ImeMessage{kWmImeEndComposition, 0, 0}));
 }
 
 TEST_F(ImeCoreComposition, BackspaceOverTheLastLetterGivesTheSegmentBack) {
   engine.Type(u"zhongguo");
   engine.Type(u"2");
-  engine.Tap(platform::vk::kBack);
-  engine.Tap(platform::vk::kBack);
-  engine.Tap(platform::vk::kBack);
+  engine.Tap(vk::kBack);
+  engine.Tap(vk::kBack);
+  engine.Tap(vk::kBack);
   EXPECT_EQ(core.Composition(), u"zhong");
   EXPECT_TRUE(core.Segments().empty());
 }
@@ -138,61 +142,61 @@ TEST_F(ImeCoreComposition, PagesTurnWithTheirKeysAndStopAtTheEnds) {
   EXPECT_EQ(PageTexts(panel), (std::vector<std::u16string>{u"c0", u"c1", u"c2", u"c3", u"c4"}));
   EXPECT_FALSE(panel.CanPageUp());
   EXPECT_TRUE(panel.CanPageDown());
-  engine.Tap(platform::vk::kNext);
-  engine.Tap(platform::vk::kTab);
+  engine.Tap(vk::kNext);
+  engine.Tap(vk::kTab);
   EXPECT_EQ(core.PageIndex(), 2);
   EXPECT_EQ(PageTexts(panel), (std::vector<std::u16string>{u"c01", u"c11"}));
   EXPECT_FALSE(panel.CanPageDown());
-  engine.Tap(platform::vk::kNext);
+  engine.Tap(vk::kNext);
   EXPECT_EQ(core.PageIndex(), 2) << "the last page";
-  engine.Chord({platform::vk::kShift}, platform::vk::kTab);
+  engine.Chord({vk::kShift}, vk::kTab);
   engine.Type(u"-");
   EXPECT_EQ(core.PageIndex(), 0);
   engine.Type(u"=");
   EXPECT_EQ(core.PageIndex(), 1);
-  engine.Tap(platform::vk::kPrior);
-  engine.Tap(platform::vk::kPrior);
+  engine.Tap(vk::kPrior);
+  engine.Tap(vk::kPrior);
   EXPECT_EQ(core.PageIndex(), 0);
   EXPECT_EQ(core.Composition(), u"a") << "no key typed into the composition";
 }
 
 TEST_F(ImeCoreComposition, TheHighlightWrapsOnAFullLastPageAndStopsOnAPartialOne) {
   engine.Type(u"a");
-  for (int i = 0; i < 9; ++i) engine.Tap(platform::vk::kDown);
+  for (int i = 0; i < 9; ++i) engine.Tap(vk::kDown);
   EXPECT_EQ(core.PageIndex(), 1);
   EXPECT_EQ(core.Selection(), 4);
-  engine.Tap(platform::vk::kDown);
+  engine.Tap(vk::kDown);
   EXPECT_EQ(core.PageIndex(), 2);
   EXPECT_EQ(core.Selection(), 0);
-  engine.Tap(platform::vk::kDown);
-  engine.Tap(platform::vk::kDown);
+  engine.Tap(vk::kDown);
+  engine.Tap(vk::kDown);
   EXPECT_EQ(core.PageIndex(), 2);
   EXPECT_EQ(core.Selection(), 1) << "a partial last page keeps it on its last candidate";
   EXPECT_EQ(panel.Highlight(), 1u);
 
-  engine.Tap(platform::vk::kUp);
-  engine.Tap(platform::vk::kUp);
+  engine.Tap(vk::kUp);
+  engine.Tap(vk::kUp);
   EXPECT_EQ(core.PageIndex(), 1);
   EXPECT_EQ(core.Selection(), 4) << "up from the top of a page goes to the bottom of the one before";
 
   engine.settings().numofpage = 4;
   core.TakePageSize();
-  engine.Tap(platform::vk::kPrior);
-  engine.Tap(platform::vk::kPrior);
+  engine.Tap(vk::kPrior);
+  engine.Tap(vk::kPrior);
   EXPECT_EQ(core.Selection(), 3) << "the highlight stays within the smaller page";
-  for (int i = 0; i < 8; ++i) engine.Tap(platform::vk::kDown);
+  for (int i = 0; i < 8; ++i) engine.Tap(vk::kDown);
   EXPECT_EQ(core.PageIndex(), 2);
   EXPECT_EQ(core.Selection(), 3);
-  engine.Tap(platform::vk::kDown);
+  engine.Tap(vk::kDown);
   EXPECT_EQ(core.Selection(), 0) << "12 in pages of 4: the last page is full and wraps";
 }
 
 TEST_F(ImeCoreComposition, TypingPutsTheHighlightBackOnTop) {
   lexicon.Offer(u"ab", Numbered(3));
   engine.Type(u"a");
-  engine.Tap(platform::vk::kDown);
-  engine.Tap(platform::vk::kDown);
-  engine.Tap(platform::vk::kDown);
+  engine.Tap(vk::kDown);
+  engine.Tap(vk::kDown);
+  engine.Tap(vk::kDown);
   engine.Type(u"b");
   EXPECT_EQ(core.Selection(), 0);
   EXPECT_EQ(panel.Highlight(), 0u);
@@ -201,10 +205,10 @@ TEST_F(ImeCoreComposition, TypingPutsTheHighlightBackOnTop) {
 TEST_F(ImeCoreComposition, AHighlightBeyondAShortenedListFollowsIt) {
   lexicon.Offer(u"ab", Numbered(2));
   engine.Type(u"ab");
-  engine.Tap(platform::vk::kLeft);
-  for (int i = 0; i < 4; ++i) engine.Tap(platform::vk::kDown);
+  engine.Tap(vk::kLeft);
+  for (int i = 0; i < 4; ++i) engine.Tap(vk::kDown);
   EXPECT_EQ(core.Selection(), 4);
-  engine.Tap(platform::vk::kRight);
+  engine.Tap(vk::kRight);
   EXPECT_EQ(core.Selection(), 1) << "the list of ab has two candidates";
   EXPECT_EQ(panel.Highlight(), 1u);
   EXPECT_EQ(engine.Type(u" ").committed, u"c1");
@@ -212,14 +216,14 @@ TEST_F(ImeCoreComposition, AHighlightBeyondAShortenedListFollowsIt) {
 
 TEST_F(ImeCoreComposition, DigitsSelectOnThePageAndOnlyUpToItsSize) {
   engine.Type(u"a");
-  engine.Tap(platform::vk::kNext);
+  engine.Tap(vk::kNext);
   EXPECT_EQ(engine.Type(u"3").committed, u"c7");
 
   engine.Type(u"a");
   const KeyOutcome six = engine.Type(u"6");
   EXPECT_EQ(six.committed, u"c06") << "beyond the page: punctuation commits the first candidate and the digit";
 
-  engine.Tap(platform::vk::kShift);
+  engine.Tap(vk::kShift);
   engine.Type(u"a");
   engine.Type(u"6");
   EXPECT_EQ(core.Composition(), u"a6") << "German mode types it";
@@ -227,11 +231,11 @@ TEST_F(ImeCoreComposition, DigitsSelectOnThePageAndOnlyUpToItsSize) {
 
 TEST_F(ImeCoreComposition, ZeroAndShiftedDigitsTakeTheHighlightedCandidate) {
   engine.Type(u"a");
-  engine.Tap(platform::vk::kDown);
+  engine.Tap(vk::kDown);
   EXPECT_EQ(engine.Type(u"0").committed, u"c1");
   engine.Type(u"a");
-  engine.Tap(platform::vk::kDown);
-  engine.Tap(platform::vk::kDown);
+  engine.Tap(vk::kDown);
+  engine.Tap(vk::kDown);
   EXPECT_EQ(engine.Type(u"!").committed, u"c2");
 }
 
@@ -240,14 +244,14 @@ TEST_F(ImeCoreComposition, NoCandidatesSelectKeyCommitsTheLetters) {
 }
 
 TEST_F(ImeCoreComposition, PageKeysAgainstHyphenTypingInGermanMode) {
-  engine.Tap(platform::vk::kShift);
+  engine.Tap(vk::kShift);
   lexicon.Offer(u"ab", Numbered(7));
   engine.Type(u"ab");
-  engine.Tap(platform::vk::kNext);
+  engine.Tap(vk::kNext);
   engine.Type(u"-");
   EXPECT_EQ(core.PageIndex(), 0);
-  engine.Tap(platform::vk::kNext);
-  engine.Tap(platform::vk::kSubtract);
+  engine.Tap(vk::kNext);
+  engine.Tap(vk::kSubtract);
   EXPECT_EQ(core.PageIndex(), 0) << "the numeric pad's minus turns the page too";
   EXPECT_EQ(core.Composition(), u"ab");
   engine.Type(u"_");
@@ -255,7 +259,7 @@ TEST_F(ImeCoreComposition, PageKeysAgainstHyphenTypingInGermanMode) {
 
   engine.settings().pageturnbyplus = 0;
   engine.Type(u"-");
-  engine.Tap(platform::vk::kSubtract);
+  engine.Tap(vk::kSubtract);
   EXPECT_EQ(core.Composition(), u"ab_--");
 }
 

@@ -5,11 +5,17 @@
 #include "ime/core/composition_text.h"
 #include "ime/core/context_blocks.h"
 #include "ime/core/ime_core.h"
-#include "ime/platform/ime_messages.h"
 #include "ime/core/soft_keyboard_layouts.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/virtual_keys.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::IsHeld;
+using platform::IsLetterKey;
+using platform::IsRelease;
+using platform::kWmImeStartComposition;
 
 uint32_t ImeCore::HandleKey(const platform::ContextLock& context, uint32_t virtualKey, uint32_t keyFlags,
                            const platform::KeyState& keyState, void* translationList) {
@@ -22,17 +28,17 @@ uint32_t ImeCore::HandleKey(const platform::ContextLock& context, uint32_t virtu
 }
 
 void ImeCore::HandleCharacterKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState) {
-  if (platform::IsRelease(keyFlags)) return;
+  if (IsRelease(keyFlags)) return;
 
   if (SoftKeyboardTakes(virtualKey)) {
     const char16_t character =
-        SoftKeyCharacter(settings_.softkbdid, virtualKey, platform::IsHeld(keyState, platform::vk::kShift));
+        SoftKeyCharacter(settings_.softkbdid, virtualKey, IsHeld(keyState, vk::kShift));
     Commit(context_, character != 0 ? std::u16string(1, character) : std::u16string(), false);
     return;
   }
 
   // In sentence input Space types a blank, or, behind the end of a sentence, commits it.
-  const bool sentenceSpace = IsSentenceInput() && virtualKey == platform::vk::kSpace;
+  const bool sentenceSpace = IsSentenceInput() && virtualKey == vk::kSpace;
   if (sentenceSpace && EndsSentence(composition_)) {
     Commit(context_, composition_, false);
     Reset(true);
@@ -42,10 +48,10 @@ void ImeCore::HandleCharacterKey(uint32_t virtualKey, uint32_t keyFlags, const p
   // Translated once; selection, punctuation and typing all go by what the key types.
   const std::u16string typed = port_.ToAscii(virtualKey, keyFlags, keyState);
   // A letter that will be typed into an empty composition opens one.
-  if (composition_.empty() && platform::IsLetterKey(virtualKey) && typed.size() == 1) {
+  if (composition_.empty() && IsLetterKey(virtualKey) && typed.size() == 1) {
     ClearCompositionString(port_, CallContext());
     ClearCandidateList(port_, CallContext());
-    messages_.GenerateMessage(CallContext(), platform::kWmImeStartComposition, 0, 0);
+    messages_.GenerateMessage(CallContext(), kWmImeStartComposition, 0, 0);
   }
   if (!sentenceSpace && SelectByKey(virtualKey, typed)) return;
   if (CommitPunctuation(virtualKey, typed)) return;

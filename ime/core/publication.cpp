@@ -11,12 +11,19 @@
 #include "ime/core/context_blocks.h"
 #include "ime/core/detail_document.h"
 #include "ime/core/ime_core.h"
-#include "ime/platform/ime_messages.h"
 #include "ime/core/traditional_conversion.h"
-#include "ime/platform/virtual_keys.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/module_resources.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kCompositionChanged;
+using platform::kGcsResultStr;
+using platform::kWmImeComposition;
+using platform::kWmImeUiRefresh;
+
 namespace {
 
 using namespace lexicon::candidate_item_kind;
@@ -89,8 +96,8 @@ void ImeCore::Publish() {
   }
   panel_.SetPageButtons(pageIndex_ != 0, start + entries < count);
   PublishComposition();
-  NotifyUiWindow(port_, panel_.CompositionWindow(), CallContext(), platform::kWmImeUiRefresh);
-  messages_.GenerateMessage(CallContext(), platform::kWmImeComposition, 0, platform::kCompositionChanged);
+  NotifyUiWindow(port_, panel_.CompositionWindow(), CallContext(), kWmImeUiRefresh);
+  messages_.GenerateMessage(CallContext(), kWmImeComposition, 0, kCompositionChanged);
   if (IsGermanMode() && settings_.Detail_Show != 0) PublishDetail();
 }
 
@@ -141,12 +148,12 @@ void ImeCore::Commit(platform::ContextHandle context, std::u16string_view text, 
 
     if (!WriteResult(port_, locked, result) && port_.SetClipboardText(port_.ForegroundWindow(), result)) {
       // Pasted instead; without the text on the clipboard a paste would insert whatever was there.
-      port_.SendKeyEvent(static_cast<uint8_t>(platform::vk::kControl), false);
-      port_.SendKeyEvent(static_cast<uint8_t>(platform::vk::kV), false);
-      port_.SendKeyEvent(static_cast<uint8_t>(platform::vk::kV), true);
-      port_.SendKeyEvent(static_cast<uint8_t>(platform::vk::kControl), true);
+      port_.SendKeyEvent(static_cast<uint8_t>(vk::kControl), false);
+      port_.SendKeyEvent(static_cast<uint8_t>(vk::kV), false);
+      port_.SendKeyEvent(static_cast<uint8_t>(vk::kV), true);
+      port_.SendKeyEvent(static_cast<uint8_t>(vk::kControl), true);
     }
-    messages_.GenerateMessage(locked, platform::kWmImeComposition, 0, platform::kGcsResultStr);
+    messages_.GenerateMessage(locked, kWmImeComposition, 0, kGcsResultStr);
   });
 }
 

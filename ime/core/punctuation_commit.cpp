@@ -5,16 +5,19 @@
 
 #include "ime/core/candidate_pages.h"
 #include "ime/core/ime_core.h"
-#include "ime/platform/ime_messages.h"
 #include "ime/core/punctuation_table.h"
+#include "ime/platform/ime_messages.h"
 
 namespace kellavor::core {
+
+using platform::kCmodeFullShape;
+using platform::kCmodeSymbol;
 
 bool ImeCore::CommitPunctuation(uint32_t virtualKey, std::u16string_view typed) {
   if (!ClaimsPunctuationKey(virtualKey)) return false;
   const uint32_t flags = ConversionFlags();
   const std::optional<std::u16string_view> mark = PunctuationMark(
-      typed, (flags & platform::kCmodeSymbol) != 0, (flags & platform::kCmodeFullShape) != 0, singleQuoteOpen_, doubleQuoteOpen_);
+      typed, (flags & kCmodeSymbol) != 0, (flags & kCmodeFullShape) != 0, singleQuoteOpen_, doubleQuoteOpen_);
   if (!mark.has_value()) return false;
 
   // The first candidate of the page goes in front of the mark. When it covers only the front of a

@@ -9,6 +9,9 @@
 #include "tests/engine/fixture_engine.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+
 namespace {
 
 std::vector<std::u16string> PageTexts(const InputPanel& panel) {
@@ -18,7 +21,7 @@ std::vector<std::u16string> PageTexts(const InputPanel& panel) {
 }
 
 void German(EngineHarness& engine) {
-  engine.Tap(platform::vk::kShift);
+  engine.Tap(vk::kShift);
   ASSERT_EQ(engine.settings().inputmode, kGermanMode);
 }
 
@@ -30,7 +33,7 @@ TEST(GermanScenarios, AWordIsTakenWithSpaceAndFollowedByABlank) {
   EXPECT_EQ(engine.panel().Entries()[0].text, u"Haus");
   EXPECT_EQ(engine.Type(u" ").committed, u"Haus ");
   engine.Type(u"haus");
-  EXPECT_EQ(engine.Tap(platform::vk::kReturn).committed, u"haus") << "Enter commits the letters as typed";
+  EXPECT_EQ(engine.Tap(vk::kReturn).committed, u"haus") << "Enter commits the letters as typed";
 }
 
 TEST(GermanScenarios, TheVerticalListShowsTheFirstGlossAsHint) {
@@ -100,7 +103,7 @@ TEST(GermanScenarios, TheDetailDocumentNamesTheHighlightedWordAndTheSentence) {
   EXPECT_EQ(engine.panel().PendingDetail(), "") << "no candidates: the viewer is hidden";
   EXPECT_EQ(engine.panel().DetailTarget(), nullptr);
 
-  engine.Tap(platform::vk::kEscape);
+  engine.Tap(vk::kEscape);
   engine.settings().sentence_en = 1;
   engine.Type(u"ich bin");
   const std::string& document = engine.panel().PendingDetail();

@@ -10,15 +10,23 @@
 #include "tests/engine/fixture_engine.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kCompositionChanged;
+using platform::kGcsResultStr;
+using platform::kWmImeComposition;
+using platform::kWmImeEndComposition;
+using platform::kWmImeStartComposition;
+
 namespace {
 
 using platform::ImeMessage;
 using Messages = std::vector<ImeMessage>;
 
-const ImeMessage kStart{platform::kWmImeStartComposition, 0, 0};
-const ImeMessage kChanged{platform::kWmImeComposition, 0, platform::kCompositionChanged};
-const ImeMessage kResult{platform::kWmImeComposition, 0, platform::kGcsResultStr};
-const ImeMessage kEnd{platform::kWmImeEndComposition, 0, 0};
+const ImeMessage kStart{kWmImeStartComposition, 0, 0};
+const ImeMessage kChanged{kWmImeComposition, 0, kCompositionChanged};
+const ImeMessage kResult{kWmImeComposition, 0, kGcsResultStr};
+const ImeMessage kEnd{kWmImeEndComposition, 0, 0};
 
 std::vector<std::u16string> PageTexts(const InputPanel& panel) {
   std::vector<std::u16string> texts;
@@ -58,8 +66,8 @@ TEST(PinyinScenarios, APartOfTheReadingBecomesASegment) {
   EXPECT_EQ(FirstEntry(engine.panel()), u"国");
   EXPECT_EQ(engine.panel().Composition(), u"中guo'");
 
-  engine.Tap(platform::vk::kHome);
-  engine.Tap(platform::vk::kLeft);
+  engine.Tap(vk::kHome);
+  engine.Tap(vk::kLeft);
   EXPECT_EQ(engine.core().Composition(), u"zhongguo") << "Left at the front gives the letters back";
   EXPECT_TRUE(engine.core().Segments().empty());
 }
@@ -69,9 +77,9 @@ TEST(PinyinScenarios, TheReadingOfTheFirstCandidateIsShownFormatted) {
   engine.Type(u"zhongguoren");
   EXPECT_EQ(FirstEntry(engine.panel()), u"中国人");
   EXPECT_EQ(engine.panel().Composition(), u"zhong'guo'ren'");
-  engine.Tap(platform::vk::kLeft);
-  engine.Tap(platform::vk::kLeft);
-  engine.Tap(platform::vk::kLeft);
+  engine.Tap(vk::kLeft);
+  engine.Tap(vk::kLeft);
+  engine.Tap(vk::kLeft);
   EXPECT_EQ(FirstEntry(engine.panel()), u"中国") << "the search key is the part in front of the caret";
   EXPECT_EQ(engine.panel().Composition(), u"zhong'guo'ren");
   EXPECT_EQ(engine.panel().Split(), 10);
@@ -79,14 +87,14 @@ TEST(PinyinScenarios, TheReadingOfTheFirstCandidateIsShownFormatted) {
 
 TEST(PinyinScenarios, TraditionalOutputInPinyinModeOnly) {
   EngineHarness engine(FixtureLexiconFactory("Traditional"));
-  engine.Chord({platform::vk::kControl, platform::vk::kShift}, 'L');
+  engine.Chord({vk::kControl, vk::kShift}, 'L');
   ASSERT_EQ(engine.settings().big5mode, 1u);
   engine.Type(u"hanyu");
   EXPECT_EQ(FirstEntry(engine.panel()), u"漢語") << "the page is shown converted";
   EXPECT_EQ(engine.Type(u" ").committed, u"漢語");
   EXPECT_EQ(engine.Type(u"wo ").committed, u"我") << "a character without a traditional form";
 
-  engine.Tap(platform::vk::kShift);
+  engine.Tap(vk::kShift);
   engine.core().Commit(engine.context(), u"国语", true);
   const auto* fields = engine.sim().FindContext(engine.context());
   EXPECT_EQ(ReadResultString(engine.sim().BlockBytes(fields->compositionString)), u"国语")
@@ -104,13 +112,13 @@ TEST(PinyinScenarios, ASelectionIsLearnedAndOfferedFirstNextTime) {
   EngineHarness engine(FixtureLexiconFactory("Learning"));
   engine.Type(u"xian");
   EXPECT_EQ(FirstEntry(engine.panel()), u"西安");
-  engine.Tap(platform::vk::kNext);
+  engine.Tap(vk::kNext);
   EXPECT_EQ(FirstEntry(engine.panel()), u"仙") << "the rarest reading of xian, alone on the second page";
   EXPECT_EQ(engine.Type(u"1").committed, u"仙");
   engine.Type(u"xian");
   EXPECT_EQ(PageTexts(engine.panel()), (std::vector<std::u16string>{u"西安", u"仙", u"现", u"先", u"西"}))
       << "the learned character comes before the characters of the dictionary";
-  engine.Tap(platform::vk::kEscape);
+  engine.Tap(vk::kEscape);
 
   engine.Type(u"zhongren");
   EXPECT_EQ(PageTexts(engine.panel()), (std::vector<std::u16string>{u"中人", u"中"})) << "an assembled sentence";

@@ -10,13 +10,13 @@
 
 #include "ime/core/entry_points.h"
 #include "ime/core/ime_core.h"
-#include "ime/platform/ime_messages.h"
 #include "ime/core/input_panel.h"
 #include "ime/core/sim/sim_key_sender.h"
 #include "ime/core/sim/sim_ui_windows.h"
-#include "ime/platform/virtual_keys.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/sim/sim_input_method.h"
 #include "ime/platform/sim/us_keyboard.h"
+#include "ime/platform/virtual_keys.h"
 #include "ime/settings/settings_store.h"
 
 namespace kellavor {

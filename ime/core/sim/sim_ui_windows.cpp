@@ -4,17 +4,23 @@
 
 namespace kellavor::core {
 
+using platform::kCandidateWindowClass;
+using platform::kCompositionWindowClass;
+using platform::kStatusWindowClass;
+using platform::kUiWindowClass;
+using platform::kWmImeUiRefresh;
+
 SimUiWindows::SimUiWindows(platform::SimInputMethod& sim, InputPanel& panel, const settings::ImeSettings& settings)
     : sim_(sim),
       panel_(panel),
       settings_(settings),
-      ui_(sim.AddWindow(std::u16string(platform::kUiWindowClass))),
-      composition_(sim.AddWindow(std::u16string(platform::kCompositionWindowClass), ui_)),
-      candidate_(sim.AddWindow(std::u16string(platform::kCandidateWindowClass), ui_)),
-      status_(sim.AddWindow(std::u16string(platform::kStatusWindowClass), ui_)) {
+      ui_(sim.AddWindow(std::u16string(kUiWindowClass))),
+      composition_(sim.AddWindow(std::u16string(kCompositionWindowClass), ui_)),
+      candidate_(sim.AddWindow(std::u16string(kCandidateWindowClass), ui_)),
+      status_(sim.AddWindow(std::u16string(kStatusWindowClass), ui_)) {
   panel_.SetWindows(composition_, candidate_);
   sim_.SetWindowProcedure(ui_, [this](uint32_t message, uintptr_t, intptr_t) -> intptr_t {
-    if (message == platform::kWmImeUiRefresh) Refresh();
+    if (message == kWmImeUiRefresh) Refresh();
     return 0;
   });
 }

@@ -7,9 +7,9 @@
 #include <cstring>
 
 #include "ime/core/entry_points.h"
-#include "ime/platform/ime_messages.h"
 #include "ime/module/win32/module_lifecycle.h"
 #include "ime/platform/call_guarded.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/win32/handles.h"
 #include "ime/platform/win32/imm_device.h"
 #include "ime/ui/win32/start_program.h"
