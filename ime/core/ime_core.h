@@ -119,7 +119,8 @@ class ImeCore {
     body(locked);
   }
 
-  // The context locked for the call being processed; only within HandleKey and ActivateContext.
+  // The context locked for the call being processed; only while a call is bound (HandleKey,
+  // ActivateContext, WithLocked).
   const platform::ContextLock& CallContext() const { return *call_; }
 
   // The claim stages of ClaimsKey.
