@@ -22,6 +22,9 @@
 #include "tests/support/engine_harness.h"
 
 namespace kellavor {
+
+namespace vk = platform::vk;
+
 namespace {
 
 std::u16string Folder() {
@@ -87,7 +90,7 @@ void TypeWords(benchmark::State& state, uint32_t mode, const std::vector<std::u1
         cpu.push_back(ThreadMicroseconds() - cpuStart);
         wall.push_back(WallMicroseconds() - wallStart);
       }
-      engine->Tap(core::vk::kEscape);
+      engine->Tap(vk::kEscape);
     }
   }
   state.counters["keys"] = static_cast<double>(cpu.size());

@@ -6,9 +6,11 @@
 #include "ime/core/candidate_pages.h"
 #include "ime/core/composition_text.h"
 #include "ime/core/ime_core.h"
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::core {
+
+using platform::IsDigitKey;
 
 bool ImeCore::PageUp() {
   if (pageIndex_ == 0) return false;
@@ -44,9 +46,8 @@ uint16_t ImeCore::CurrentSelection() const {
   return ClampSelection(selection_, EntriesOnPage(candidates_.count(), pageIndex_, pageSize_));
 }
 
-bool ImeCore::SelectByKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState) {
+bool ImeCore::SelectByKey(uint32_t virtualKey, std::u16string_view typed) {
   if (!IsDigitKey(virtualKey) && virtualKey != SelectKey()) return false;
-  const std::u16string typed = port_.ToAscii(virtualKey, keyFlags, keyState);
   if (typed.size() != 1 || !HasCompositionOrCandidates()) return false;
 
   const int32_t pageStart = PageStart(pageIndex_, pageSize_);

@@ -6,8 +6,7 @@
 
 namespace kellavor::core {
 
-bool ImeCore::InsertCharacter(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState) {
-  const std::u16string typed = port_.ToAscii(virtualKey, keyFlags, keyState);
+bool ImeCore::InsertCharacter(std::u16string_view typed) {
   if (typed.size() != 1 || composition_.size() >= kMaxCompositionUnits) return false;
   composition_.insert(cursor_, typed);
   ++cursor_;

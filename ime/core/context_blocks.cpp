@@ -1,23 +1,14 @@
 #include "ime/core/context_blocks.h"
 
-#include <span>
-
 #include "ime/core/candidate_info_block.h"
 #include "ime/core/composition_string_block.h"
-#include "ime/core/ime_messages.h"
+#include "ime/platform/ime_messages.h"
 
 namespace kellavor::core {
-namespace {
 
-// Calls edit with the bytes of the block, locked for the call; nothing when it cannot be locked.
-template <typename Edit>
-void EditBlock(platform::InputMethodPort& port, platform::BlockHandle block, const Edit& edit) {
-  if (block == nullptr) return;
-  const std::span<uint8_t> bytes = port.LockBlock(block);
-  if (bytes.empty()) return;
-  edit(bytes);
-  port.UnlockBlock(block);
-}
+using platform::kStatusWindowClass;
+
+namespace {
 
 platform::BlockHandle NewBlock(platform::InputMethodPort& port, platform::BlockHandle old, size_t size) {
   port.DestroyBlock(old);
@@ -29,40 +20,37 @@ platform::BlockHandle NewBlock(platform::InputMethodPort& port, platform::BlockH
 
 }  // namespace
 
-void RecreateContextBlocks(platform::InputMethodPort& port, platform::LockedContext context) {
-  platform::BlockHandle composition =
-      NewBlock(port, port.CompositionStringBlock(context), kCompositionStringBlockSize);
-  port.SetCompositionStringBlock(context, composition);
-  EditBlock(port, composition, [](std::span<uint8_t> bytes) { InitCompositionStringBlock(bytes); });
+void RecreateContextBlocks(platform::InputMethodPort& port, const platform::ContextLock& context) {
+  if (!context) return;
+  const platform::BlockHandle composition =
+      NewBlock(port, port.CompositionStringBlock(context.fields()), kCompositionStringBlockSize);
+  port.SetCompositionStringBlock(context.fields(), composition);
+  if (const platform::BlockLock block(port, composition); block) InitCompositionStringBlock(block.bytes());
 
-  platform::BlockHandle candidates = NewBlock(port, port.CandidateInfoBlock(context), kCandidateInfoBlockSize);
-  port.SetCandidateInfoBlock(context, candidates);
-  EditBlock(port, candidates, [](std::span<uint8_t> bytes) { InitCandidateInfoBlock(bytes); });
+  const platform::BlockHandle candidates =
+      NewBlock(port, port.CandidateInfoBlock(context.fields()), kCandidateInfoBlockSize);
+  port.SetCandidateInfoBlock(context.fields(), candidates);
+  if (const platform::BlockLock block(port, candidates); block) InitCandidateInfoBlock(block.bytes());
 }
 
-void ClearCompositionString(platform::InputMethodPort& port, platform::ContextHandle context) {
-  const platform::LockedContext locked = port.LockContext(context);
-  if (locked == nullptr) return;
-  EditBlock(port, port.CompositionStringBlock(locked), [](std::span<uint8_t> bytes) {
-    ClearCompositionStringBlock(bytes);
-  });
-  port.UnlockContext(context);
+void ClearCompositionString(platform::InputMethodPort& port, const platform::ContextLock& context) {
+  if (!context) return;
+  const platform::BlockLock block(port, port.CompositionStringBlock(context.fields()));
+  if (block) ClearCompositionStringBlock(block.bytes());
 }
 
-void ClearCandidateList(platform::InputMethodPort& port, platform::ContextHandle context) {
-  const platform::LockedContext locked = port.LockContext(context);
-  if (locked == nullptr) return;
-  EditBlock(port, port.CandidateInfoBlock(locked), [](std::span<uint8_t> bytes) { ClearCandidateListBlock(bytes); });
-  port.UnlockContext(context);
+void ClearCandidateList(platform::InputMethodPort& port, const platform::ContextLock& context) {
+  if (!context) return;
+  const platform::BlockLock block(port, port.CandidateInfoBlock(context.fields()));
+  if (block) ClearCandidateListBlock(block.bytes());
 }
 
 void NotifyUiWindow(platform::InputMethodPort& port, platform::WindowHandle compositionWindow,
-                    platform::ContextHandle context, uint32_t message) {
-  if (port.LockContext(context) == nullptr) return;
+                    const platform::ContextLock& context, uint32_t message) {
+  if (!context) return;
   platform::WindowHandle owned = port.IsWindow(compositionWindow) ? compositionWindow : nullptr;
   if (owned == nullptr) owned = port.FindWindowOfClass(kStatusWindowClass);
   if (owned != nullptr) port.SendToWindow(port.OwnerWindow(owned), message, 0, 0);
-  port.UnlockContext(context);
 }
 
 }  // namespace kellavor::core

@@ -1,5 +1,6 @@
 // The component blocks of an input context as the module keeps them: created fresh when the module
-// is selected for a context, emptied when a composition starts.
+// is selected for a context, emptied when a composition starts. Each function works on a context
+// its caller holds locked, and does nothing when that lock failed.
 #pragma once
 
 #include <cstdint>
@@ -10,17 +11,17 @@ namespace kellavor::core {
 
 // Replaces the context's composition-string and candidate-information blocks with new ones in
 // their initial layout. A block that cannot be created or locked is left as it came.
-void RecreateContextBlocks(platform::InputMethodPort& port, platform::LockedContext context);
+void RecreateContextBlocks(platform::InputMethodPort& port, const platform::ContextLock& context);
 
-// Empties the composition and result strings; nothing when a lock fails.
-void ClearCompositionString(platform::InputMethodPort& port, platform::ContextHandle context);
+// Empties the composition and result strings; nothing when the block cannot be locked.
+void ClearCompositionString(platform::InputMethodPort& port, const platform::ContextLock& context);
 
-// Sets the candidate list's counters to 0; nothing when a lock fails.
-void ClearCandidateList(platform::InputMethodPort& port, platform::ContextHandle context);
+// Sets the candidate list's counters to 0; nothing when the block cannot be locked.
+void ClearCandidateList(platform::InputMethodPort& port, const platform::ContextLock& context);
 
 // Sends a private message to the UI window: the owner of the composition window, or, without one,
-// the owner of the status window. Nothing when the context cannot be locked.
+// the owner of the status window.
 void NotifyUiWindow(platform::InputMethodPort& port, platform::WindowHandle compositionWindow,
-                    platform::ContextHandle context, uint32_t message);
+                    const platform::ContextLock& context, uint32_t message);
 
 }  // namespace kellavor::core

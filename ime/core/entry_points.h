@@ -53,7 +53,8 @@ bool ImeProcessKey(platform::InputMethodPort& port, ImeCore* core, platform::Con
                    uint32_t virtualKey, uint32_t keyData, const platform::KeyState& keyState);
 
 // Acts on a claimed key; the messages it generates go into translationList (raw memory in the
-// manager's layout, see translation_list.h). Returns how many were stored there.
+// manager's layout, see translation_list.h). Returns how many were stored there. A key the
+// keyboard state shows up is handled as a release whatever the scan code says.
 uint32_t ImeToAsciiEx(platform::InputMethodPort& port, ImeCore* core, uint32_t virtualKey, uint32_t scanCode,
                       const platform::KeyState& keyState, void* translationList, uint32_t state,
                       platform::ContextHandle context);

@@ -12,6 +12,14 @@
 #include "tests/support/fake_lexicon.h"
 
 namespace kellavor::core {
+
+using platform::kCmodeSoftKbd;
+using platform::kCmodeSymbol;
+using platform::kCompositionChanged;
+using platform::kUiWindowClass;
+using platform::kWmImeComposition;
+using platform::kWmImeEndComposition;
+
 namespace {
 
 using platform::ImeMessage;
@@ -136,6 +144,35 @@ TEST(EntryPoints, ACancelRequestClosesTheCompositionThroughTheContextBuffer) {
   EXPECT_FALSE(NotifyIME(engine.sim(), &engine.core(), engine.context(), kNiContextUpdated, 0, 0x0001));
   EXPECT_FALSE(NotifyIME(engine.sim(), &engine.core(), engine.context(), 0x0010, 0, 0));
   EXPECT_EQ(engine.sim().LockCount(engine.context()), 0);
+}
+
+// Each entry point locks the context once and each block it writes once: the first letter of a
+// word, which opens the composition and publishes a page, is a press and a release.
+TEST(EntryPoints, AKeyLocksTheContextOncePerCall) {
+  FakeLexicon lexicon;
+  lexicon.Offer(u"n", {FakeEntry(u"你", 1), FakeEntry(u"呢", 1)});
+  EngineHarness engine(lexicon);
+  const int contextLocks = engine.sim().ContextLocksTaken();
+  const int blockLocks = engine.sim().BlockLocksTaken();
+  engine.Tap('N');
+  ASSERT_EQ(engine.core().Composition(), u"n");
+  EXPECT_EQ(engine.sim().ContextLocksTaken() - contextLocks, 4) << "ImeProcessKey and ImeToAsciiEx, twice";
+  EXPECT_LE(engine.sim().BlockLocksTaken() - blockLocks, 4)
+      << "both blocks cleared, the candidate list counted per candidate";
+  EXPECT_EQ(engine.sim().LockCount(engine.context()), 0);
+}
+
+TEST(EntryPoints, AKeyTheKeyboardStateShowsUpIsHandledAsARelease) {
+  FakeLexicon lexicon;
+  EngineHarness engine(lexicon);
+  platform::KeyState keys{};
+  TranslationListBuffer list(8);
+  // The scan code of N without the release bit, as some managers pass a release.
+  ImeToAsciiEx(engine.sim(), &engine.core(), 'N', 0x31, keys, list.data(), 0, engine.context());
+  EXPECT_TRUE(engine.core().Composition().empty()) << "a release types nothing";
+  keys['N'] = 0x80;
+  ImeToAsciiEx(engine.sim(), &engine.core(), 'N', 0x31, keys, list.data(), 0, engine.context());
+  EXPECT_EQ(engine.core().Composition(), u"n");
 }
 
 }  // namespace

@@ -4,11 +4,21 @@
 
 #include "ime/core/candidate_pages.h"
 #include "ime/core/context_blocks.h"
-#include "ime/core/ime_messages.h"
 #include "ime/core/soft_keyboard_layouts.h"
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/ime_messages.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kCmodeSoftKbd;
+using platform::kCmodeSymbol;
+using platform::kCompositionChanged;
+using platform::kStatusWindowClass;
+using platform::kWmImeComposition;
+using platform::kWmImeEndComposition;
+using platform::kWmImeUiRefresh;
+
 namespace {
 
 constexpr int16_t kCandidateRecordSize = sizeof(lexicon::Candidate);
@@ -90,23 +100,21 @@ void ImeCore::SwitchModeByKey() {
   SetInputMode(context_, previous);
 }
 
-void ImeCore::ActivateContext(platform::ContextHandle context, bool selected) {
-  context_ = context;
+void ImeCore::ActivateContext(const platform::ContextLock& context, bool selected) {
+  context_ = context.handle();
+  const CallScope call(*this, context);
   if (selected) {
-    if (const auto status = port_.GetConversionStatus(context); status.has_value()) {
+    if (const auto status = port_.GetConversionStatus(context_); status.has_value()) {
       const bool wantSymbol = !IsGermanMode();
       if (((status->conversion & kCmodeSymbol) != 0) != wantSymbol) {
-        port_.SetConversionStatus(context, {status->conversion ^ kCmodeSymbol, status->sentence});
+        port_.SetConversionStatus(context_, {status->conversion ^ kCmodeSymbol, status->sentence});
       }
     }
-    if (settings_.uselast == 0) SetInputMode(context, settings_.defaultinputmode);
+    if (settings_.uselast == 0) SetInputMode(context_, settings_.defaultinputmode);
   }
-  if ((ConversionFlags() & kCmodeSoftKbd) != 0 && softKeyboard_ != nullptr) {
-    if (const platform::LockedContext locked = port_.LockContext(context); locked != nullptr) {
-      softKeyboard_->DestroySoftKeyboard();
-      softKeyboard_->CreateSoftKeyboard(port_.ContextWindow(locked), settings_.softkbdid);
-      port_.UnlockContext(context);
-    }
+  if ((ConversionFlags() & kCmodeSoftKbd) != 0 && softKeyboard_ != nullptr && context) {
+    softKeyboard_->DestroySoftKeyboard();
+    softKeyboard_->CreateSoftKeyboard(port_.ContextWindow(context.fields()), settings_.softkbdid);
   }
   Reset(false);
 }
@@ -120,9 +128,11 @@ void ImeCore::Reset(bool notify) {
   panel_.ClearCandidates();
   panel_.SetHighlight(0);
   if (notify && port_.IsWindowVisible(panel_.CompositionWindow())) {
-    NotifyUiWindow(port_, panel_.CompositionWindow(), context_, kWmImeUiRefresh);
-    messages_.GenerateMessage(context_, kWmImeComposition, 0, kCompositionChanged);
-    messages_.GenerateMessage(context_, kWmImeEndComposition, 0, 0);
+    WithLocked(context_, [&](const platform::ContextLock& context) {
+      NotifyUiWindow(port_, panel_.CompositionWindow(), context, kWmImeUiRefresh);
+      messages_.GenerateMessage(context, kWmImeComposition, 0, kCompositionChanged);
+      messages_.GenerateMessage(context, kWmImeEndComposition, 0, 0);
+    });
   }
 }
 

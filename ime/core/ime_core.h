@@ -5,7 +5,8 @@
 // publishes what the user sees to the InputPanel and the input context, and commits finished text.
 //
 // One per process, created by whoever builds the module, with references to the port, the
-// settings, the panel and the dictionaries. Every entry point sets the context of its call first.
+// settings, the panel and the dictionaries. Every entry point sets the context of its call first
+// and locks it once for the whole call.
 #pragma once
 
 #include <cstdint>
@@ -50,30 +51,97 @@ class ImeCore {
   // The context of the call being processed; every entry point sets it before it calls in.
   void SetContext(platform::ContextHandle context) { context_ = context; }
   platform::ContextHandle Context() const { return context_; }
-  // The translation list binding of ImeToAsciiEx.
-  MessageGenerator& Messages() { return messages_; }
   // Where a context with the soft keyboard on gets its window; none by default.
   void SetSoftKeyboardWindow(SoftKeyboardWindow* window) { softKeyboard_ = window; }
   // Takes the page size from the settings again (numofpage), after a reload.
   void TakePageSize();
 
-  // The claim stages of ImeProcessKey. keyFlags: scan code with the release (bit 15) and repeat
-  // (bit 14) bits; keyState: the 256-byte keyboard state.
+  // ImeProcessKey on an open context: whether the module takes the key. keyFlags: scan code with
+  // the release (bit 15) and repeat (bit 14) bits; keyState: the 256-byte keyboard state.
+  bool ClaimsKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState);
+  // ImeToAsciiEx on an open context, which the caller holds locked for the call: acts on the key.
+  // The messages it generates go into translationList (see translation_list.h); returns how many
+  // were stored there.
+  uint32_t HandleKey(const platform::ContextLock& context, uint32_t virtualKey, uint32_t keyFlags,
+                     const platform::KeyState& keyState, void* translationList);
+
+  // A context, locked by the caller, is selected (or left): input mode and punctuation set as the
+  // settings say, the soft keyboard made anew for it, the composition closed without notification.
+  void ActivateContext(const platform::ContextLock& context, bool selected);
+
+  // Closes the composition; with notify the panel and the application are told. Outside an entry
+  // point's call (a settings reload) it locks the context for itself.
+  void Reset(bool notify);
+  // Commits text to the context: into its result string, or pasted when it has no room for one.
+  // raw: the letters as typed, which get no appended space.
+  void Commit(platform::ContextHandle context, std::u16string_view text, bool raw);
+
+  // The state, for the module's windows and for tests.
+  std::u16string_view SearchKey() const;
+  const std::u16string& Composition() const { return composition_; }
+  uint16_t Cursor() const { return cursor_; }
+  uint16_t Selection() const { return selection_; }
+  uint16_t PageIndex() const { return pageIndex_; }
+  uint16_t PageSize() const { return pageSize_; }
+  int32_t CandidateCount() const { return candidates_.count(); }
+  const lexicon::Candidate& CandidateAt(int32_t index) const { return candidates_.At<lexicon::Candidate>(index); }
+  const std::vector<Segment>& Segments() const { return segments_; }
+  uint32_t LastSwitchKey() const { return lastSwitchKey_; }
+  bool SingleQuoteOpen() const { return singleQuoteOpen_ != 0; }
+  bool DoubleQuoteOpen() const { return doubleQuoteOpen_ != 0; }
+
+ private:
+  // Binds the context an entry point locked to the engine for the length of one call.
+  class CallScope {
+   public:
+    CallScope(ImeCore& core, const platform::ContextLock& context) : core_(core), outer_(core.call_) {
+      core.call_ = &context;
+    }
+    ~CallScope() { core_.call_ = outer_; }
+    CallScope(const CallScope&) = delete;
+    CallScope& operator=(const CallScope&) = delete;
+
+   private:
+    ImeCore& core_;
+    const platform::ContextLock* outer_;
+  };
+
+  // Runs body on the context locked: the call's own lock when it is the call's context, otherwise
+  // a lock of its own for the length of body.
+  template <typename Body>
+  void WithLocked(platform::ContextHandle context, const Body& body) {
+    if (call_ != nullptr && call_->handle() == context) {
+      body(*call_);
+      return;
+    }
+    const platform::ContextLock locked(port_, context);
+    const CallScope call(*this, locked);
+    body(locked);
+  }
+
+  // The context locked for the call being processed; only while a call is bound (HandleKey,
+  // ActivateContext, WithLocked).
+  const platform::ContextLock& CallContext() const { return *call_; }
+
+  // The claim stages of ClaimsKey.
   bool ClaimsFunctionKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState);
   bool ClaimsPunctuationKey(uint32_t virtualKey);
   bool ClaimsCharacterKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState);
 
-  // The handling stages of ImeToAsciiEx: HandleFunctionKey reports whether it handled the key
+  // The handling stages of HandleKey: HandleFunctionKey reports whether it handled the key
   // completely; otherwise HandleCharacterKey follows.
   bool HandleFunctionKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState);
   void HandleCharacterKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState);
 
-  // A context is selected (or left): input mode and punctuation set as the settings say, the soft
-  // keyboard made anew for it, the composition closed without notification.
-  void ActivateContext(platform::ContextHandle context, bool selected);
+  // The editing, paging and highlight keys, each with when it is claimed and what it does.
+  struct FunctionKey;
+  static const FunctionKey* FindFunctionKey(uint32_t virtualKey);
+  // Whether plus or minus turns the page: the setting on, something shown, pressed without Ctrl
+  // or Shift.
+  bool PlusTurnsPage(bool press, const platform::KeyState& keyState) const;
 
-  // Typing and editing; each change ends in Search (which publishes).
-  bool InsertCharacter(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState);
+  // Typing and editing; each change ends in Search (which publishes). typed: what the key types.
+  bool InsertCharacter(std::u16string_view typed);
   bool CursorLeft();
   bool CursorRight();
   void CursorHome();
@@ -89,34 +157,17 @@ class ImeCore {
 
   // Selection. SelectByKey takes the digit keys and the select key; SelectCandidate reports true
   // when buffer holds text to commit.
-  bool SelectByKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState);
+  bool SelectByKey(uint32_t virtualKey, std::u16string_view typed);
   bool SelectCandidate(int32_t index, std::u16string& buffer);
   void ReplaceWordAtCursor(std::u16string_view text);
 
   void Search();
-  std::u16string_view SearchKey() const;
-  void Reset(bool notify);
   void SetInputMode(platform::ContextHandle context, uint32_t mode);
-  bool CommitPunctuation(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState);
+  bool CommitPunctuation(uint32_t virtualKey, std::u16string_view typed);
 
-  // Publication and commit.
+  // Publication of the page and the composition.
   void Publish();
-  void Commit(platform::ContextHandle context, std::u16string_view text, bool raw);
 
-  // The state, for the module's windows and for tests.
-  const std::u16string& Composition() const { return composition_; }
-  uint16_t Cursor() const { return cursor_; }
-  uint16_t Selection() const { return selection_; }
-  uint16_t PageIndex() const { return pageIndex_; }
-  uint16_t PageSize() const { return pageSize_; }
-  int32_t CandidateCount() const { return candidates_.count(); }
-  const lexicon::Candidate& CandidateAt(int32_t index) const { return candidates_.At<lexicon::Candidate>(index); }
-  const std::vector<Segment>& Segments() const { return segments_; }
-  uint32_t LastSwitchKey() const { return lastSwitchKey_; }
-  bool SingleQuoteOpen() const { return singleQuoteOpen_ != 0; }
-  bool DoubleQuoteOpen() const { return doubleQuoteOpen_ != 0; }
-
- private:
   bool IsGermanMode() const { return settings_.inputmode == kGermanMode; }
   bool IsSentenceInput() const { return IsGermanMode() && settings_.sentence_en != 0; }
   bool HasCompositionOrCandidates() const { return !composition_.empty() || candidates_.count() > 0; }
@@ -158,6 +209,8 @@ class ImeCore {
   uint32_t singleQuoteOpen_ = 0;
   uint32_t doubleQuoteOpen_ = 0;
   platform::ContextHandle context_ = nullptr;
+  // The context locked for the call being processed; null between calls.
+  const platform::ContextLock* call_ = nullptr;
   uint16_t selection_ = 0;
   uint16_t pageIndex_ = 0;
   uint16_t pageSize_ = 1;

@@ -10,6 +10,16 @@
 #include "tests/support/fake_lexicon.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kCmodeFullShape;
+using platform::kCmodeSoftKbd;
+using platform::kCmodeSymbol;
+using platform::kCompositionChanged;
+using platform::kGcsResultStr;
+using platform::kWmImeComposition;
+using platform::kWmImeEndComposition;
+
 namespace {
 
 using platform::ImeMessage;

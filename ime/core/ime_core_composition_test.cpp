@@ -7,6 +7,10 @@
 #include "tests/support/fake_lexicon.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kWmImeEndComposition;
+
 namespace {
 
 // Candidates named after their place, for paging: "c0", "c1", ...

@@ -5,6 +5,16 @@
 #include "tests/support/fake_lexicon.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kCmodeSymbol;
+using platform::kCompositionChanged;
+using platform::kWmImeComposition;
+using platform::kWmImeEndComposition;
+using platform::kWmImeUiMenu;
+using platform::kWmImeUiRepaint;
+using platform::kWmImeUiSoftKbd;
+
 namespace {
 
 using platform::SimEvent;

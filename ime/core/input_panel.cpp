@@ -38,16 +38,10 @@ void InputPanel::SetWindows(platform::WindowHandle compositionWindow, platform::
   candidateWindow_ = candidateWindow;
 }
 
-void InputPanel::AddCandidate(platform::ContextHandle context, const lexicon::CandidateItem& item) {
-  const platform::LockedContext locked = port_.LockContext(context);
-  if (locked != nullptr) {
-    const platform::BlockHandle block = port_.CandidateInfoBlock(locked);
-    const std::span<uint8_t> bytes = block != nullptr ? port_.LockBlock(block) : std::span<uint8_t>();
-    if (!bytes.empty()) {
-      SetCandidateListCount(bytes, static_cast<uint32_t>(entries_.size() + 1));
-      port_.UnlockBlock(block);
-    }
-    port_.UnlockContext(context);
+void InputPanel::AddCandidate(const platform::ContextLock& context, const lexicon::CandidateItem& item) {
+  if (context) {
+    const platform::BlockLock block(port_, port_.CandidateInfoBlock(context.fields()));
+    if (block) SetCandidateListCount(block.bytes(), static_cast<uint32_t>(entries_.size() + 1));
   }
   entries_.push_back(CopyItem(item));
 }

@@ -41,8 +41,9 @@ class InputPanel {
   // window to lay out the panel afterwards.
   void ClearCandidates() { entries_.clear(); }
   // Appends a copy of the item, a string cut at a line feed that more than a character follows,
-  // and tells the context's candidate list how many entries the page has now.
-  void AddCandidate(platform::ContextHandle context, const lexicon::CandidateItem& item);
+  // and tells the context's candidate list how many entries the page has now (when the caller's
+  // lock of the context held).
+  void AddCandidate(const platform::ContextLock& context, const lexicon::CandidateItem& item);
   // Keeps at most kPanelCompositionUnits units of the text; split counts the leading units drawn
   // as converted, the caret standing behind them.
   void SetComposition(std::u16string_view text, uint16_t split);

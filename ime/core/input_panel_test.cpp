@@ -43,9 +43,12 @@ TEST(InputPanel, EntriesAreCopiesAndCountedInTheContextsCandidateList) {
   InputPanel panel(sim);
 
   std::u16string hint = u"房子";
-  panel.AddCandidate(context, StringItem(u"Haus", hint.c_str()));
-  hint = u"changed";
-  panel.AddCandidate(context, UnitItem(u'中'));
+  {
+    const platform::ContextLock locked(sim, context);
+    panel.AddCandidate(locked, StringItem(u"Haus", hint.c_str()));
+    hint = u"changed";
+    panel.AddCandidate(locked, UnitItem(u'中'));
+  }
   EXPECT_EQ(panel.Entries(), (std::vector<PanelEntry>{{2, u"Haus", u"房子"}, {0, u"中", std::nullopt}}));
   EXPECT_EQ(ReadCandidateListCounters(sim.BlockBytes(block)), (CandidateListCounters{2, 0, 1, 1}));
   EXPECT_EQ(sim.LockCount(block), 0);
@@ -53,7 +56,7 @@ TEST(InputPanel, EntriesAreCopiesAndCountedInTheContextsCandidateList) {
 
   panel.ClearCandidates();
   EXPECT_TRUE(panel.Entries().empty());
-  panel.AddCandidate(nullptr, UnitItem(u'a'));
+  panel.AddCandidate(platform::ContextLock(sim, nullptr), UnitItem(u'a'));
   EXPECT_EQ(panel.Entries().size(), 1u) << "kept even when the context cannot be locked";
 }
 

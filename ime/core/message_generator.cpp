@@ -14,25 +14,20 @@ uint32_t MessageGenerator::EndTranslation() {
   return stored;
 }
 
-bool MessageGenerator::GenerateMessage(platform::ContextHandle context, uint32_t message, uintptr_t wParam,
+bool MessageGenerator::GenerateMessage(const platform::ContextLock& context, uint32_t message, uintptr_t wParam,
                                        intptr_t lParam) {
-  const platform::LockedContext locked = port_.LockContext(context);
-  if (locked == nullptr) return false;
+  if (!context) return false;
   const platform::ImeMessage record{message, wParam, lParam};
   if (list_.has_value()) {
-    port_.UnlockContext(context);
     if (stored_ + 1 >= list_->Capacity()) return false;
     list_->Store(stored_, record);
     ++stored_;
     return true;
   }
-  bool generated = true;
-  if (port_.IsWindow(port_.ContextWindow(locked))) {
-    generated = port_.AppendBufferedMessage(locked, record);
-    if (generated) port_.GenerateMessages(context);
-  }
-  port_.UnlockContext(context);
-  return generated;
+  if (!port_.IsWindow(port_.ContextWindow(context.fields()))) return true;
+  if (!port_.AppendBufferedMessage(context.fields(), record)) return false;
+  port_.GenerateMessages(context.handle());
+  return true;
 }
 
 }  // namespace kellavor::core

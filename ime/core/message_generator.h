@@ -24,9 +24,9 @@ class MessageGenerator {
   // While a list is bound the message is stored in it, as long as the stored messages plus one
   // stay below its capacity (the manager's rule); a message that does not fit is dropped and the
   // result is false. Otherwise the message is appended to the context's buffer and delivered; a
-  // context without a window gets nothing and the result is true. False when the context cannot
-  // be locked or its buffer cannot grow.
-  bool GenerateMessage(platform::ContextHandle context, uint32_t message, uintptr_t wParam, intptr_t lParam);
+  // context without a window gets nothing and the result is true. The context is one the caller
+  // holds locked; false when that lock failed or the buffer cannot grow.
+  bool GenerateMessage(const platform::ContextLock& context, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
  private:
   platform::InputMethodPort& port_;

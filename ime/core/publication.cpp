@@ -11,12 +11,19 @@
 #include "ime/core/context_blocks.h"
 #include "ime/core/detail_document.h"
 #include "ime/core/ime_core.h"
-#include "ime/core/ime_messages.h"
 #include "ime/core/traditional_conversion.h"
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/module_resources.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kCompositionChanged;
+using platform::kGcsResultStr;
+using platform::kWmImeComposition;
+using platform::kWmImeUiRefresh;
+
 namespace {
 
 using namespace lexicon::candidate_item_kind;
@@ -27,6 +34,15 @@ constexpr uint16_t kConversionTableResource = 161;
 // A word's explanation as a hint: up to its first "\n" (a backslash and an n).
 std::u16string_view HintOf(std::u16string_view explanation) {
   return explanation.substr(0, std::min(explanation.find(u"\\n"), explanation.size()));
+}
+
+// Writes the result string into the context's composition-string block; false when the block
+// cannot be locked or has no room for one.
+bool WriteResult(platform::InputMethodPort& port, const platform::ContextLock& context, std::u16string_view result) {
+  const platform::BlockLock block(port, port.CompositionStringBlock(context.fields()));
+  if (block.bytes().size() < kCompositionStringBlockSize) return false;
+  WriteResultString(block.bytes(), result);
+  return true;
 }
 
 std::string_view DetailTemplate() {
@@ -76,12 +92,12 @@ void ImeCore::Publish() {
   for (int32_t i = start; i < start + entries; ++i) {
     std::u16string hint;
     std::u16string converted;
-    panel_.AddCandidate(context_, DisplayItem(candidates_.At<lexicon::Candidate>(i), hint, converted));
+    panel_.AddCandidate(CallContext(), DisplayItem(candidates_.At<lexicon::Candidate>(i), hint, converted));
   }
   panel_.SetPageButtons(pageIndex_ != 0, start + entries < count);
   PublishComposition();
-  NotifyUiWindow(port_, panel_.CompositionWindow(), context_, kWmImeUiRefresh);
-  messages_.GenerateMessage(context_, kWmImeComposition, 0, kCompositionChanged);
+  NotifyUiWindow(port_, panel_.CompositionWindow(), CallContext(), kWmImeUiRefresh);
+  messages_.GenerateMessage(CallContext(), kWmImeComposition, 0, kCompositionChanged);
   if (IsGermanMode() && settings_.Detail_Show != 0) PublishDetail();
 }
 
@@ -121,32 +137,24 @@ void ImeCore::PublishDetail() {
 }
 
 void ImeCore::Commit(platform::ContextHandle context, std::u16string_view text, bool raw) {
-  const platform::LockedContext locked = port_.LockContext(context);
-  if (locked == nullptr) return;
-  std::u16string result(text);
-  if (IsGermanMode()) {
-    if (!raw && settings_.en_appendspace != 0 && result.size() >= 2 && result.back() != u' ') result += u' ';
-  } else if (settings_.big5mode != 0) {
-    result = ToTraditionalText(result);
-  }
+  WithLocked(context, [&](const platform::ContextLock& locked) {
+    if (!locked) return;
+    std::u16string result(text);
+    if (IsGermanMode()) {
+      if (!raw && settings_.en_appendspace != 0 && result.size() >= 2 && result.back() != u' ') result += u' ';
+    } else if (settings_.big5mode != 0) {
+      result = ToTraditionalText(result);
+    }
 
-  const platform::BlockHandle block = port_.CompositionStringBlock(locked);
-  const std::span<uint8_t> bytes = block != nullptr ? port_.LockBlock(block) : std::span<uint8_t>();
-  if (bytes.size() >= kCompositionStringBlockSize) {
-    WriteResultString(bytes, result);
-    port_.UnlockBlock(block);
-  } else {
-    if (!bytes.empty()) port_.UnlockBlock(block);
-    // Pasted instead; without the text on the clipboard a paste would insert whatever was there.
-    if (port_.SetClipboardText(port_.ForegroundWindow(), result)) {
+    if (!WriteResult(port_, locked, result) && port_.SetClipboardText(port_.ForegroundWindow(), result)) {
+      // Pasted instead; without the text on the clipboard a paste would insert whatever was there.
       port_.SendKeyEvent(static_cast<uint8_t>(vk::kControl), false);
       port_.SendKeyEvent(static_cast<uint8_t>(vk::kV), false);
       port_.SendKeyEvent(static_cast<uint8_t>(vk::kV), true);
       port_.SendKeyEvent(static_cast<uint8_t>(vk::kControl), true);
     }
-  }
-  messages_.GenerateMessage(context, kWmImeComposition, 0, kGcsResultStr);
-  port_.UnlockContext(context);
+    messages_.GenerateMessage(locked, kWmImeComposition, 0, kGcsResultStr);
+  });
 }
 
 }  // namespace kellavor::core

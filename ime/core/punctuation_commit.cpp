@@ -5,14 +5,16 @@
 
 #include "ime/core/candidate_pages.h"
 #include "ime/core/ime_core.h"
-#include "ime/core/ime_messages.h"
 #include "ime/core/punctuation_table.h"
+#include "ime/platform/ime_messages.h"
 
 namespace kellavor::core {
 
-bool ImeCore::CommitPunctuation(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState) {
+using platform::kCmodeFullShape;
+using platform::kCmodeSymbol;
+
+bool ImeCore::CommitPunctuation(uint32_t virtualKey, std::u16string_view typed) {
   if (!ClaimsPunctuationKey(virtualKey)) return false;
-  const std::u16string typed = port_.ToAscii(virtualKey, keyFlags, keyState);
   const uint32_t flags = ConversionFlags();
   const std::optional<std::u16string_view> mark = PunctuationMark(
       typed, (flags & kCmodeSymbol) != 0, (flags & kCmodeFullShape) != 0, singleQuoteOpen_, doubleQuoteOpen_);

@@ -22,7 +22,7 @@ using WindowHandle = OpaqueWindow*;
 using ContextHandle = OpaqueContext*;
 using BlockHandle = OpaqueBlock*;
 
-// What LockContext hands out: the fields of a locked context, reached through the port.
+// What a ContextLock holds: the fields of a locked context, reached through the port.
 struct OpaqueLockedContext;
 using LockedContext = OpaqueLockedContext*;
 
@@ -47,11 +47,7 @@ class InputMethodPort {
  public:
   virtual ~InputMethodPort() = default;
 
-  // Input contexts. A context is locked for the length of one call; null when the handle is
-  // not a context. Every lock is paired with an unlock.
-  virtual LockedContext LockContext(ContextHandle context) = 0;
-  virtual void UnlockContext(ContextHandle context) = 0;
-
+  // The fields of a context locked by a ContextLock.
   virtual WindowHandle ContextWindow(LockedContext context) = 0;
   virtual bool IsOpen(LockedContext context) = 0;
   virtual void SetOpen(LockedContext context, bool open) = 0;
@@ -71,12 +67,10 @@ class InputMethodPort {
   virtual bool SetConversionStatus(ContextHandle context, ConversionStatus status) = 0;
 
   // Component blocks. CreateBlock and ResizeBlock give null on failure; ResizeBlock returns the
-  // block's handle afterwards. LockBlock gives the block's bytes, or an empty span when the block
-  // cannot be locked (there is then nothing to unlock). DestroyBlock accepts null.
+  // block's handle afterwards. DestroyBlock accepts null. A block's bytes are reached through a
+  // BlockLock.
   virtual BlockHandle CreateBlock(size_t size) = 0;
   virtual BlockHandle ResizeBlock(BlockHandle block, size_t size) = 0;
-  virtual std::span<uint8_t> LockBlock(BlockHandle block) = 0;
-  virtual void UnlockBlock(BlockHandle block) = 0;
   virtual void DestroyBlock(BlockHandle block) = 0;
 
   // The characters the key types under the keyboard state, as the platform's ToAscii gives
@@ -102,6 +96,61 @@ class InputMethodPort {
   virtual bool SetClipboardText(WindowHandle owner, std::u16string_view text) = 0;
   // One simulated key stroke, as keybd_event makes it.
   virtual void SendKeyEvent(uint8_t virtualKey, bool keyUp) = 0;
+
+ private:
+  friend class ContextLock;
+  friend class BlockLock;
+
+  // Reached only through the guards, so that every lock is paired with its unlock. LockContext
+  // gives null when the handle is not a context. LockBlock gives the block's bytes, or an empty
+  // span when the block cannot be locked (there is then nothing to unlock).
+  virtual LockedContext LockContext(ContextHandle context) = 0;
+  virtual void UnlockContext(ContextHandle context) = 0;
+  virtual std::span<uint8_t> LockBlock(BlockHandle block) = 0;
+  virtual void UnlockBlock(BlockHandle block) = 0;
+};
+
+// An input context locked for the guard's lifetime. The guard of a handle that is not a context
+// holds nothing and converts to false; its context is then null.
+class ContextLock {
+ public:
+  ContextLock(InputMethodPort& port, ContextHandle context)
+      : port_(port), handle_(context), fields_(port.LockContext(context)) {}
+  ~ContextLock() {
+    if (fields_ != nullptr) port_.UnlockContext(handle_);
+  }
+  ContextLock(const ContextLock&) = delete;
+  ContextLock& operator=(const ContextLock&) = delete;
+
+  explicit operator bool() const { return fields_ != nullptr; }
+  ContextHandle handle() const { return handle_; }
+  LockedContext fields() const { return fields_; }
+
+ private:
+  InputMethodPort& port_;
+  ContextHandle handle_;
+  LockedContext fields_;
+};
+
+// A component block locked for the guard's lifetime. A null block, or one that cannot be locked,
+// gives empty bytes and converts to false.
+class BlockLock {
+ public:
+  BlockLock(InputMethodPort& port, BlockHandle block)
+      : port_(port), block_(block), bytes_(block != nullptr ? port.LockBlock(block) : std::span<uint8_t>()) {}
+  ~BlockLock() {
+    if (!bytes_.empty()) port_.UnlockBlock(block_);
+  }
+  BlockLock(const BlockLock&) = delete;
+  BlockLock& operator=(const BlockLock&) = delete;
+
+  explicit operator bool() const { return !bytes_.empty(); }
+  std::span<uint8_t> bytes() const { return bytes_; }
+
+ private:
+  InputMethodPort& port_;
+  BlockHandle block_;
+  std::span<uint8_t> bytes_;
 };
 
 }  // namespace kellavor::platform

@@ -9,6 +9,9 @@
 #include "tests/engine/fixture_engine.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+
 namespace {
 
 std::vector<std::u16string> PageTexts(const InputPanel& panel) {

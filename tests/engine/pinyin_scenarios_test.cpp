@@ -10,6 +10,14 @@
 #include "tests/engine/fixture_engine.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kCompositionChanged;
+using platform::kGcsResultStr;
+using platform::kWmImeComposition;
+using platform::kWmImeEndComposition;
+using platform::kWmImeStartComposition;
+
 namespace {
 
 using platform::ImeMessage;

@@ -10,13 +10,13 @@
 
 #include "ime/core/entry_points.h"
 #include "ime/core/ime_core.h"
-#include "ime/core/ime_messages.h"
 #include "ime/core/input_panel.h"
 #include "ime/core/sim/sim_key_sender.h"
 #include "ime/core/sim/sim_ui_windows.h"
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/sim/sim_input_method.h"
 #include "ime/platform/sim/us_keyboard.h"
+#include "ime/platform/virtual_keys.h"
 #include "ime/settings/settings_store.h"
 
 namespace kellavor {
@@ -50,9 +50,9 @@ class EngineHarness {
     for (char16_t c : text) {
       const auto key = platform::UsKeyboardKeyFor(c);
       if (!key.has_value()) continue;
-      if (key->shift) outcome = core::Joined(std::move(outcome), keys_.Press(core::vk::kShift));
+      if (key->shift) outcome = core::Joined(std::move(outcome), keys_.Press(platform::vk::kShift));
       outcome = core::Joined(std::move(outcome), keys_.Tap(key->virtualKey));
-      if (key->shift) outcome = core::Joined(std::move(outcome), keys_.Release(core::vk::kShift));
+      if (key->shift) outcome = core::Joined(std::move(outcome), keys_.Release(platform::vk::kShift));
     }
     return outcome;
   }

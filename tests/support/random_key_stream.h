@@ -16,9 +16,9 @@ namespace random_keys {
 
 constexpr uint32_t kKeys[] = {
     'A', 'B', 'G', 'H', 'I', 'N', 'O', 'U', 'Z', '0', '1', '2', '3', '5', '6', '9', 0xBA, 0xBB, 0xBC, 0xBD, 0xBE,
-    0xBF, 0xC0, 0xDB, 0xDC, 0xDE, core::vk::kSpace, core::vk::kReturn, core::vk::kEscape, core::vk::kBack, core::vk::kDelete, core::vk::kLeft,
-    core::vk::kRight, core::vk::kUp, core::vk::kDown, core::vk::kHome, core::vk::kEnd, core::vk::kPrior, core::vk::kNext, core::vk::kTab, core::vk::kShift, core::vk::kCapital,
-    core::vk::kAdd, core::vk::kSubtract, 'L', 'K', 'M'};
+    0xBF, 0xC0, 0xDB, 0xDC, 0xDE, platform::vk::kSpace, platform::vk::kReturn, platform::vk::kEscape, platform::vk::kBack, platform::vk::kDelete, platform::vk::kLeft,
+    platform::vk::kRight, platform::vk::kUp, platform::vk::kDown, platform::vk::kHome, platform::vk::kEnd, platform::vk::kPrior, platform::vk::kNext, platform::vk::kTab, platform::vk::kShift, platform::vk::kCapital,
+    platform::vk::kAdd, platform::vk::kSubtract, 'L', 'K', 'M'};
 
 }  // namespace random_keys
 
@@ -48,7 +48,7 @@ inline void TypeRandomKeys(EngineHarness& engine, uint32_t seed, size_t steps) {
   using namespace core;
   std::mt19937 random(seed);
   auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
-  const uint32_t modifiers[] = {vk::kShift, vk::kControl, vk::kMenu};
+  const uint32_t modifiers[] = {platform::vk::kShift, platform::vk::kControl, platform::vk::kMenu};
 
   for (size_t step = 0; step < steps; ++step) {
     settings::ImeSettings& settings = engine.settings();
@@ -60,7 +60,7 @@ inline void TypeRandomKeys(EngineHarness& engine, uint32_t seed, size_t steps) {
       settings.numofpage = static_cast<uint16_t>(random() % 11);
       engine.core().TakePageSize();
     }
-    if (chance(1)) engine.SetConversion(engine.Conversion() ^ (chance(50) ? kCmodeFullShape : kCmodeSoftKbd));
+    if (chance(1)) engine.SetConversion(engine.Conversion() ^ (chance(50) ? platform::kCmodeFullShape : platform::kCmodeSoftKbd));
     if (chance(1)) settings.softkbdid = static_cast<uint16_t>(random() % 15);
 
     const uint32_t key = random_keys::kKeys[random() % std::size(random_keys::kKeys)];

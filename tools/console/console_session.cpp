@@ -4,14 +4,17 @@
 
 #include "ime/core/candidate_pages.h"
 #include "ime/core/entry_points.h"
-#include "ime/core/virtual_keys.h"
 #include "ime/platform/file_system.h"
 #include "ime/platform/module_resources.h"
 #include "ime/platform/utf.h"
+#include "ime/platform/virtual_keys.h"
 #include "ime/settings/ini_file.h"
 #include "ime/settings/settings_store.h"
 
 namespace kellavor::console {
+
+namespace vk = platform::vk;
+
 namespace {
 
 constexpr const char16_t* kShippedUserFiles[] = {u"config.ini", u"custom.ini", u"mohuyin.Ini", u"data_us.bin"};
@@ -108,7 +111,7 @@ KeyStep ConsoleSession::Press(const ScriptKey& key) {
 void ConsoleSession::ApplyToText(const KeyStep& step, uint32_t virtualKey) {
   text_ += step.commit;
   if (step.claimed) return;
-  if (virtualKey == core::vk::kBack) {
+  if (virtualKey == vk::kBack) {
     if (!text_.empty()) text_.pop_back();
     if (!text_.empty() && text_.back() >= 0xD800 && text_.back() <= 0xDBFF) text_.pop_back();
     return;

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 
-#include "ime/core/virtual_keys.h"
 #include "ime/platform/sim/us_keyboard.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::console {
+
+namespace vk = platform::vk;
+
 namespace {
 
 struct NamedKeyEntry {
@@ -15,14 +18,14 @@ struct NamedKeyEntry {
 };
 
 constexpr NamedKeyEntry kNamedKeys[] = {
-    {"space", core::vk::kSpace},    {"enter", core::vk::kReturn},   {"return", core::vk::kReturn},
-    {"esc", core::vk::kEscape},     {"escape", core::vk::kEscape},  {"backspace", core::vk::kBack},
-    {"tab", core::vk::kTab},        {"left", core::vk::kLeft},      {"right", core::vk::kRight},
-    {"up", core::vk::kUp},          {"down", core::vk::kDown},      {"pageup", core::vk::kPrior},
-    {"pagedown", core::vk::kNext},  {"home", core::vk::kHome},      {"end", core::vk::kEnd},
-    {"delete", core::vk::kDelete},  {"del", core::vk::kDelete},     {"capslock", core::vk::kCapital},
-    {"shift", core::vk::kShift},    {"ctrl", core::vk::kControl},   {"alt", core::vk::kMenu},
-    {"numpadplus", core::vk::kAdd}, {"numpadminus", core::vk::kSubtract},
+    {"space", vk::kSpace},    {"enter", vk::kReturn},   {"return", vk::kReturn},
+    {"esc", vk::kEscape},     {"escape", vk::kEscape},  {"backspace", vk::kBack},
+    {"tab", vk::kTab},        {"left", vk::kLeft},      {"right", vk::kRight},
+    {"up", vk::kUp},          {"down", vk::kDown},      {"pageup", vk::kPrior},
+    {"pagedown", vk::kNext},  {"home", vk::kHome},      {"end", vk::kEnd},
+    {"delete", vk::kDelete},  {"del", vk::kDelete},     {"capslock", vk::kCapital},
+    {"shift", vk::kShift},    {"ctrl", vk::kControl},   {"alt", vk::kMenu},
+    {"numpadplus", vk::kAdd}, {"numpadminus", vk::kSubtract},
 };
 
 constexpr uint32_t kF1 = 0x70;
@@ -35,9 +38,9 @@ std::string Lower(std::string_view text) {
 
 std::optional<uint32_t> ModifierKey(std::string_view name) {
   const std::string lower = Lower(name);
-  if (lower == "ctrl" || lower == "control") return core::vk::kControl;
-  if (lower == "shift") return core::vk::kShift;
-  if (lower == "alt") return core::vk::kMenu;
+  if (lower == "ctrl" || lower == "control") return vk::kControl;
+  if (lower == "shift") return vk::kShift;
+  if (lower == "alt") return vk::kMenu;
   return std::nullopt;
 }
 
@@ -93,7 +96,7 @@ std::vector<ScriptKey> ParseKeyScript(std::string_view script, std::optional<Scr
   for (size_t i = 0; i < script.size(); ++i) {
     const char c = script[i];
     if (c == '{' && i + 1 < script.size() && script[i + 1] == '{') {
-      keys.push_back({"{", {core::vk::kShift}, 0xDB});
+      keys.push_back({"{", {vk::kShift}, 0xDB});
       ++i;
       continue;
     }
@@ -121,7 +124,7 @@ std::vector<ScriptKey> ParseKeyScript(std::string_view script, std::optional<Scr
       return {};
     }
     ScriptKey typed{std::string(1, c), {}, key->virtualKey};
-    if (key->shift) typed.modifiers.push_back(core::vk::kShift);
+    if (key->shift) typed.modifiers.push_back(vk::kShift);
     keys.push_back(std::move(typed));
   }
   return keys;

@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::console {
+
+namespace vk = platform::vk;
+
 namespace {
 
-using core::vk::kControl;
-using core::vk::kShift;
+using vk::kControl;
+using vk::kShift;
 
 std::vector<ScriptKey> Parse(std::string_view script) {
   std::optional<ScriptError> error;
@@ -19,18 +22,18 @@ std::vector<ScriptKey> Parse(std::string_view script) {
 
 TEST(KeyScript, CharactersAsTypedOnAUsKeyboard) {
   EXPECT_EQ(Parse("nI,"), (std::vector<ScriptKey>{{"n", {}, 'N'}, {"I", {kShift}, 'I'}, {",", {}, 0xBC}}));
-  EXPECT_EQ(Parse("$ "), (std::vector<ScriptKey>{{"$", {kShift}, '4'}, {" ", {}, core::vk::kSpace}}));
+  EXPECT_EQ(Parse("$ "), (std::vector<ScriptKey>{{"$", {kShift}, '4'}, {" ", {}, vk::kSpace}}));
   EXPECT_EQ(Parse("{{}"), (std::vector<ScriptKey>{{"{", {kShift}, 0xDB}, {"}", {kShift}, 0xDD}}));
 }
 
 TEST(KeyScript, NamedKeysAndChords) {
   EXPECT_EQ(Parse("{Enter}{esc}{PageDown}{Shift}"),
-            (std::vector<ScriptKey>{{"{Enter}", {}, core::vk::kReturn},
-                                    {"{esc}", {}, core::vk::kEscape},
-                                    {"{PageDown}", {}, core::vk::kNext},
+            (std::vector<ScriptKey>{{"{Enter}", {}, vk::kReturn},
+                                    {"{esc}", {}, vk::kEscape},
+                                    {"{PageDown}", {}, vk::kNext},
                                     {"{Shift}", {}, kShift}}));
   EXPECT_EQ(Parse("{Ctrl+Shift+L}"), (std::vector<ScriptKey>{{"{Ctrl+Shift+L}", {kControl, kShift}, 'L'}}));
-  EXPECT_EQ(Parse("{Shift+Tab}{Ctrl++}"), (std::vector<ScriptKey>{{"{Shift+Tab}", {kShift}, core::vk::kTab},
+  EXPECT_EQ(Parse("{Shift+Tab}{Ctrl++}"), (std::vector<ScriptKey>{{"{Shift+Tab}", {kShift}, vk::kTab},
                                                                    {"{Ctrl++}", {kControl}, 0xBB}}));
   EXPECT_EQ(Parse("{F2}"), (std::vector<ScriptKey>{{"{F2}", {}, 0x71}}));
 }

@@ -6,9 +6,12 @@
 
 #include <string>
 
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::console {
+
+namespace vk = platform::vk;
+
 namespace {
 
 termios savedTerminal;
@@ -82,7 +85,7 @@ TerminalInput DecodeTerminalSequence(std::string_view bytes) {
   }
   if (first <= 0x1A) {
     const char letter = static_cast<char>('A' + first - 1);
-    return Key(std::string("{Ctrl+") + letter + "}", static_cast<uint32_t>(letter), {core::vk::kControl});
+    return Key(std::string("{Ctrl+") + letter + "}", static_cast<uint32_t>(letter), {vk::kControl});
   }
   if (first < 0x20 || first >= 0x80) return {};
   return Named(bytes == "{" ? std::string_view("{{") : bytes);

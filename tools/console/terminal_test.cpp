@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::console {
+
+namespace vk = platform::vk;
+
 namespace {
 
 using Kind = TerminalInput::Kind;
@@ -16,23 +19,23 @@ ScriptKey KeyOf(std::string_view bytes) {
 }
 
 TEST(Terminal, SequencesStandForTheirKeys) {
-  EXPECT_EQ(KeyOf("\x1b[A").virtualKey, core::vk::kUp);
-  EXPECT_EQ(KeyOf("\x1bOD").virtualKey, core::vk::kLeft);
-  EXPECT_EQ(KeyOf("\x1b[5~").virtualKey, core::vk::kPrior);
-  EXPECT_EQ(KeyOf("\x1b[3~").virtualKey, core::vk::kDelete);
-  EXPECT_EQ(KeyOf("\x1b").virtualKey, core::vk::kEscape);
-  EXPECT_EQ(KeyOf("\x7f").virtualKey, core::vk::kBack);
-  EXPECT_EQ(KeyOf("\r").virtualKey, core::vk::kReturn);
-  EXPECT_EQ(KeyOf("N"), (ScriptKey{"N", {core::vk::kShift}, 'N'}));
-  EXPECT_EQ(KeyOf("{"), (ScriptKey{"{", {core::vk::kShift}, 0xDB}));
+  EXPECT_EQ(KeyOf("\x1b[A").virtualKey, vk::kUp);
+  EXPECT_EQ(KeyOf("\x1bOD").virtualKey, vk::kLeft);
+  EXPECT_EQ(KeyOf("\x1b[5~").virtualKey, vk::kPrior);
+  EXPECT_EQ(KeyOf("\x1b[3~").virtualKey, vk::kDelete);
+  EXPECT_EQ(KeyOf("\x1b").virtualKey, vk::kEscape);
+  EXPECT_EQ(KeyOf("\x7f").virtualKey, vk::kBack);
+  EXPECT_EQ(KeyOf("\r").virtualKey, vk::kReturn);
+  EXPECT_EQ(KeyOf("N"), (ScriptKey{"N", {vk::kShift}, 'N'}));
+  EXPECT_EQ(KeyOf("{"), (ScriptKey{"{", {vk::kShift}, 0xDB}));
 }
 
 TEST(Terminal, FunctionKeysStandForWhatATerminalCannotSend) {
-  EXPECT_EQ(KeyOf("\x1bOQ"), (ScriptKey{"{Shift}", {}, core::vk::kShift})) << "F2: Shift tapped alone";
-  EXPECT_EQ(KeyOf("\x1b[12~").virtualKey, core::vk::kShift);
-  EXPECT_EQ(KeyOf("\x1b[15~"), (ScriptKey{"{Ctrl+Shift+L}", {core::vk::kControl, core::vk::kShift}, 'L'}))
+  EXPECT_EQ(KeyOf("\x1bOQ"), (ScriptKey{"{Shift}", {}, vk::kShift})) << "F2: Shift tapped alone";
+  EXPECT_EQ(KeyOf("\x1b[12~").virtualKey, vk::kShift);
+  EXPECT_EQ(KeyOf("\x1b[15~"), (ScriptKey{"{Ctrl+Shift+L}", {vk::kControl, vk::kShift}, 'L'}))
       << "F5: traditional output";
-  EXPECT_EQ(KeyOf("\x0c"), (ScriptKey{"{Ctrl+L}", {core::vk::kControl}, 'L'}));
+  EXPECT_EQ(KeyOf("\x0c"), (ScriptKey{"{Ctrl+L}", {vk::kControl}, 'L'}));
 }
 
 TEST(Terminal, QuitAndUnknownInput) {

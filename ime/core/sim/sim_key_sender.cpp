@@ -2,11 +2,17 @@
 
 #include "ime/core/composition_string_block.h"
 #include "ime/core/entry_points.h"
-#include "ime/core/ime_messages.h"
 #include "ime/core/translation_list.h"
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/ime_messages.h"
+#include "ime/platform/virtual_keys.h"
 
 namespace kellavor::core {
+
+namespace vk = platform::vk;
+using platform::kGcsResultStr;
+using platform::kKeyReleased;
+using platform::kKeyWasDown;
+using platform::kWmImeComposition;
 
 KeyOutcome SimKeySender::Press(uint32_t virtualKey) {
   const platform::KeyState before = sim_.GetKeyboardState();

@@ -1,8 +1,14 @@
 #include "ime/core/sim/sim_ui_windows.h"
 
-#include "ime/core/ime_messages.h"
+#include "ime/platform/ime_messages.h"
 
 namespace kellavor::core {
+
+using platform::kCandidateWindowClass;
+using platform::kCompositionWindowClass;
+using platform::kStatusWindowClass;
+using platform::kUiWindowClass;
+using platform::kWmImeUiRefresh;
 
 SimUiWindows::SimUiWindows(platform::SimInputMethod& sim, InputPanel& panel, const settings::ImeSettings& settings)
     : sim_(sim),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "ime/core/candidate_info_block.h"
@@ -66,11 +67,12 @@ class BlockLayoutTest : public testing::Test {
   void SetUp() override {
     context_ = ImmCreateContext();
     ASSERT_NE(context_, nullptr);
-    fields_ = port_.LockContext(platform::ToContextHandle(context_));
+    locked_.emplace(port_, platform::ToContextHandle(context_));
+    fields_ = locked_->fields();
     ASSERT_NE(fields_, nullptr);
   }
   void TearDown() override {
-    port_.UnlockContext(platform::ToContextHandle(context_));
+    locked_.reset();
     ImmDestroyContext(context_);
   }
 
@@ -78,15 +80,17 @@ class BlockLayoutTest : public testing::Test {
   template <typename Fill>
   platform::BlockHandle NewBlock(size_t size, Fill fill) {
     platform::BlockHandle block = port_.ResizeBlock(port_.CreateBlock(4), size);
-    std::span<uint8_t> bytes = port_.LockBlock(block);
-    EXPECT_EQ(bytes.size(), size);
-    fill(bytes);
-    port_.UnlockBlock(block);
+    {
+      const platform::BlockLock locked(port_, block);
+      EXPECT_EQ(locked.bytes().size(), size);
+      fill(locked.bytes());
+    }
     return block;
   }
 
   platform::Win32InputMethod port_;
   HIMC context_ = nullptr;
+  std::optional<platform::ContextLock> locked_;
   platform::LockedContext fields_ = nullptr;
 };
 
@@ -103,9 +107,10 @@ TEST_F(BlockLayoutTest, ApplicationsReadTheResultStringAndAnEmptyComposition) {
   EXPECT_EQ(ImmGetCompositionStringW(context_, GCS_COMPSTR, text, sizeof(text)), 0);
   EXPECT_EQ(ImmGetCompositionStringW(context_, GCS_CURSORPOS, nullptr, 0), 0);
 
-  std::span<uint8_t> bytes = port_.LockBlock(port_.CompositionStringBlock(fields_));
-  ClearCompositionStringBlock(bytes);
-  port_.UnlockBlock(port_.CompositionStringBlock(fields_));
+  {
+    const platform::BlockLock locked(port_, port_.CompositionStringBlock(fields_));
+    ClearCompositionStringBlock(locked.bytes());
+  }
   EXPECT_EQ(ImmGetCompositionStringW(context_, GCS_RESULTSTR, text, sizeof(text)), 0);
 }
 

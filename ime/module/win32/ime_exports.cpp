@@ -7,9 +7,9 @@
 #include <cstring>
 
 #include "ime/core/entry_points.h"
-#include "ime/core/ime_messages.h"
 #include "ime/module/win32/module_lifecycle.h"
 #include "ime/platform/call_guarded.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/win32/handles.h"
 #include "ime/platform/win32/imm_device.h"
 #include "ime/ui/win32/start_program.h"
@@ -20,8 +20,6 @@ using kellavor::module::ImeModule;
 using kellavor::module::StartedModule;
 using kellavor::platform::CallGuarded;
 using kellavor::platform::ToContextHandle;
-
-constexpr uint32_t kKeyReleased = 0x8000;
 
 kellavor::platform::KeyState KeyStateOf(const BYTE* keyState) {
   kellavor::platform::KeyState state{};
@@ -45,7 +43,7 @@ BOOL WINAPI ImeInquire(IMEINFO* info, wchar_t* uiClassName, DWORD) {
     info->fdwUICaps = described.uiCaps;
     info->fdwSCSCaps = described.scsCaps;
     info->fdwSelectCaps = described.selectCaps;
-    const std::u16string_view name = kellavor::core::kUiWindowClass;
+    const std::u16string_view name = kellavor::platform::kUiWindowClass;
     std::memcpy(uiClassName, name.data(), name.size() * sizeof(char16_t));
     uiClassName[name.size()] = L'\0';
     return TRUE;
@@ -78,12 +76,8 @@ UINT WINAPI ImeToAsciiEx(UINT virtualKey, UINT scanCode, const BYTE* keyState, T
   return CallGuarded<UINT>(0, [&]() -> UINT {
     ImeModule* module = StartedModule();
     if (module == nullptr) return 0;
-    const kellavor::platform::KeyState keys = KeyStateOf(keyState);
-    // A key the keyboard state shows up is being released, whatever the scan code says: Wine's
-    // 32-bit manager hands over the scan code without its release bit.
-    if ((keys[virtualKey & 0xFF] & 0x80) == 0) scanCode |= kKeyReleased;
-    return kellavor::core::ImeToAsciiEx(module->port(), module->core(), virtualKey, scanCode, keys, translationList,
-                                        state, ToContextHandle(context));
+    return kellavor::core::ImeToAsciiEx(module->port(), module->core(), virtualKey, scanCode, KeyStateOf(keyState),
+                                        translationList, state, ToContextHandle(context));
   });
 }
 

@@ -138,6 +138,7 @@ LockedContext SimInputMethod::LockContext(ContextHandle context) {
   Context* found = FindContext(context);
   if (found == nullptr) return nullptr;
   ++found->lockCount;
+  ++contextLocksTaken_;
   return reinterpret_cast<LockedContext>(found);
 }
 
@@ -208,6 +209,7 @@ std::span<uint8_t> SimInputMethod::LockBlock(BlockHandle block) {
   Block* found = FindBlock(block);
   if (found == nullptr || found->bytes.empty()) return {};
   ++found->lockCount;
+  ++blockLocksTaken_;
   return found->bytes;
 }
 

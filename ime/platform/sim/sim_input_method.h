@@ -73,6 +73,10 @@ class SimInputMethod final : public InputMethodPort {
   // Lock counts, so that tests can see every lock paired with its unlock; -1 for no such object.
   int LockCount(ContextHandle context) const;
   int LockCount(BlockHandle block) const;
+  // How many locks were taken since the manager was made, of contexts and of blocks, so that
+  // tests can see how often one key locks.
+  int ContextLocksTaken() const { return contextLocksTaken_; }
+  int BlockLocksTaken() const { return blockLocksTaken_; }
   // A block's bytes without locking it; empty for no such block.
   std::span<uint8_t> BlockBytes(BlockHandle block);
   size_t BlockCount() const { return blocks_.size(); }
@@ -86,9 +90,6 @@ class SimInputMethod final : public InputMethodPort {
   const std::vector<SimEvent>& Events() const { return events_; }
   void ClearEvents() { events_.clear(); }
   const std::u16string& ClipboardText() const { return clipboard_; }
-
-  LockedContext LockContext(ContextHandle context) override;
-  void UnlockContext(ContextHandle context) override;
 
   WindowHandle ContextWindow(LockedContext context) override;
   bool IsOpen(LockedContext context) override;
@@ -106,8 +107,6 @@ class SimInputMethod final : public InputMethodPort {
 
   BlockHandle CreateBlock(size_t size) override;
   BlockHandle ResizeBlock(BlockHandle block, size_t size) override;
-  std::span<uint8_t> LockBlock(BlockHandle block) override;
-  void UnlockBlock(BlockHandle block) override;
   void DestroyBlock(BlockHandle block) override;
 
   std::u16string ToAscii(uint32_t virtualKey, uint32_t scanCode, const KeyState& keyState) override;
@@ -126,6 +125,11 @@ class SimInputMethod final : public InputMethodPort {
   void SendKeyEvent(uint8_t virtualKey, bool keyUp) override;
 
  private:
+  LockedContext LockContext(ContextHandle context) override;
+  void UnlockContext(ContextHandle context) override;
+  std::span<uint8_t> LockBlock(BlockHandle block) override;
+  void UnlockBlock(BlockHandle block) override;
+
   struct Block {
     std::vector<uint8_t> bytes;
     int lockCount = 0;
@@ -151,6 +155,8 @@ class SimInputMethod final : public InputMethodPort {
   KeyState keyboard_ {};
   std::u16string clipboard_;
   std::vector<SimEvent> events_;
+  int contextLocksTaken_ = 0;
+  int blockLocksTaken_ = 0;
 };
 
 }  // namespace kellavor::platform

@@ -11,25 +11,27 @@ TEST(SimInputMethod, ContextFieldsThroughTheLock) {
   const ContextHandle context = sim.CreateContext(window);
 
   InputMethodPort& port = sim;
-  LockedContext fields = port.LockContext(context);
-  ASSERT_NE(fields, nullptr);
-  EXPECT_EQ(sim.LockCount(context), 1);
-  EXPECT_EQ(port.ContextWindow(fields), window);
-  EXPECT_FALSE(port.IsOpen(fields));
-  port.SetOpen(fields, true);
-  EXPECT_EQ(port.CompositionStringBlock(fields), nullptr);
   const BlockHandle block = port.CreateBlock(8);
-  port.SetCompositionStringBlock(fields, block);
-  port.UnlockContext(context);
+  {
+    const ContextLock locked(port, context);
+    ASSERT_TRUE(locked);
+    const LockedContext fields = locked.fields();
+    EXPECT_EQ(sim.LockCount(context), 1);
+    EXPECT_EQ(port.ContextWindow(fields), window);
+    EXPECT_FALSE(port.IsOpen(fields));
+    port.SetOpen(fields, true);
+    EXPECT_EQ(port.CompositionStringBlock(fields), nullptr);
+    port.SetCompositionStringBlock(fields, block);
+  }
 
   EXPECT_EQ(sim.LockCount(context), 0);
   EXPECT_TRUE(sim.FindContext(context)->open);
   EXPECT_EQ(sim.FindContext(context)->compositionString, block);
 
   // A handle of another kind, or of a context that is gone, is no context.
-  EXPECT_EQ(port.LockContext(reinterpret_cast<ContextHandle>(window)), nullptr);
+  EXPECT_FALSE(ContextLock(port, reinterpret_cast<ContextHandle>(window)));
   sim.DestroyContext(context);
-  EXPECT_EQ(port.LockContext(context), nullptr);
+  EXPECT_FALSE(ContextLock(port, context));
   EXPECT_FALSE(port.GetConversionStatus(context).has_value());
   EXPECT_EQ(sim.BlockCount(), 0u) << "destroying a context destroys its blocks";
 }
@@ -38,29 +40,34 @@ TEST(SimInputMethod, BlocksAreZeroedBuffersThatKeepTheirBytesWhenResized) {
   SimInputMethod sim;
   InputMethodPort& port = sim;
   const BlockHandle block = port.CreateBlock(4);
-  std::span<uint8_t> bytes = port.LockBlock(block);
-  ASSERT_EQ(bytes.size(), 4u);
-  EXPECT_EQ(bytes[3], 0);
-  bytes[0] = 7;
-  port.UnlockBlock(block);
+  {
+    const BlockLock locked(port, block);
+    ASSERT_EQ(locked.bytes().size(), 4u);
+    EXPECT_EQ(locked.bytes()[3], 0);
+    locked.bytes()[0] = 7;
+  }
 
   EXPECT_EQ(port.ResizeBlock(block, 1892), block);
-  bytes = port.LockBlock(block);
-  ASSERT_EQ(bytes.size(), 1892u);
-  EXPECT_EQ(bytes[0], 7);
-  EXPECT_EQ(bytes[1891], 0);
-  EXPECT_EQ(sim.LockCount(block), 1);
-  port.UnlockBlock(block);
+  {
+    const BlockLock locked(port, block);
+    ASSERT_EQ(locked.bytes().size(), 1892u);
+    EXPECT_EQ(locked.bytes()[0], 7);
+    EXPECT_EQ(locked.bytes()[1891], 0);
+    EXPECT_EQ(sim.LockCount(block), 1);
+  }
   EXPECT_EQ(sim.LockCount(block), 0);
 
   // An empty block cannot be locked and leaves no lock behind.
   const BlockHandle empty = port.CreateBlock(0);
-  EXPECT_TRUE(port.LockBlock(empty).empty());
+  {
+    const BlockLock locked(port, empty);
+    EXPECT_TRUE(locked.bytes().empty());
+  }
   EXPECT_EQ(sim.LockCount(empty), 0);
 
   port.DestroyBlock(block);
   port.DestroyBlock(nullptr);
-  EXPECT_TRUE(port.LockBlock(block).empty());
+  EXPECT_TRUE(BlockLock(port, block).bytes().empty());
   EXPECT_EQ(port.ResizeBlock(block, 10), nullptr);
 }
 
@@ -70,10 +77,11 @@ TEST(SimInputMethod, BufferedMessagesReachTheContextWindowInOrderOnce) {
   const WindowHandle window = sim.AddWindow(u"Edit");
   const ContextHandle context = sim.CreateContext(window);
 
-  LockedContext fields = port.LockContext(context);
-  EXPECT_TRUE(port.AppendBufferedMessage(fields, {0x010F, 0, 0x188}));
-  EXPECT_TRUE(port.AppendBufferedMessage(fields, {0x010E, 0, 0}));
-  port.UnlockContext(context);
+  {
+    const ContextLock locked(port, context);
+    EXPECT_TRUE(port.AppendBufferedMessage(locked.fields(), {0x010F, 0, 0x188}));
+    EXPECT_TRUE(port.AppendBufferedMessage(locked.fields(), {0x010E, 0, 0}));
+  }
   EXPECT_TRUE(sim.Events().empty()) << "nothing is delivered before the manager is asked";
 
   port.GenerateMessages(context);

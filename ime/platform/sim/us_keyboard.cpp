@@ -2,18 +2,14 @@
 
 #include <string_view>
 
+#include "ime/platform/virtual_keys.h"
+
 namespace kellavor::platform {
 namespace {
 
-constexpr uint32_t kKeyUp = 0x8000;
-constexpr uint8_t kHeld = 0x80;
-constexpr uint8_t kToggled = 0x01;
+using namespace vk;
 
-constexpr uint32_t kBack = 0x08, kTab = 0x09, kReturn = 0x0D, kShift = 0x10, kControl = 0x11, kMenu = 0x12;
-constexpr uint32_t kCapital = 0x14, kEscape = 0x1B, kSpace = 0x20;
-constexpr uint32_t kNumpad0 = 0x60, kNumpad9 = 0x69, kMultiply = 0x6A, kAdd = 0x6B, kSubtract = 0x6D;
-constexpr uint32_t kDecimal = 0x6E, kDivide = 0x6F;
-constexpr uint32_t kOem2 = 0x32, kOem6 = 0x36, kOemMinus = 0xBD, kOemGrave = 0xC0;
+constexpr uint8_t kToggled = 0x01;
 
 // Digits 0-9 with Shift.
 constexpr std::u16string_view kShiftedDigits = u")!@#$%^&*(";
@@ -30,8 +26,6 @@ constexpr OemKey kOemKeys[] = {
     {0xBE, u'.', u'>', 0},    {0xBF, u'/', u'?', 0},    {0xC0, u'`', u'~', 0},    {0xDB, u'[', u'{', 0x1B},
     {0xDC, u'\\', u'|', 0x1C}, {0xDD, u']', u'}', 0x1D}, {0xDE, u'\'', u'"', 0},
 };
-
-bool Held(const KeyState& state, uint32_t key) { return (state[key] & kHeld) != 0; }
 
 std::u16string One(char16_t unit) { return std::u16string(1, unit); }
 
@@ -58,8 +52,8 @@ std::u16string ControlCharacter(uint32_t key, bool shift) {
     default: break;
   }
   if (shift) {
-    if (key == kOem2) return One(0x00);
-    if (key == kOem6 || key == kOemGrave) return One(0x1E);
+    if (key == k2) return One(0x00);
+    if (key == k6 || key == kOemGrave) return One(0x1E);
     if (key == kOemMinus) return One(0x1F);
   }
   for (const OemKey& oem : kOemKeys) {
@@ -71,12 +65,12 @@ std::u16string ControlCharacter(uint32_t key, bool shift) {
 }  // namespace
 
 std::u16string UsKeyboardToAscii(uint32_t virtualKey, uint32_t scanCode, const KeyState& keyState) {
-  if ((scanCode & kKeyUp) != 0 || virtualKey >= keyState.size()) return {};
-  const bool shift = Held(keyState, kShift);
-  const bool control = Held(keyState, kControl);
+  if (IsRelease(scanCode) || virtualKey >= keyState.size()) return {};
+  const bool shift = IsHeld(keyState, kShift);
+  const bool control = IsHeld(keyState, kControl);
   const bool capsLock = (keyState[kCapital] & kToggled) != 0;
 
-  if (control && Held(keyState, kMenu)) return {};
+  if (control && IsHeld(keyState, kMenu)) return {};
   if (std::u16string numpad = NumpadCharacter(virtualKey); !numpad.empty()) return numpad;
   if (control) return ControlCharacter(virtualKey, shift);
 

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "ime/platform/virtual_keys.h"
+
 namespace kellavor::platform {
 namespace {
 
-constexpr uint32_t kShift = 0x10, kControl = 0x11, kMenu = 0x12, kCapital = 0x14;
+using vk::kCapital;
+using vk::kControl;
+using vk::kMenu;
+using vk::kShift;
 
 KeyState With(std::initializer_list<uint32_t> held, bool capsLock = false) {
   KeyState state {};

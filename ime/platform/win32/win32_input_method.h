@@ -7,9 +7,6 @@ namespace kellavor::platform {
 
 class Win32InputMethod final : public InputMethodPort {
  public:
-  LockedContext LockContext(ContextHandle context) override;
-  void UnlockContext(ContextHandle context) override;
-
   WindowHandle ContextWindow(LockedContext context) override;
   bool IsOpen(LockedContext context) override;
   void SetOpen(LockedContext context, bool open) override;
@@ -26,8 +23,6 @@ class Win32InputMethod final : public InputMethodPort {
 
   BlockHandle CreateBlock(size_t size) override;
   BlockHandle ResizeBlock(BlockHandle block, size_t size) override;
-  std::span<uint8_t> LockBlock(BlockHandle block) override;
-  void UnlockBlock(BlockHandle block) override;
   void DestroyBlock(BlockHandle block) override;
 
   std::u16string ToAscii(uint32_t virtualKey, uint32_t scanCode, const KeyState& keyState) override;
@@ -44,6 +39,12 @@ class Win32InputMethod final : public InputMethodPort {
 
   bool SetClipboardText(WindowHandle owner, std::u16string_view text) override;
   void SendKeyEvent(uint8_t virtualKey, bool keyUp) override;
+
+ private:
+  LockedContext LockContext(ContextHandle context) override;
+  void UnlockContext(ContextHandle context) override;
+  std::span<uint8_t> LockBlock(BlockHandle block) override;
+  void UnlockBlock(BlockHandle block) override;
 };
 
 }  // namespace kellavor::platform

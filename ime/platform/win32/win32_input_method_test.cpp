@@ -78,17 +78,19 @@ TEST_F(Win32InputMethodTest, ContextFieldsAreTheManagersOwn) {
   RecordingWindow editor(L"KellavorTestEditor");
   editor.FocusWith(context_);
 
-  LockedContext fields = port_.LockContext(ToContextHandle(context_));
-  ASSERT_NE(fields, nullptr);
-  EXPECT_EQ(ImmGetIMCLockCount(context_), 1u);
-  EXPECT_EQ(port_.ContextWindow(fields), ToWindowHandle(editor.handle()));
-  port_.SetOpen(fields, true);
-  EXPECT_TRUE(port_.IsOpen(fields));
-  port_.UnlockContext(ToContextHandle(context_));
+  {
+    const ContextLock locked(port_, ToContextHandle(context_));
+    ASSERT_TRUE(locked);
+    const LockedContext fields = locked.fields();
+    EXPECT_EQ(ImmGetIMCLockCount(context_), 1u);
+    EXPECT_EQ(port_.ContextWindow(fields), ToWindowHandle(editor.handle()));
+    port_.SetOpen(fields, true);
+    EXPECT_TRUE(port_.IsOpen(fields));
+  }
   EXPECT_EQ(ImmGetIMCLockCount(context_), 0u);
   EXPECT_TRUE(ImmGetOpenStatus(context_));
 
-  EXPECT_EQ(port_.LockContext(nullptr), nullptr);
+  EXPECT_FALSE(ContextLock(port_, nullptr));
   ImmAssociateContext(editor.handle(), nullptr);
 }
 
@@ -112,30 +114,34 @@ TEST_F(Win32InputMethodTest, ComponentBlocksInstalledInTheContextAreReadByTheMan
   ASSERT_NE(block, nullptr);
   block = port_.ResizeBlock(block, sizeof(COMPOSITIONSTRING) + 16);
   ASSERT_NE(block, nullptr);
-  std::span<uint8_t> bytes = port_.LockBlock(block);
-  ASSERT_EQ(bytes.size(), sizeof(COMPOSITIONSTRING) + 16);
-  EXPECT_EQ(ImmGetIMCCLockCount(ToHimcc(block)), 1u);
-  auto* header = reinterpret_cast<COMPOSITIONSTRING*>(bytes.data());
-  EXPECT_EQ(header->dwResultStrLen, 0u) << "new blocks are zeroed";
-  header->dwSize = static_cast<DWORD>(bytes.size());
-  header->dwResultStrOffset = sizeof(COMPOSITIONSTRING);
-  header->dwResultStrLen = 2;
-  std::memcpy(bytes.data() + sizeof(COMPOSITIONSTRING), L"ok", 6);
-  port_.UnlockBlock(block);
+  {
+    const BlockLock locked(port_, block);
+    const std::span<uint8_t> bytes = locked.bytes();
+    ASSERT_EQ(bytes.size(), sizeof(COMPOSITIONSTRING) + 16);
+    EXPECT_EQ(ImmGetIMCCLockCount(ToHimcc(block)), 1u);
+    auto* header = reinterpret_cast<COMPOSITIONSTRING*>(bytes.data());
+    EXPECT_EQ(header->dwResultStrLen, 0u) << "new blocks are zeroed";
+    header->dwSize = static_cast<DWORD>(bytes.size());
+    header->dwResultStrOffset = sizeof(COMPOSITIONSTRING);
+    header->dwResultStrLen = 2;
+    std::memcpy(bytes.data() + sizeof(COMPOSITIONSTRING), L"ok", 6);
+  }
   EXPECT_EQ(ImmGetIMCCLockCount(ToHimcc(block)), 0u);
 
-  LockedContext fields = port_.LockContext(ToContextHandle(context_));
-  ASSERT_NE(fields, nullptr);
-  port_.DestroyBlock(port_.CompositionStringBlock(fields));
-  port_.SetCompositionStringBlock(fields, block);
-  EXPECT_EQ(port_.CompositionStringBlock(fields), block);
-  port_.UnlockContext(ToContextHandle(context_));
+  {
+    const ContextLock locked(port_, ToContextHandle(context_));
+    ASSERT_TRUE(locked);
+    const LockedContext fields = locked.fields();
+    port_.DestroyBlock(port_.CompositionStringBlock(fields));
+    port_.SetCompositionStringBlock(fields, block);
+    EXPECT_EQ(port_.CompositionStringBlock(fields), block);
+  }
 
   wchar_t result[8] = {};
   EXPECT_EQ(ImmGetCompositionStringW(context_, GCS_RESULTSTR, result, sizeof(result)), 4);
   EXPECT_STREQ(result, L"ok");
 
-  EXPECT_TRUE(port_.LockBlock(nullptr).empty());
+  EXPECT_TRUE(BlockLock(port_, nullptr).bytes().empty());
   port_.DestroyBlock(nullptr);
 }
 
@@ -143,14 +149,16 @@ TEST_F(Win32InputMethodTest, BufferedMessagesAreDeliveredToTheContextWindow) {
   RecordingWindow editor(L"KellavorTestEditor");
   editor.FocusWith(context_);
 
-  LockedContext fields = port_.LockContext(ToContextHandle(context_));
-  ASSERT_NE(fields, nullptr);
-  ASSERT_TRUE(port_.AppendBufferedMessage(fields, {WM_IME_STARTCOMPOSITION, 0, 0}));
-  ASSERT_TRUE(port_.AppendBufferedMessage(fields, {WM_IME_COMPOSITION, 0, 0x188}));
-  ASSERT_TRUE(port_.AppendBufferedMessage(fields, {WM_IME_ENDCOMPOSITION, 0, 0}));
-  EXPECT_EQ(ToInputContext(fields)->dwNumMsgBuf, 3u);
-  EXPECT_GE(ImmGetIMCCSize(ToInputContext(fields)->hMsgBuf), 3 * sizeof(TRANSMSG));
-  port_.UnlockContext(ToContextHandle(context_));
+  {
+    const ContextLock locked(port_, ToContextHandle(context_));
+    ASSERT_TRUE(locked);
+    const LockedContext fields = locked.fields();
+    ASSERT_TRUE(port_.AppendBufferedMessage(fields, {WM_IME_STARTCOMPOSITION, 0, 0}));
+    ASSERT_TRUE(port_.AppendBufferedMessage(fields, {WM_IME_COMPOSITION, 0, 0x188}));
+    ASSERT_TRUE(port_.AppendBufferedMessage(fields, {WM_IME_ENDCOMPOSITION, 0, 0}));
+    EXPECT_EQ(ToInputContext(fields)->dwNumMsgBuf, 3u);
+    EXPECT_GE(ImmGetIMCCSize(ToInputContext(fields)->hMsgBuf), 3 * sizeof(TRANSMSG));
+  }
 
   port_.GenerateMessages(ToContextHandle(context_));
   RecordingWindow::PumpMessages();
@@ -158,9 +166,10 @@ TEST_F(Win32InputMethodTest, BufferedMessagesAreDeliveredToTheContextWindow) {
                                                         {WM_IME_COMPOSITION, 0, 0x188},
                                                         {WM_IME_ENDCOMPOSITION, 0, 0}}));
 
-  fields = port_.LockContext(ToContextHandle(context_));
-  EXPECT_EQ(ToInputContext(fields)->dwNumMsgBuf, 0u) << "the manager empties the buffer it delivered";
-  port_.UnlockContext(ToContextHandle(context_));
+  {
+    const ContextLock locked(port_, ToContextHandle(context_));
+    EXPECT_EQ(ToInputContext(locked.fields())->dwNumMsgBuf, 0u) << "the manager empties the buffer it delivered";
+  }
   ImmAssociateContext(editor.handle(), nullptr);
 }
 

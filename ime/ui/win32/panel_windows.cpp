@@ -5,6 +5,10 @@
 #include "ime/ui/win32/window_classes.h"
 
 namespace kellavor::ui {
+
+using platform::kCandidateWindowClass;
+using platform::kCompositionWindowClass;
+
 namespace {
 
 bool Exists(HWND window) { return window != nullptr && IsWindow(window); }
@@ -26,8 +30,8 @@ HWND PanelWindows::CreatePanelWindow(const wchar_t* className, HWND owner, POINT
 void PanelWindows::CreateWindows(HWND uiWindow) {
   if (Exists(composition_)) return;
   composition_ =
-      CreatePanelWindow(ClassName(core::kCompositionWindowClass), uiWindow, {settings_.ptcompbar[0], settings_.ptcompbar[1]});
-  candidate_ = CreatePanelWindow(ClassName(core::kCandidateWindowClass), uiWindow, {0, 0});
+      CreatePanelWindow(ClassName(kCompositionWindowClass), uiWindow, {settings_.ptcompbar[0], settings_.ptcompbar[1]});
+  candidate_ = CreatePanelWindow(ClassName(kCandidateWindowClass), uiWindow, {0, 0});
   panel_.SetWindows(platform::ToWindowHandle(composition_), platform::ToWindowHandle(candidate_));
 }
 

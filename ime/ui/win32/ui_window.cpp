@@ -1,7 +1,7 @@
 #include "ime/ui/win32/ui_window.h"
 
-#include "ime/core/ime_messages.h"
 #include "ime/platform/call_guarded.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/win32/handles.h"
 #include "ime/platform/win32/imm_device.h"
 #include "ime/ui/win32/ui_window_parts.h"
@@ -9,6 +9,9 @@
 #include "ime/ui/win32/window_classes.h"
 
 namespace kellavor::ui {
+
+using platform::kWmImeUiRefresh;
+
 namespace {
 
 // A context locked for the length of one message.
@@ -72,7 +75,7 @@ class UiWindow {
       case WM_IME_NOTIFY:
         Notify(wParam);
         return 0;
-      case core::kWmImeUiRefresh:
+      case kWmImeUiRefresh:
         ShowPanel();
         return 0;
       case WM_DESTROY:

@@ -9,7 +9,7 @@
 namespace kellavor::ui {
 
 // The window procedure of the class. It drives the parts (UiWindowParts) the class was
-// registered with; core::kWmImeUiRefresh asks it to lay out and show the panel windows.
+// registered with; platform::kWmImeUiRefresh asks it to lay out and show the panel windows.
 LRESULT CALLBACK UiWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace kellavor::ui

@@ -12,6 +12,9 @@
 #include "ime/ui/win32/window_classes.h"
 
 namespace kellavor::ui {
+
+using platform::kWmImeUiRefresh;
+
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -205,7 +208,7 @@ TEST_F(UiWindowTest, NotificationsReachTheirParts) {
 
 TEST_F(UiWindowTest, RefreshAndEndOfCompositionDriveThePanel) {
   PutContext(context_);
-  EXPECT_EQ(Send(core::kWmImeUiRefresh), 0);
+  EXPECT_EQ(Send(kWmImeUiRefresh), 0);
   EXPECT_EQ(calls_, kShowPanel);
   calls_.clear();
   EXPECT_EQ(Send(WM_IME_ENDCOMPOSITION), 0);
@@ -235,7 +238,7 @@ TEST_F(UiWindowTest, DestructionTakesEverythingDownAndTellsTheViewer) {
 TEST_F(UiWindowTest, AFailingPartEndsTheMessageQuietly) {
   PutContext(context_);
   recorder_.throwOnPlace = true;
-  EXPECT_EQ(Send(core::kWmImeUiRefresh), 0);
+  EXPECT_EQ(Send(kWmImeUiRefresh), 0);
   EXPECT_EQ(calls_, (Calls{"CreateWindows", "Layout", "Place -1 -1"}));
 }
 
@@ -247,7 +250,7 @@ TEST_F(UiWindowTest, AbsentPartsAreSkipped) {
   SetConversion(IME_CMODE_SOFTKBD);
   for (WPARAM active : {TRUE, FALSE}) EXPECT_EQ(Send(WM_IME_SETCONTEXT, active, ISC_SHOWUIALL), 0);
   EXPECT_EQ(Send(WM_IME_NOTIFY, IMN_OPENSTATUSWINDOW, 0), 0);
-  EXPECT_EQ(Send(core::kWmImeUiRefresh), 0);
+  EXPECT_EQ(Send(kWmImeUiRefresh), 0);
   EXPECT_TRUE(calls_.empty());
 }
 

@@ -5,6 +5,12 @@
 #include "ime/ui/win32/ui_window.h"
 
 namespace kellavor::ui {
+
+using platform::kCandidateWindowClass;
+using platform::kCompositionWindowClass;
+using platform::kStatusWindowClass;
+using platform::kUiWindowClass;
+
 namespace {
 
 // The parts of the registered UI class; like the class itself, one per process.
@@ -36,10 +42,10 @@ bool Register(HINSTANCE instance, const ClassDescription& description) {
 
 int RegisterWindowClasses(HINSTANCE instance, const WindowProcedures& procedures, const UiWindowParts& parts) {
   const std::array<ClassDescription, 4> classes = {{
-      {ClassName(core::kUiWindowClass), &UiWindowProc, kUiWindowExtraBytes, IDC_ARROW},
-      {ClassName(core::kCompositionWindowClass), procedures.composition, 0, IDC_ARROW},
-      {ClassName(core::kCandidateWindowClass), procedures.candidate, 0, IDC_SIZEALL},
-      {ClassName(core::kStatusWindowClass), procedures.status, 0, IDC_ARROW},
+      {ClassName(kUiWindowClass), &UiWindowProc, kUiWindowExtraBytes, IDC_ARROW},
+      {ClassName(kCompositionWindowClass), procedures.composition, 0, IDC_ARROW},
+      {ClassName(kCandidateWindowClass), procedures.candidate, 0, IDC_SIZEALL},
+      {ClassName(kStatusWindowClass), procedures.status, 0, IDC_ARROW},
   }};
   RegisteredParts() = &parts;
   int registered = 0;
@@ -52,8 +58,8 @@ int RegisterWindowClasses(HINSTANCE instance, const WindowProcedures& procedures
 }
 
 void UnregisterWindowClasses(HINSTANCE instance) {
-  for (std::u16string_view name : {core::kUiWindowClass, core::kCompositionWindowClass, core::kCandidateWindowClass,
-                                   core::kStatusWindowClass}) {
+  for (std::u16string_view name : {kUiWindowClass, kCompositionWindowClass, kCandidateWindowClass,
+                                   kStatusWindowClass}) {
     UnregisterClassW(ClassName(name), instance);
   }
   RegisteredParts() = nullptr;
@@ -61,7 +67,7 @@ void UnregisterWindowClasses(HINSTANCE instance) {
 
 const UiWindowParts* UiWindowPartsOf(HWND window) {
   wchar_t name[32] = {};
-  if (GetClassNameW(window, name, 32) == 0 || lstrcmpW(name, ClassName(core::kUiWindowClass)) != 0) return nullptr;
+  if (GetClassNameW(window, name, 32) == 0 || lstrcmpW(name, ClassName(kUiWindowClass)) != 0) return nullptr;
   return RegisteredParts();
 }
 

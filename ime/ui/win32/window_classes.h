@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "ime/core/ime_messages.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/ui/win32/ui_window_parts.h"
 
 namespace kellavor::ui {

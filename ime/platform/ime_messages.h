@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace kellavor::core {
+namespace kellavor::platform {
 
 // Messages the application receives through the manager.
 inline constexpr uint32_t kWmImeStartComposition = 0x010D;
@@ -41,4 +41,4 @@ inline constexpr std::u16string_view kCompositionWindowClass = u"KellavorIME_Com
 inline constexpr std::u16string_view kCandidateWindowClass = u"KellavorIME_Cand";
 inline constexpr std::u16string_view kStatusWindowClass = u"KellavorIME_Status";
 
-}  // namespace kellavor::core
+}  // namespace kellavor::platform
