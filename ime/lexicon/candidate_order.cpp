@@ -88,8 +88,9 @@ int IdentityCompare(const Candidate& a, const Candidate& b, bool tieBreak) {
   const CandidateView x(a);
   const CandidateView y(b);
   if (!x.isRecord() || !y.isRecord()) return 0;
-  if (const int order = FirstWhen(x.isSingleCharacter(), y.isSingleCharacter())) return order;
-  const int order = x.isSingleCharacter() ? Ascending(x.characterValue(), y.characterValue()) : CompareTexts(x, y);
+  const bool single = x.isSingleCharacter();
+  if (const int order = FirstWhen(single, y.isSingleCharacter())) return order;
+  const int order = single ? Ascending(x.characterValue(), y.characterValue()) : CompareTexts(x, y);
   if (order != 0 || !tieBreak) return order;
   if (x.isLearned() || y.isLearned()) return FirstWhen(x.isLearned(), y.isLearned());
   return Descending(x.frequency(), y.frequency());

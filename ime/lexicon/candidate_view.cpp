@@ -35,19 +35,19 @@ size_t CandidateView::SyllableCodes(std::span<uint16_t> buffer, std::span<const 
   };
   const auto one = [&](uint16_t syllable) { return put(1, [&](size_t) { return syllable; }); };
   if (entry_ == nullptr) return 0;
-  switch (form_) {
-    case kCharacter:
+  switch (kind_) {
+    case candidate_kind::kSi:
       return one(character()->syllable());
-    case kDictionary: {
+    case candidate_kind::kPh: {
       const PhraseRecord record = phrase();
       return put(record.syllableCount(), [&](size_t i) { return record.syllable(static_cast<uint32_t>(i)); });
     }
-    case kUser: {
+    case candidate_kind::kUs: {
       const UserRecord record = user();
       if (record.isSingleChar()) return one(record.syllable());
       return put(record.syllableCount(), [&](size_t i) { return record.syllableAt(static_cast<uint32_t>(i)); });
     }
-    case kSentence:
+    case candidate_kind::kSt:
       return put(sentenceSyllables.size(), [&](size_t i) { return sentenceSyllables[i]; });
     default:
       return 0;

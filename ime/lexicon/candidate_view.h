@@ -28,19 +28,23 @@ class CandidateView {
   explicit CandidateView(const Candidate& candidate);
 
   // A record of a dictionary (Si, Ph or Us) with its entry: what the orders compare.
-  bool isRecord() const { return entry_ != nullptr && (form_ == kCharacter || form_ == kDictionary || form_ == kUser); }
+  bool isRecord() const {
+    return entry_ != nullptr && (kind_ == candidate_kind::kSi || kind_ == candidate_kind::kPh || kind_ == candidate_kind::kUs);
+  }
   // St: the Lexicon's sentence, whose text and syllables its buffers hold.
-  bool isSentence() const { return form_ == kSentence; }
+  bool isSentence() const { return kind_ == candidate_kind::kSt; }
   // Us: an entry of the user dictionary.
-  bool isLearned() const { return form_ == kUser; }
+  bool isLearned() const { return kind_ == candidate_kind::kUs; }
 
   // The record behind Si, Ph (as a phrase or as a German word) and Us; empty for the other kinds.
   const CharRecord* character() const {
-    return form_ == kCharacter ? reinterpret_cast<const CharRecord*>(entry_) : nullptr;
+    return kind_ == candidate_kind::kSi ? reinterpret_cast<const CharRecord*>(entry_) : nullptr;
   }
-  PhraseRecord phrase() const { return form_ == kDictionary ? PhraseRecord(entry_) : PhraseRecord(); }
-  WordRecord word() const { return form_ == kDictionary ? WordRecord(entry_) : WordRecord(); }
-  UserRecord user() const { return form_ == kUser && entry_ != nullptr ? UserRecord(entry_, LoadU16(entry_)) : UserRecord(); }
+  PhraseRecord phrase() const { return kind_ == candidate_kind::kPh ? PhraseRecord(entry_) : PhraseRecord(); }
+  WordRecord word() const { return kind_ == candidate_kind::kPh ? WordRecord(entry_) : WordRecord(); }
+  UserRecord user() const {
+    return kind_ == candidate_kind::kUs && entry_ != nullptr ? UserRecord(entry_, LoadU16(entry_)) : UserRecord();
+  }
 
   // Si and Us single characters: true; the others are texts.
   bool isSingleCharacter() const;
@@ -66,8 +70,6 @@ class CandidateView {
   std::u16string_view WordExplanation() const;
 
  private:
-  enum Form : uint8_t { kUnknown, kCharacter, kDictionary, kUser, kSentence, kCustom };
-
   static std::u16string_view CharacterText(uint32_t stored, char16_t (&scratch)[2]) {
     scratch[0] = static_cast<char16_t>(stored & 0xFFFF);
     scratch[1] = static_cast<char16_t>(stored >> 16);
@@ -78,51 +80,42 @@ class CandidateView {
     return {units, std::char_traits<char16_t>::length(units)};
   }
 
-  Form form_ = kUnknown;
-  const uint8_t* entry_ = nullptr;
+  uint16_t kind_;
+  const uint8_t* entry_;
 };
 
 inline CandidateView::CandidateView(const Candidate& candidate)
-    : entry_(static_cast<const uint8_t*>(candidate.entry)) {
-  switch (candidate.kind) {
-    case candidate_kind::kSi: form_ = kCharacter; break;
-    case candidate_kind::kPh: form_ = kDictionary; break;
-    case candidate_kind::kUs: form_ = kUser; break;
-    case candidate_kind::kSt: form_ = kSentence; break;
-    case candidate_kind::kSs: form_ = kCustom; break;
-    default: break;
-  }
-}
+    : kind_(candidate.kind), entry_(static_cast<const uint8_t*>(candidate.entry)) {}
 
 inline bool CandidateView::isSingleCharacter() const {
-  return form_ == kCharacter || (form_ == kUser && entry_ != nullptr && user().isSingleChar());
+  return kind_ == candidate_kind::kSi || (kind_ == candidate_kind::kUs && entry_ != nullptr && user().isSingleChar());
 }
 
 inline uint32_t CandidateView::characterValue() const {
-  return form_ == kCharacter ? character()->character() : user().character();
+  return kind_ == candidate_kind::kSi ? character()->character() : user().character();
 }
 
 inline uint32_t CandidateView::frequency() const {
   static_assert(PhraseRecord::kFrequencyOffset == WordRecord::kFrequencyOffset, "phrases and words keep it alike");
   if (entry_ == nullptr) return 0;
-  if (form_ == kCharacter) return character()->frequency();
-  return form_ == kDictionary ? phrase().frequency() : 0;
+  if (kind_ == candidate_kind::kSi) return character()->frequency();
+  return kind_ == candidate_kind::kPh ? phrase().frequency() : 0;
 }
 
 inline std::u16string_view CandidateView::Text(char16_t (&scratch)[2]) const {
   static_assert(PhraseRecord::kTextOffset == WordRecord::kWordOffset, "phrases and words keep their text alike");
   if (entry_ == nullptr) return {};
-  switch (form_) {
-    case kCharacter:
+  switch (kind_) {
+    case candidate_kind::kSi:
       return CharacterText(character()->character(), scratch);
-    case kDictionary:
+    case candidate_kind::kPh:
       return ZeroTerminated(entry_ + PhraseRecord::kTextOffset);
-    case kUser: {
+    case candidate_kind::kUs: {
       const UserRecord record = user();
       return record.isSingleChar() ? CharacterText(record.character(), scratch) : record.text();
     }
-    case kSentence:
-    case kCustom:
+    case candidate_kind::kSt:
+    case candidate_kind::kSs:
       return ZeroTerminated(entry_);
     default:
       return {};

@@ -120,7 +120,7 @@ int GermanRankCompare(const void* a, const void* b, void*) {
   }
   if (x.kind == candidate_kind::kPh) {
     if (x.extent != y.extent) return x.extent < y.extent ? -1 : 1;
-    return Compare(CandidateView(y).frequency(), CandidateView(x).frequency());
+    return Compare(CandidateView(y).word().frequency(), CandidateView(x).word().frequency());
   }
   if (x.kind == candidate_kind::kUs) {
     if (x.extent != y.extent) return x.extent < y.extent ? -1 : 1;
