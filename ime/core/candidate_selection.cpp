@@ -61,7 +61,7 @@ bool ImeCore::SelectByKey(uint32_t virtualKey, std::u16string_view typed) {
   if (IsSentenceInput()) {
     // The word comes from the list or nothing happens.
     if (index < candidates_.count()) {
-      const std::u16string word = lexicon_.CandidateText(candidates_.At<lexicon::Candidate>(index));
+      const std::u16string word = DescribedEntry(index).text;
       if (!word.empty()) {
         ReplaceWordAtCursor(word);
         lexicon_.LearnWord(word);
@@ -78,11 +78,12 @@ bool ImeCore::SelectCandidate(int32_t index, std::u16string& buffer) {
   if (index >= 0 && index < candidates_.count()) {
     // A copy: the search that follows a partial selection replaces the list.
     const lexicon::Candidate candidate = candidates_.At<lexicon::Candidate>(index);
-    buffer = lexicon_.CandidateText(candidate);
+    const lexicon::PageEntry& entry = DescribedEntry(index);
+    buffer = entry.text;
     if (settings_.inputmode == kPinyinMode) {
       const size_t consumed = candidate.consumed;
       if (consumed != 0 && consumed < composition_.size()) {
-        segments_.push_back({composition_.substr(0, consumed), buffer, lexicon_.SyllableCodes(candidate)});
+        segments_.push_back({composition_.substr(0, consumed), buffer, entry.codes});
         cursor_ = static_cast<uint16_t>(cursor_ > consumed ? cursor_ - consumed : 0);
         composition_.erase(0, consumed);
         Search();
@@ -93,8 +94,7 @@ bool ImeCore::SelectCandidate(int32_t index, std::u16string& buffer) {
       } else {
         std::vector<uint16_t> codes;
         for (const Segment& segment : segments_) codes.insert(codes.end(), segment.codes.begin(), segment.codes.end());
-        const std::vector<uint16_t> own = lexicon_.SyllableCodes(candidate);
-        codes.insert(codes.end(), own.begin(), own.end());
+        codes.insert(codes.end(), entry.codes.begin(), entry.codes.end());
         buffer.insert(0, SegmentTexts());
         lexicon_.LearnPhrase(buffer, codes);
       }

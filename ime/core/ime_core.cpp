@@ -47,6 +47,7 @@ void ImeCore::TakePageSize() {
 void ImeCore::ClearCandidates() {
   candidates_.SetCapacity(0);
   candidates_.SetCapacity(kCandidateListCapacity);
+  describedCount_ = 0;
 }
 
 uint32_t ImeCore::ConversionFlags() const {

@@ -194,8 +194,13 @@ class ImeCore {
   // and the letters behind it, with the caret.
   void PublishComposition();
   void PublishDetail();
-  lexicon::CandidateItem DisplayItem(const lexicon::Candidate& candidate, std::u16string& hint,
-                                     std::u16string& converted);
+  // Asks the dictionaries once for the candidates [first, first + count): their items, texts,
+  // explanations and readings, kept in described_ until the candidate list changes.
+  void Describe(int32_t first, int32_t count);
+  // The description of candidate index (below the count): from the page described last, or asked
+  // for when the candidate is not on it.
+  const lexicon::PageEntry& DescribedEntry(int32_t index);
+  lexicon::CandidateItem DisplayItem(const lexicon::PageEntry& entry, std::u16string& hint, std::u16string& converted);
   std::u16string ToTraditionalText(std::u16string_view text) const;
 
   platform::InputMethodPort& port_;
@@ -217,6 +222,9 @@ class ImeCore {
   uint16_t cursor_ = 0;
   std::u16string composition_;
   base::GrowArray candidates_;
+  lexicon::PageDescription described_;
+  int32_t describedFirst_ = 0;
+  int32_t describedCount_ = 0;  // 0 once the list has changed
   std::vector<Segment> segments_;
 };
 

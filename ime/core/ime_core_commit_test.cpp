@@ -125,6 +125,19 @@ TEST_F(ImeCoreCommit, GermanHintsInTheVerticalListAreTheFirstExplanation) {
   EXPECT_EQ(engine.panel().Entries()[0].hint, std::nullopt) << "no hints in the horizontal list";
 }
 
+TEST_F(ImeCoreCommit, GermanHintsAndTheDetailWordComeFromOneDescriptionOfThePage) {
+  engine.settings().showmode = 1;
+  engine.settings().Detail_Show = 1;
+  German();
+  engine.Type(u"Haus");
+  EXPECT_EQ(lexicon.pagesDescribed, 4);
+  engine.Tap(vk::kDown);
+  EXPECT_EQ(lexicon.pagesDescribed, 5) << "the hints and the highlighted word for the viewer with the page";
+  EXPECT_EQ(engine.panel().Entries()[1].hint, std::optional<std::u16string>(u"作业"));
+  EXPECT_EQ(engine.Type(u" ").committed, u"Hausaufgabe ");
+  EXPECT_EQ(lexicon.pagesDescribed, 5) << "the word learned comes from the page shown";
+}
+
 TEST_F(ImeCoreCommit, GermanSentenceInput) {
   engine.settings().sentence_en = 1;
   German();

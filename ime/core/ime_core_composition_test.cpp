@@ -53,6 +53,15 @@ TEST_F(ImeCoreComposition, TheCompositionShowsTheFormattedReadingOfTheFirstCandi
   EXPECT_EQ(lexicon.searches.back(), u"zhongguo");
 }
 
+TEST_F(ImeCoreComposition, EachKeyAsksTheDictionariesOnceForItsPageAndASelectionReadsThePageShown) {
+  engine.Type(u"zhongguo");
+  EXPECT_EQ(lexicon.pagesDescribed, 8) << "items, texts, codes and the reading of a page in one call";
+  engine.Type(u"2");
+  EXPECT_EQ(lexicon.pagesDescribed, 9) << "only the search for the letters left describes its page";
+  EXPECT_EQ(engine.Type(u" ").committed, u"中国");
+  EXPECT_EQ(lexicon.pagesDescribed, 9) << "the text and the codes learned come from the page shown";
+}
+
 TEST_F(ImeCoreComposition, TheCaretMovesWithinTheCompositionAndTheSearchFollowsIt) {
   engine.Type(u"zhongguo");
   engine.Tap(vk::kHome);

@@ -57,12 +57,12 @@ std::u16string ImeCore::ToTraditionalText(std::u16string_view text) const {
   return ToTraditional(text, platform::FindModuleResource(kConversionTableType, kConversionTableResource));
 }
 
-lexicon::CandidateItem ImeCore::DisplayItem(const lexicon::Candidate& candidate, std::u16string& hint,
+lexicon::CandidateItem ImeCore::DisplayItem(const lexicon::PageEntry& entry, std::u16string& hint,
                                             std::u16string& converted) {
-  lexicon::CandidateItem item = lexicon_.DescribeCandidate(candidate);
+  lexicon::CandidateItem item = entry.item;
   item.hint = nullptr;
   if (IsGermanMode() && settings_.showmode == 1) {
-    hint = HintOf(lexicon_.WordExplanation(candidate));
+    hint = HintOf(entry.explanation);
     item.hint = hint.c_str();
   }
   if (settings_.big5mode != 0 && item.kind != kSurrogatePair) {
@@ -78,6 +78,24 @@ lexicon::CandidateItem ImeCore::DisplayItem(const lexicon::Candidate& candidate,
   return item;
 }
 
+void ImeCore::Describe(int32_t first, int32_t count) {
+  std::span<const lexicon::Candidate> page;
+  std::u16string_view readingLetters;
+  if (count > 0) {
+    page = {&candidates_.At<lexicon::Candidate>(first), static_cast<size_t>(count)};
+    readingLetters = std::u16string_view(composition_).substr(0, std::min<size_t>(page[0].consumed, composition_.size()));
+  }
+  const auto language = IsGermanMode() ? lexicon::SearchLanguage::kGerman : lexicon::SearchLanguage::kPinyin;
+  lexicon_.DescribePage(page, language, readingLetters, described_);
+  describedFirst_ = first;
+  describedCount_ = count;
+}
+
+const lexicon::PageEntry& ImeCore::DescribedEntry(int32_t index) {
+  if (index < describedFirst_ || index >= describedFirst_ + describedCount_) Describe(index, 1);
+  return described_.entries[static_cast<size_t>(index - describedFirst_)];
+}
+
 void ImeCore::Publish() {
   const int32_t count = candidates_.count();
   const int32_t start = PageStart(pageIndex_, pageSize_);
@@ -88,11 +106,12 @@ void ImeCore::Publish() {
     panel_.SetHighlight(selection_);
   }
 
+  Describe(start, entries);
   panel_.ClearCandidates();
-  for (int32_t i = start; i < start + entries; ++i) {
+  for (const lexicon::PageEntry& entry : described_.entries) {
     std::u16string hint;
     std::u16string converted;
-    panel_.AddCandidate(CallContext(), DisplayItem(candidates_.At<lexicon::Candidate>(i), hint, converted));
+    panel_.AddCandidate(CallContext(), DisplayItem(entry, hint, converted));
   }
   panel_.SetPageButtons(pageIndex_ != 0, start + entries < count);
   PublishComposition();
@@ -113,9 +132,8 @@ void ImeCore::PublishComposition() {
   if (start < candidates_.count()) {
     const lexicon::Candidate& first = candidates_.At<lexicon::Candidate>(start);
     const size_t consumed = std::min<size_t>(first.consumed, composition_.size());
-    const std::vector<uint16_t> codes = lexicon_.SyllableCodes(first);
-    std::u16string reading;
-    const size_t separators = lexicon_.FormatReading(codes, std::u16string_view(composition_).substr(0, consumed), reading);
+    const std::u16string& reading = described_.reading;
+    const size_t separators = described_.separators;
     // The letters the formatted reading holds; those it left out follow as typed.
     const size_t covered = std::min(reading.size() - std::min(separators, reading.size()), consumed);
     text += reading;
@@ -130,7 +148,7 @@ void ImeCore::PublishComposition() {
 void ImeCore::PublishDetail() {
   std::u16string word;
   const int32_t index = PageStart(pageIndex_, pageSize_) + selection_;
-  if (index < candidates_.count()) word = lexicon_.CandidateText(candidates_.At<lexicon::Candidate>(index));
+  if (index < candidates_.count()) word = DescribedEntry(index).text;
   std::optional<std::u16string_view> sentence;
   if (settings_.sentence_en != 0 && composition_.find(u' ') != std::u16string::npos) sentence = composition_;
   panel_.RequestDetail(BuildDetailDocument(DetailTemplate(), word, sentence));

@@ -26,8 +26,8 @@ struct CandidateItem {
   std::u16string_view Text() const;
 };
 
-// The item of a candidate, its text chosen as CandidateText chooses it; the hint is left empty (the
-// caller fills it for German words).
+// The item of a candidate (CandidateView::Item), its text chosen as CandidateText chooses it; the
+// hint is left empty (the caller fills it for German words).
 CandidateItem DescribeCandidate(const Candidate& candidate);
 
 }  // namespace kellavor::lexicon

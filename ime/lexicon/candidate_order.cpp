@@ -4,36 +4,16 @@
 #include <string_view>
 
 #include "ime/base/sort_records.h"
-#include "ime/lexicon/candidate_text.h"
-#include "ime/lexicon/char_record.h"
+#include "ime/lexicon/candidate_view.h"
 #include "ime/lexicon/record_lists.h"
-#include "ime/lexicon/user_block.h"
 
 namespace kellavor::lexicon {
 namespace {
 
-using namespace candidate_kind;
-
-// Both record kinds behind Ph (pinyin phrases and German words) keep the frequency at byte 6.
-constexpr size_t kDictionaryFrequencyOffset = 6;
-
-const CharRecord& Char(const Candidate& c) { return *static_cast<const CharRecord*>(c.entry); }
-
-uint32_t DictionaryFrequency(const Candidate& c) {
-  return LoadU32(static_cast<const uint8_t*>(c.entry) + kDictionaryFrequencyOffset);
-}
-
-UserRecord User(const Candidate& c) {
-  const auto* bytes = static_cast<const uint8_t*>(c.entry);
-  return UserRecord(bytes, LoadU16(bytes));
-}
-
-std::u16string_view Text(const Candidate& c, char16_t (&scratch)[2]) { return CandidateTextView(c, scratch); }
-
-int CompareTexts(const Candidate& a, const Candidate& b) {
+int CompareTexts(const CandidateView& a, const CandidateView& b) {
   char16_t scratchA[2];
   char16_t scratchB[2];
-  return Text(a, scratchA).compare(Text(b, scratchB));
+  return a.Text(scratchA).compare(b.Text(scratchB));
 }
 
 // Three-way comparisons with the result negative when a comes first.
@@ -48,56 +28,34 @@ int Descending(T a, T b) {
 // a first when only a holds.
 int FirstWhen(bool a, bool b) { return a == b ? 0 : (a ? -1 : 1); }
 
-// a: Si, b: Us.
-int IdentitySiUs(const Candidate& a, const Candidate& b, bool tieBreak) {
-  const UserRecord user = User(b);
-  if (!user.isSingleChar()) return -1;
-  const int order = Ascending(Char(a).character(), user.character());
-  return order != 0 || !tieBreak ? order : 1;
-}
-
-// a: Ph, b: Us.
-int IdentityPhUs(const Candidate& a, const Candidate& b, bool tieBreak) {
-  if (User(b).isSingleChar()) return 1;
-  const int order = CompareTexts(a, b);
-  return order != 0 || !tieBreak ? order : 1;
-}
-
-int IdentityUsUs(const Candidate& a, const Candidate& b) {
-  const UserRecord x = User(a);
-  const UserRecord y = User(b);
-  if (x.isSingleChar() != y.isSingleChar()) return FirstWhen(x.isSingleChar(), y.isSingleChar());
-  if (x.isSingleChar()) return Ascending(x.character(), y.character());
-  return x.text().compare(y.text());
-}
-
 constexpr std::u16string_view kPersonalCharacters = u"你您我他她它这那不";
 
-size_t PersonalCharacters(const Candidate& c) {
+size_t PersonalCharacters(const CandidateView& c) {
   char16_t scratch[2];
-  const std::u16string_view text = Text(c, scratch);
+  const std::u16string_view text = c.Text(scratch);
   return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char16_t unit) {
     return kPersonalCharacters.find(unit) != std::u16string_view::npos;
   }));
 }
 
-int RankPhPh(const Candidate& a, const Candidate& b, bool bestOnly) {
+// Two phrases of the dictionary.
+int RankPhrases(const Candidate& a, const Candidate& b, const CandidateView& x, const CandidateView& y, bool bestOnly) {
   if (const int order = FirstWhen(a.extent == 0, b.extent == 0)) return order;
   if (bestOnly) {
-    if (const int order = Descending(PersonalCharacters(a), PersonalCharacters(b))) return order;
+    if (const int order = Descending(PersonalCharacters(x), PersonalCharacters(y))) return order;
   }
   if (const int order = Ascending(a.extent, b.extent)) return order;
-  return Descending(DictionaryFrequency(a), DictionaryFrequency(b));
+  return Descending(x.frequency(), y.frequency());
 }
 
-int RankSiSi(const Candidate& a, const Candidate& b) {
-  if (const int order = Descending(Char(a).charClass(), Char(b).charClass())) return order;
-  return Descending(Char(a).frequency(), Char(b).frequency());
+// Two characters of the dictionary.
+int RankCharacters(const CharRecord& x, const CharRecord& y) {
+  if (const int order = Descending(x.charClass(), y.charClass())) return order;
+  return Descending(x.frequency(), y.frequency());
 }
 
-int RankUsUs(const Candidate& a, const Candidate& b) {
-  const UserRecord x = User(a);
-  const UserRecord y = User(b);
+// Two learned entries.
+int RankLearned(const Candidate& a, const Candidate& b, const UserRecord& x, const UserRecord& y) {
   if (x.isSingleChar() == y.isSingleChar()) {
     if (const int order = FirstWhen(a.extent == 0, b.extent == 0)) return order;
     if (const int order = Descending(x.useCount(), y.useCount())) return order;
@@ -108,13 +66,11 @@ int RankUsUs(const Candidate& a, const Candidate& b) {
   return FirstWhen(x.isSingleChar(), y.isSingleChar());
 }
 
-// a: Ph, b: Us.
-int RankPhUs(const Candidate& a, const Candidate& b) {
+// a: a phrase of the dictionary, b: a learned entry.
+int RankPhraseAgainstLearned(const Candidate& a, const Candidate& b) {
   const int order = Ascending(a.extent, b.extent);
   return order != 0 ? order : 1;
 }
-
-bool Known(const Candidate& c) { return (c.kind == kSi || c.kind == kPh || c.kind == kUs) && c.entry != nullptr; }
 
 int CompareIdentities(const void* a, const void* b, void* context) {
   return IdentityCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b),
@@ -129,35 +85,28 @@ int CompareRanks(const void* a, const void* b, void* context) {
 }  // namespace
 
 int IdentityCompare(const Candidate& a, const Candidate& b, bool tieBreak) {
-  if (!Known(a) || !Known(b)) return 0;
-  switch (a.kind) {
-    case kSi:
-      if (b.kind == kSi) {
-        const int order = Ascending(Char(a).character(), Char(b).character());
-        return order != 0 || !tieBreak ? order : Descending(Char(a).frequency(), Char(b).frequency());
-      }
-      return b.kind == kPh ? -1 : IdentitySiUs(a, b, tieBreak);
-    case kPh:
-      if (b.kind == kPh) {
-        const int order = CompareTexts(a, b);
-        return order != 0 || !tieBreak ? order : Descending(DictionaryFrequency(a), DictionaryFrequency(b));
-      }
-      return b.kind == kSi ? 1 : IdentityPhUs(a, b, tieBreak);
-    default:
-      if (b.kind == kUs) return IdentityUsUs(a, b);
-      return b.kind == kSi ? -IdentitySiUs(b, a, tieBreak) : -IdentityPhUs(b, a, tieBreak);
-  }
+  const CandidateView x(a);
+  const CandidateView y(b);
+  if (!x.isRecord() || !y.isRecord()) return 0;
+  const bool single = x.isSingleCharacter();
+  if (const int order = FirstWhen(single, y.isSingleCharacter())) return order;
+  const int order = single ? Ascending(x.characterValue(), y.characterValue()) : CompareTexts(x, y);
+  if (order != 0 || !tieBreak) return order;
+  if (x.isLearned() || y.isLearned()) return FirstWhen(x.isLearned(), y.isLearned());
+  return Descending(x.frequency(), y.frequency());
 }
 
 int RankCompare(const Candidate& a, const Candidate& b, bool bestOnly) {
-  if (!Known(a) || !Known(b)) return 0;
-  if (a.kind == b.kind) {
-    if (a.kind == kPh) return RankPhPh(a, b, bestOnly);
-    return a.kind == kSi ? RankSiSi(a, b) : RankUsUs(a, b);
-  }
-  if (a.kind == kSi) return 1;
-  if (b.kind == kSi) return -1;
-  return a.kind == kPh ? RankPhUs(a, b) : -RankPhUs(b, a);
+  const CandidateView x(a);
+  const CandidateView y(b);
+  if (!x.isRecord() || !y.isRecord()) return 0;
+  const CharRecord* const characterA = x.character();
+  const CharRecord* const characterB = y.character();
+  if (characterA != nullptr && characterB != nullptr) return RankCharacters(*characterA, *characterB);
+  if (characterA != nullptr || characterB != nullptr) return FirstWhen(characterB != nullptr, characterA != nullptr);
+  if (x.isLearned() && y.isLearned()) return RankLearned(a, b, x.user(), y.user());
+  if (x.isLearned()) return -RankPhraseAgainstLearned(b, a);
+  return y.isLearned() ? RankPhraseAgainstLearned(a, b) : RankPhrases(a, b, x, y, bestOnly);
 }
 
 void Deduplicate(base::GrowArray& list) {

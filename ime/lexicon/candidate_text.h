@@ -8,9 +8,8 @@
 
 namespace kellavor::lexicon {
 
-// Si: the character (one unit, or two for a surrogate pair); Ph: the phrase or German word; Us: the
-// character or the text of the user record; St and Ss: the text the entry points to. Empty for an
-// unknown kind or a missing entry. The view points into the entry's memory.
+// CandidateView::Text: the character (Si, or a single character of Us) in the scratch, any other
+// text in the entry's memory; empty for an unknown kind or a missing entry.
 std::u16string_view CandidateTextView(const Candidate& candidate, char16_t (&characterScratch)[2]);
 
 // The same text copied into buffer, zero-terminated (the buffer is cleared first); a text longer

@@ -5,6 +5,7 @@
 
 #include "ime/base/sort_records.h"
 #include "ime/lexicon/candidate.h"
+#include "ime/lexicon/candidate_view.h"
 #include "ime/lexicon/german_key.h"
 #include "ime/lexicon/candidate_order.h"
 #include "ime/lexicon/key_range.h"
@@ -119,15 +120,12 @@ int GermanRankCompare(const void* a, const void* b, void*) {
   }
   if (x.kind == candidate_kind::kPh) {
     if (x.extent != y.extent) return x.extent < y.extent ? -1 : 1;
-    return Compare(WordRecord(static_cast<const uint8_t*>(y.entry)).frequency(),
-                   WordRecord(static_cast<const uint8_t*>(x.entry)).frequency());
+    return Compare(CandidateView(y).word().frequency(), CandidateView(x).word().frequency());
   }
   if (x.kind == candidate_kind::kUs) {
     if (x.extent != y.extent) return x.extent < y.extent ? -1 : 1;
-    const auto* xb = static_cast<const uint8_t*>(x.entry);
-    const auto* yb = static_cast<const uint8_t*>(y.entry);
-    const UserRecord xr(xb, LoadU16(xb));
-    const UserRecord yr(yb, LoadU16(yb));
+    const UserRecord xr = CandidateView(x).user();
+    const UserRecord yr = CandidateView(y).user();
     if (xr.useCount() != yr.useCount()) return Compare(yr.useCount(), xr.useCount());
     return Compare(yr.baseFrequency(), xr.baseFrequency());
   }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ime/lexicon/candidate_text.h"
+#include "ime/lexicon/candidate_view.h"
 #include "ime/lexicon/reading_format.h"
 #include "ime/lexicon/record_lists.h"
 #include "ime/lexicon/segmentation.h"
@@ -92,36 +93,7 @@ void Lexicon::AssembleSentence(std::u16string_view text, bool withUser, uint8_t&
 }
 
 size_t Lexicon::SyllableCodes(const Candidate& candidate, std::span<uint16_t> buffer) const {
-  const auto put = [&](size_t count, const auto& syllableAt) {
-    for (size_t i = 0; i < std::min(count, buffer.size()); ++i) buffer[i] = syllableAt(i);
-    return count;
-  };
-  if (candidate.entry == nullptr) return 0;
-  const auto* bytes = static_cast<const uint8_t*>(candidate.entry);
-  switch (candidate.kind) {
-    case kSi: {
-      const uint16_t syllable = static_cast<const CharRecord*>(candidate.entry)->syllable();
-      return put(1, [&](size_t) { return syllable; });
-    }
-    case kPh: {
-      const PhraseRecord phrase(bytes);
-      return put(phrase.syllableCount(), [&](size_t i) { return phrase.syllable(static_cast<uint32_t>(i)); });
-    }
-    case kUs: {
-      const UserRecord record(bytes, LoadU16(bytes));
-      if (record.isSingleChar()) {
-        const uint16_t syllable = record.syllable();
-        return put(1, [&](size_t) { return syllable; });
-      }
-      return put(record.syllableCount(), [&](size_t i) { return record.syllableAt(static_cast<uint32_t>(i)); });
-    }
-    case kSt: {
-      const std::span<const uint16_t> sentence = SentenceSyllables();
-      return put(sentence.size(), [&](size_t i) { return sentence[i]; });
-    }
-    default:
-      return 0;
-  }
+  return CandidateView(candidate).SyllableCodes(buffer, SentenceSyllables());
 }
 
 std::vector<uint16_t> Lexicon::SyllableCodes(const Candidate& candidate) const {

@@ -1,7 +1,7 @@
-// What the engine asks of the dictionaries: the searches that fill its candidate list, the texts,
-// display items and readings of the candidates, and the learning after a selection. The module
-// puts the Lexicon, the custom phrases and the user dictionary behind it; tests may put a small
-// table there instead.
+// What the engine asks of the dictionaries: the searches that fill its candidate list, the
+// description of the page it shows, and the learning after a selection. The module puts the
+// Lexicon, the custom phrases and the user dictionary behind it; tests may put a small table there
+// instead.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +20,32 @@ namespace kellavor::lexicon {
 // The longest candidate text the engine takes: a 256-unit buffer with its terminator.
 inline constexpr size_t kMaxCandidateTextUnits = 255;
 
+// Which search filled a candidate list: Ph stands for a phrase of the pinyin dictionary in the one
+// and for a word of the German dictionary in the other.
+enum class SearchLanguage : uint8_t { kPinyin, kGerman };
+
+// One candidate of a page, as the candidate window shows it and as choosing it needs it.
+struct PageEntry {
+  // The display item, its hint left empty. Its text may lie in the candidate's entry: it is valid
+  // as long as the candidate.
+  CandidateItem item;
+  // The text committed and learned, at most kMaxCandidateTextUnits units.
+  std::u16string text;
+  // German lists: the explanation of a dictionary word or a learned word, valid as long as the
+  // candidate; empty otherwise.
+  std::u16string_view explanation;
+  // Pinyin lists: the syllable numbers, in text order; empty otherwise.
+  std::vector<uint16_t> codes;
+};
+
+struct PageDescription {
+  std::vector<PageEntry> entries;
+  // Pinyin lists: the reading letters split into the syllables of the first entry, and the number
+  // of separator units in it.
+  std::u16string reading;
+  size_t separators = 0;
+};
+
 class LexiconPort {
  public:
   virtual ~LexiconPort() = default;
@@ -32,20 +58,11 @@ class LexiconPort {
   virtual int32_t SearchGerman(std::u16string_view key, base::GrowArray& candidates) = 0;
   virtual int32_t SearchCustomPhrases(std::u16string_view key, base::GrowArray& candidates) = 0;
 
-  // The candidate's text, at most kMaxCandidateTextUnits units.
-  virtual std::u16string CandidateText(const Candidate& candidate) = 0;
-  // The display item, its hint left empty.
-  virtual CandidateItem DescribeCandidate(const Candidate& candidate) = 0;
-  // The explanation a candidate of the German search carries (a word of the dictionary or a learned
-  // word); empty for the others. Asked in German mode only.
-  virtual std::u16string_view WordExplanation(const Candidate& candidate) = 0;
-
-  // The syllable numbers of a pinyin candidate, in text order; none for other candidates.
-  virtual std::vector<uint16_t> SyllableCodes(const Candidate& candidate) = 0;
-  // Appends to out the typed letters split into the syllables of codes, and returns the number of
-  // separator units it added.
-  virtual size_t FormatReading(std::span<const uint16_t> codes, std::u16string_view letters,
-                               std::u16string& out) = 0;
+  // Describes the candidates of a page in one call: one entry each, in order, and, in a pinyin list
+  // with candidates, the reading: readingLetters (the letters the first candidate covers) split into
+  // the first candidate's syllables. out is filled anew; its storage is reused.
+  virtual void DescribePage(std::span<const Candidate> page, SearchLanguage language,
+                            std::u16string_view readingLetters, PageDescription& out) = 0;
 
   // Learning: the candidate of a pinyin selection made in one step; a phrase composed of several
   // pinyin selections with its joined syllable numbers; a German word.

@@ -2,11 +2,8 @@
 
 #include <algorithm>
 
-#include "ime/lexicon/candidate_text.h"
-#include "ime/lexicon/dictionary_format.h"
+#include "ime/lexicon/candidate_view.h"
 #include "ime/lexicon/german_search.h"
-#include "ime/lexicon/user_block.h"
-#include "ime/lexicon/word_record.h"
 
 namespace kellavor::lexicon {
 
@@ -52,32 +49,27 @@ int32_t ModuleLexicon::SearchCustomPhrases(std::u16string_view key, base::GrowAr
   return customPhrases_.Search(typed.c_str(), candidates);
 }
 
-std::u16string ModuleLexicon::CandidateText(const Candidate& candidate) {
-  char16_t scratch[2];
-  const std::u16string_view text = CandidateTextView(candidate, scratch);
-  return std::u16string(text.substr(0, std::min(text.size(), kMaxCandidateTextUnits)));
-}
-
-CandidateItem ModuleLexicon::DescribeCandidate(const Candidate& candidate) { return lexicon::DescribeCandidate(candidate); }
-
-std::u16string_view ModuleLexicon::WordExplanation(const Candidate& candidate) {
-  if (candidate.entry == nullptr) return {};
-  const auto* bytes = static_cast<const uint8_t*>(candidate.entry);
-  if (candidate.kind == candidate_kind::kPh) return WordRecord(bytes).hint();
-  if (candidate.kind == candidate_kind::kUs) {
-    const UserRecord record(bytes, LoadU16(bytes));
-    if (record.isGermanWord()) return record.hint();
+void ModuleLexicon::DescribePage(std::span<const Candidate> page, SearchLanguage language,
+                                 std::u16string_view readingLetters, PageDescription& out) {
+  const bool pinyin = language == SearchLanguage::kPinyin;
+  out.entries.resize(page.size());
+  for (size_t i = 0; i < page.size(); ++i) {
+    const CandidateView view(page[i]);
+    PageEntry& entry = out.entries[i];
+    entry.item = view.Item();
+    char16_t scratch[2];
+    const std::u16string_view text = view.Text(scratch);
+    entry.text.assign(text.substr(0, std::min(text.size(), kMaxCandidateTextUnits)));
+    entry.explanation = pinyin ? std::u16string_view() : view.WordExplanation();
+    entry.codes.clear();
+    if (pinyin) {
+      entry.codes.resize(view.SyllableCodes({}, lexicon_.SentenceSyllables()));
+      view.SyllableCodes(entry.codes, lexicon_.SentenceSyllables());
+    }
   }
-  return {};
-}
-
-std::vector<uint16_t> ModuleLexicon::SyllableCodes(const Candidate& candidate) {
-  return lexicon_.SyllableCodes(candidate);
-}
-
-size_t ModuleLexicon::FormatReading(std::span<const uint16_t> codes, std::u16string_view letters,
-                                    std::u16string& out) {
-  return lexicon_.FormatReading(codes, letters, out);
+  out.reading.clear();
+  out.separators = 0;
+  if (pinyin && !page.empty()) out.separators = lexicon_.FormatReading(out.entries[0].codes, readingLetters, out.reading);
 }
 
 void ModuleLexicon::LearnCandidate(const Candidate& candidate) {

@@ -54,11 +54,8 @@ class ModuleLexicon final : public lexicon::LexiconPort {
                        bool useFrequency) override;
   int32_t SearchGerman(std::u16string_view key, base::GrowArray& candidates) override;
   int32_t SearchCustomPhrases(std::u16string_view key, base::GrowArray& candidates) override;
-  std::u16string CandidateText(const Candidate& candidate) override;
-  CandidateItem DescribeCandidate(const Candidate& candidate) override;
-  std::u16string_view WordExplanation(const Candidate& candidate) override;
-  std::vector<uint16_t> SyllableCodes(const Candidate& candidate) override;
-  size_t FormatReading(std::span<const uint16_t> codes, std::u16string_view letters, std::u16string& out) override;
+  void DescribePage(std::span<const Candidate> page, SearchLanguage language, std::u16string_view readingLetters,
+                    PageDescription& out) override;
   void LearnCandidate(const Candidate& candidate) override;
   void LearnPhrase(std::u16string_view text, std::span<const uint16_t> codes) override;
   void LearnWord(std::u16string_view word) override;

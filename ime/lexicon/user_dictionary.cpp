@@ -5,6 +5,7 @@
 #include <new>
 
 #include "ime/base/sorted_search.h"
+#include "ime/lexicon/candidate_view.h"
 #include "ime/lexicon/german_word_lookup.h"
 #include "ime/lexicon/phrase_record.h"
 #include "ime/lexicon/user_file.h"
@@ -175,44 +176,33 @@ void UserDictionary::ReopenUserDictionary() {
 
 int UserDictionary::LearnCandidate(const Candidate& candidate, std::u16string_view sentenceText,
                                    std::span<const uint16_t> sentenceSyllables) {
-  if (candidate.kind == candidate_kind::kSt) return LearnPhrase(sentenceText, sentenceSyllables, 1);
+  const CandidateView view(candidate);
+  if (view.isSentence()) return LearnPhrase(sentenceText, sentenceSyllables, 1);
   if (!isOpen() || candidate.entry == nullptr) return kNotLearnedHere;
   if (readOnly_) {
     SendCandidate(candidate);
     return kNotLearnedHere;
   }
-  switch (candidate.kind) {
-    case candidate_kind::kSi:
-      return AddUserChar(*static_cast<const CharRecord*>(candidate.entry));
-    case candidate_kind::kPh: {
-      const PhraseRecord phrase(static_cast<const uint8_t*>(candidate.entry));
-      return AddUserPhrase(phrase.text(), phrase.frequency(), phrase.charClass(), false, PhraseSyllables(phrase));
-    }
-    case candidate_kind::kUs: {
-      const UserRecord record = RecordInBlock(candidate.entry);
-      return record ? BumpUserEntry(record) : kNotLearnedHere;
-    }
-    default:
-      return kNotLearnedHere;
+  if (const CharRecord* character = view.character()) return AddUserChar(*character);
+  if (const PhraseRecord phrase = view.phrase()) {
+    return AddUserPhrase(phrase.text(), phrase.frequency(), phrase.charClass(), false, PhraseSyllables(phrase));
   }
+  if (view.isLearned()) {
+    const UserRecord record = RecordInBlock(candidate.entry);
+    return record ? BumpUserEntry(record) : kNotLearnedHere;
+  }
+  return kNotLearnedHere;
 }
 
 void UserDictionary::SendCandidate(const Candidate& candidate) {
+  const CandidateView view(candidate);
   std::span<const uint8_t> record;
-  switch (candidate.kind) {
-    case candidate_kind::kSi:
-      record = {static_cast<const uint8_t*>(candidate.entry), sizeof(CharRecord)};
-      break;
-    case candidate_kind::kPh: {
-      const PhraseRecord phrase(static_cast<const uint8_t*>(candidate.entry));
-      record = {phrase.bytes(), phrase.length()};
-      break;
-    }
-    case candidate_kind::kUs:
-      if (const UserRecord learned = RecordInBlock(candidate.entry)) record = {learned.bytes(), learned.length()};
-      break;
-    default:
-      break;
+  if (const CharRecord* character = view.character()) {
+    record = {character->bytes, sizeof(CharRecord)};
+  } else if (const PhraseRecord phrase = view.phrase()) {
+    record = {phrase.bytes(), phrase.length()};
+  } else if (view.isLearned()) {
+    if (const UserRecord learned = RecordInBlock(candidate.entry)) record = {learned.bytes(), learned.length()};
   }
   if (record.empty()) return;
   uint8_t raw[settings::kCandidateBytes];

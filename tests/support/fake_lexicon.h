@@ -1,6 +1,7 @@
 // A LexiconPort over a small table written by the test: for each search key the candidates it
-// offers, in order. It records what the engine learned. Syllable codes here are the letter counts
-// of the syllables, so that the formatted reading of "zhongguo" with codes {5, 3} is "zhong'guo'".
+// offers, in order. It records what the engine learned and counts the pages it described. Syllable
+// codes here are the letter counts of the syllables, so that the formatted reading of "zhongguo"
+// with codes {5, 3} is "zhong'guo'".
 #pragma once
 
 #include <algorithm>
@@ -38,6 +39,7 @@ class FakeLexicon : public lexicon::LexiconPort {
   std::vector<std::u16string> learnedCandidates;
   std::vector<std::pair<std::u16string, std::vector<uint16_t>>> learnedPhrases;
   std::vector<std::u16string> learnedWords;
+  int pagesDescribed = 0;
 
   int32_t SearchPinyin(std::u16string_view key, base::GrowArray& candidates, uint16_t, bool) override {
     return Append(table_, key, candidates);
@@ -52,33 +54,27 @@ class FakeLexicon : public lexicon::LexiconPort {
     return candidates.count();
   }
 
-  std::u16string CandidateText(const lexicon::Candidate& candidate) override { return Entry(candidate).text; }
-  lexicon::CandidateItem DescribeCandidate(const lexicon::Candidate& candidate) override {
-    const FakeEntry& entry = Entry(candidate);
-    lexicon::CandidateItem item;
-    if (entry.text.size() == 1) {
-      item.units[0] = entry.text[0];
-    } else {
-      item.kind = lexicon::candidate_item_kind::kString;
-      item.text = entry.text.c_str();
+  void DescribePage(std::span<const lexicon::Candidate> page, lexicon::SearchLanguage language,
+                    std::u16string_view readingLetters, lexicon::PageDescription& out) override {
+    ++pagesDescribed;
+    const bool pinyin = language == lexicon::SearchLanguage::kPinyin;
+    out.entries.resize(page.size());
+    for (size_t i = 0; i < page.size(); ++i) {
+      const FakeEntry& entry = Entry(page[i]);
+      lexicon::PageEntry& described = out.entries[i];
+      described.item = {};
+      if (entry.text.size() == 1) {
+        described.item.units[0] = entry.text[0];
+      } else {
+        described.item.kind = lexicon::candidate_item_kind::kString;
+        described.item.text = entry.text.c_str();
+      }
+      described.text = entry.text;
+      described.explanation = pinyin ? std::u16string_view() : std::u16string_view(entry.explanation);
+      described.codes = pinyin ? entry.codes : std::vector<uint16_t>();
     }
-    return item;
-  }
-  std::u16string_view WordExplanation(const lexicon::Candidate& candidate) override {
-    return Entry(candidate).explanation;
-  }
-  std::vector<uint16_t> SyllableCodes(const lexicon::Candidate& candidate) override { return Entry(candidate).codes; }
-  size_t FormatReading(std::span<const uint16_t> codes, std::u16string_view letters, std::u16string& out) override {
-    size_t separators = 0;
-    for (uint16_t length : codes) {
-      if (letters.empty()) break;
-      const size_t taken = std::min<size_t>(length, letters.size());
-      out.append(letters.substr(0, taken));
-      out += u'\'';
-      ++separators;
-      letters.remove_prefix(taken);
-    }
-    return separators;
+    out.reading.clear();
+    out.separators = pinyin && !page.empty() ? FormatReading(out.entries[0].codes, readingLetters, out.reading) : 0;
   }
 
   void LearnCandidate(const lexicon::Candidate& candidate) override { learnedCandidates.push_back(Entry(candidate).text); }
@@ -92,6 +88,19 @@ class FakeLexicon : public lexicon::LexiconPort {
 
   static const FakeEntry& Entry(const lexicon::Candidate& candidate) {
     return *static_cast<const FakeEntry*>(candidate.entry);
+  }
+
+  static size_t FormatReading(std::span<const uint16_t> codes, std::u16string_view letters, std::u16string& out) {
+    size_t separators = 0;
+    for (uint16_t length : codes) {
+      if (letters.empty()) break;
+      const size_t taken = std::min<size_t>(length, letters.size());
+      out.append(letters.substr(0, taken));
+      out += u'\'';
+      ++separators;
+      letters.remove_prefix(taken);
+    }
+    return separators;
   }
 
   int32_t Append(const Table& table, std::u16string_view key, base::GrowArray& candidates) {
