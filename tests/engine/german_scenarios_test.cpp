@@ -23,7 +23,7 @@ void German(EngineHarness& engine) {
 }
 
 TEST(GermanScenarios, AWordIsTakenWithSpaceAndFollowedByABlank) {
-  EngineHarness engine(FixtureLexiconFactory("GermanWord"));
+  EngineHarness engine(FixtureEngine("GermanWord"));
   German(engine);
   engine.Type(u"haus");
   ASSERT_FALSE(engine.panel().Entries().empty());
@@ -34,7 +34,7 @@ TEST(GermanScenarios, AWordIsTakenWithSpaceAndFollowedByABlank) {
 }
 
 TEST(GermanScenarios, TheVerticalListShowsTheFirstGlossAsHint) {
-  EngineHarness engine(FixtureLexiconFactory("GermanHints"), [](settings::ImeSettings& settings) {
+  EngineHarness engine(FixtureEngine("GermanHints"), [](settings::ImeSettings& settings) {
     settings.showmode = 1;
   });
   German(engine);
@@ -45,7 +45,7 @@ TEST(GermanScenarios, TheVerticalListShowsTheFirstGlossAsHint) {
 }
 
 TEST(GermanScenarios, UmlautsAreTypedAsPlainLettersAndADigitSelects) {
-  EngineHarness engine(FixtureLexiconFactory("GermanDigit"));
+  EngineHarness engine(FixtureEngine("GermanDigit"));
   German(engine);
   engine.Type(u"mad");
   const std::vector<std::u16string> page = PageTexts(engine.panel());
@@ -56,7 +56,7 @@ TEST(GermanScenarios, UmlautsAreTypedAsPlainLettersAndADigitSelects) {
 }
 
 TEST(GermanScenarios, ALearnedWordComesFirst) {
-  EngineHarness engine(FixtureLexiconFactory("GermanLearning"));
+  EngineHarness engine(FixtureEngine("GermanLearning"));
   German(engine);
   engine.Type(u"ma");
   const std::vector<std::u16string> before = PageTexts(engine.panel());
@@ -69,7 +69,7 @@ TEST(GermanScenarios, ALearnedWordComesFirst) {
 }
 
 TEST(GermanScenarios, CustomPhrasesJoinTheList) {
-  EngineHarness engine(FixtureLexiconFactory("GermanCustom", "mfg=1,Mit freundlichen Grüßen\n"));
+  EngineHarness engine(FixtureEngine("GermanCustom", "mfg=1,Mit freundlichen Grüßen\n"));
   German(engine);
   engine.Type(u"mfg");
   ASSERT_FALSE(engine.panel().Entries().empty());
@@ -78,7 +78,7 @@ TEST(GermanScenarios, CustomPhrasesJoinTheList) {
 }
 
 TEST(GermanScenarios, SentenceInputPutsWordsInPlace) {
-  EngineHarness engine(FixtureLexiconFactory("GermanSentence"), [](settings::ImeSettings& settings) {
+  EngineHarness engine(FixtureEngine("GermanSentence"), [](settings::ImeSettings& settings) {
     settings.sentence_en = 1;
   });
   German(engine);
@@ -91,7 +91,7 @@ TEST(GermanScenarios, SentenceInputPutsWordsInPlace) {
 }
 
 TEST(GermanScenarios, TheDetailDocumentNamesTheHighlightedWordAndTheSentence) {
-  EngineHarness engine(FixtureLexiconFactory("GermanDetail"));
+  EngineHarness engine(FixtureEngine("GermanDetail"));
   German(engine);
   engine.Type(u"stra");
   EXPECT_EQ(engine.panel().PendingDetail(), "<cfg><word>Stra%c3%9fe</word><sentence></sentence></cfg>");
