@@ -15,11 +15,10 @@
 
 #include <time.h>
 
-#include "ime/lexicon/module_lexicon.h"
 #include "ime/platform/file_system.h"
 #include "ime/platform/module_resources.h"
 #include "ime/platform/utf.h"
-#include "tests/support/engine_harness.h"
+#include "tests/support/module_engine.h"
 
 namespace kellavor {
 
@@ -49,28 +48,23 @@ double Percentile(std::vector<double> values, double fraction) {
   return values[at];
 }
 
-// A user folder of the benchmark's own with the shipped phrase and fuzzy-sound files, and an
-// empty user dictionary.
+// A fresh user folder of the benchmark's own: the module's start copies the shipped files into
+// it, and the user dictionary starts empty.
 std::u16string UserFolder() {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "kellavor-engine-bench";
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  const std::u16string path = folder.u16string() + u"/";
-  for (const char16_t* file : {u"custom.ini", u"mohuyin.Ini"}) platform::CopyFileIfAbsent(Folder() + file, path + file);
-  return path;
+  return folder.u16string() + u"/";
 }
 
 // The module's objects on the install folder, under shared names of the benchmark's own.
 std::unique_ptr<EngineHarness> MakeEngine(uint32_t mode) {
   platform::SetResourceFolder(Folder());
-  return std::make_unique<EngineHarness>(
-      [](const settings::ImeSettings& settings) -> std::unique_ptr<lexicon::LexiconPort> {
-        return std::make_unique<lexicon::ModuleLexicon>(
-            lexicon::ModuleFilesIn(Folder(), UserFolder()), settings,
-            lexicon::SystemMappingNames{u"KellavorBench_Si", u"KellavorBench_Ph", u"KellavorBench_De"},
-            lexicon::UserDictionaryOptions{u"KellavorBench_Us", u"KellavorBench_UsLock"});
-      },
-      [mode](settings::ImeSettings& settings) { settings.inputmode = mode; });
+  module::StartOptions options;
+  options.names = {u"KellavorBench_Si", u"KellavorBench_Ph", u"KellavorBench_De"};
+  options.userDictionary = {u"KellavorBench_Us", u"KellavorBench_UsLock"};
+  return std::make_unique<EngineHarness>(ModuleObjectsOn(module::BuildModulePaths(Folder(), UserFolder()), options),
+                                         [mode](settings::ImeSettings& settings) { settings.inputmode = mode; });
 }
 
 void TypeWords(benchmark::State& state, uint32_t mode, const std::vector<std::u16string>& words) {

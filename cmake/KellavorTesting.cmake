@@ -7,6 +7,10 @@ endif()
 
 enable_testing()
 
+# The layer rule on the #include lines under ime/ (cmake/LayerCheck.cmake); it reads the sources only.
+add_test(NAME kellavor_layer_check
+  COMMAND "${CMAKE_COMMAND}" "-DSOURCE_DIR=${PROJECT_SOURCE_DIR}" -P "${PROJECT_SOURCE_DIR}/cmake/LayerCheck.cmake")
+
 if(WIN32)
   # mingw has no packaged GoogleTest: build Debian's sources with the cross compiler.
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)

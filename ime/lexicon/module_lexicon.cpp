@@ -7,11 +7,6 @@
 
 namespace kellavor::lexicon {
 
-ModuleFiles ModuleFilesIn(const std::u16string& installFolder, const std::u16string& userFolder) {
-  return {installFolder + u"data_si.bin", installFolder + u"data_ph.bin", installFolder + u"data_de.bin",
-          userFolder + u"data_us.bin",    userFolder + u"custom.ini",     userFolder + u"mohuyin.Ini"};
-}
-
 ModuleLexicon::ModuleLexicon(const ModuleFiles& files, const settings::ImeSettings& settings,
                              SystemMappingNames names, UserDictionaryOptions userOptions,
                              UserDictionary::MemoryAlarm memoryAlarm)

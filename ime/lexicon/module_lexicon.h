@@ -26,9 +26,6 @@ struct ModuleFiles {
   std::u16string fuzzyPath;   // mohuyin.Ini
 };
 
-// The files in their folders; each folder ends with a separator (or is empty).
-ModuleFiles ModuleFilesIn(const std::u16string& installFolder, const std::u16string& userFolder);
-
 class ModuleLexicon final : public lexicon::LexiconPort {
  public:
   // Maps the system dictionaries, loads the fuzzy pairs (usefuzzy), opens the user dictionary,

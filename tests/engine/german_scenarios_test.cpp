@@ -26,7 +26,7 @@ void German(EngineHarness& engine) {
 }
 
 TEST(GermanScenarios, AWordIsTakenWithSpaceAndFollowedByABlank) {
-  EngineHarness engine(FixtureLexiconFactory("GermanWord"));
+  EngineHarness engine(FixtureEngine("GermanWord"));
   German(engine);
   engine.Type(u"haus");
   ASSERT_FALSE(engine.panel().Entries().empty());
@@ -37,7 +37,7 @@ TEST(GermanScenarios, AWordIsTakenWithSpaceAndFollowedByABlank) {
 }
 
 TEST(GermanScenarios, TheVerticalListShowsTheFirstGlossAsHint) {
-  EngineHarness engine(FixtureLexiconFactory("GermanHints"), [](settings::ImeSettings& settings) {
+  EngineHarness engine(FixtureEngine("GermanHints"), [](settings::ImeSettings& settings) {
     settings.showmode = 1;
   });
   German(engine);
@@ -48,7 +48,7 @@ TEST(GermanScenarios, TheVerticalListShowsTheFirstGlossAsHint) {
 }
 
 TEST(GermanScenarios, UmlautsAreTypedAsPlainLettersAndADigitSelects) {
-  EngineHarness engine(FixtureLexiconFactory("GermanDigit"));
+  EngineHarness engine(FixtureEngine("GermanDigit"));
   German(engine);
   engine.Type(u"mad");
   const std::vector<std::u16string> page = PageTexts(engine.panel());
@@ -59,7 +59,7 @@ TEST(GermanScenarios, UmlautsAreTypedAsPlainLettersAndADigitSelects) {
 }
 
 TEST(GermanScenarios, ALearnedWordComesFirst) {
-  EngineHarness engine(FixtureLexiconFactory("GermanLearning"));
+  EngineHarness engine(FixtureEngine("GermanLearning"));
   German(engine);
   engine.Type(u"ma");
   const std::vector<std::u16string> before = PageTexts(engine.panel());
@@ -72,7 +72,7 @@ TEST(GermanScenarios, ALearnedWordComesFirst) {
 }
 
 TEST(GermanScenarios, CustomPhrasesJoinTheList) {
-  EngineHarness engine(FixtureLexiconFactory("GermanCustom", "mfg=1,Mit freundlichen Grüßen\n"));
+  EngineHarness engine(FixtureEngine("GermanCustom", "mfg=1,Mit freundlichen Grüßen\n"));
   German(engine);
   engine.Type(u"mfg");
   ASSERT_FALSE(engine.panel().Entries().empty());
@@ -81,7 +81,7 @@ TEST(GermanScenarios, CustomPhrasesJoinTheList) {
 }
 
 TEST(GermanScenarios, SentenceInputPutsWordsInPlace) {
-  EngineHarness engine(FixtureLexiconFactory("GermanSentence"), [](settings::ImeSettings& settings) {
+  EngineHarness engine(FixtureEngine("GermanSentence"), [](settings::ImeSettings& settings) {
     settings.sentence_en = 1;
   });
   German(engine);
@@ -94,7 +94,7 @@ TEST(GermanScenarios, SentenceInputPutsWordsInPlace) {
 }
 
 TEST(GermanScenarios, TheDetailDocumentNamesTheHighlightedWordAndTheSentence) {
-  EngineHarness engine(FixtureLexiconFactory("GermanDetail"));
+  EngineHarness engine(FixtureEngine("GermanDetail"));
   German(engine);
   engine.Type(u"stra");
   EXPECT_EQ(engine.panel().PendingDetail(), "<cfg><word>Stra%c3%9fe</word><sentence></sentence></cfg>");

@@ -39,7 +39,7 @@ std::u16string FirstEntry(const InputPanel& panel) {
 }
 
 TEST(PinyinScenarios, NihaoSpaceCommitsTheFirstCandidate) {
-  EngineHarness engine(FixtureLexiconFactory("Nihao"));
+  EngineHarness engine(FixtureEngine("Nihao"));
   const KeyOutcome first = engine.Type(u"n");
   EXPECT_EQ(first.messages, (Messages{kStart, kChanged}));
   EXPECT_TRUE(engine.sim().IsWindowVisible(engine.windows().composition())) << "the refresh showed the panel";
@@ -53,7 +53,7 @@ TEST(PinyinScenarios, NihaoSpaceCommitsTheFirstCandidate) {
 }
 
 TEST(PinyinScenarios, APartOfTheReadingBecomesASegment) {
-  EngineHarness engine(FixtureLexiconFactory("Segment"));
+  EngineHarness engine(FixtureEngine("Segment"));
   engine.Type(u"zhongguo");
   const std::vector<std::u16string> page = PageTexts(engine.panel());
   ASSERT_FALSE(page.empty());
@@ -73,7 +73,7 @@ TEST(PinyinScenarios, APartOfTheReadingBecomesASegment) {
 }
 
 TEST(PinyinScenarios, TheReadingOfTheFirstCandidateIsShownFormatted) {
-  EngineHarness engine(FixtureLexiconFactory("Reading"));
+  EngineHarness engine(FixtureEngine("Reading"));
   engine.Type(u"zhongguoren");
   EXPECT_EQ(FirstEntry(engine.panel()), u"中国人");
   EXPECT_EQ(engine.panel().Composition(), u"zhong'guo'ren'");
@@ -86,7 +86,7 @@ TEST(PinyinScenarios, TheReadingOfTheFirstCandidateIsShownFormatted) {
 }
 
 TEST(PinyinScenarios, TraditionalOutputInPinyinModeOnly) {
-  EngineHarness engine(FixtureLexiconFactory("Traditional"));
+  EngineHarness engine(FixtureEngine("Traditional"));
   engine.Chord({vk::kControl, vk::kShift}, 'L');
   ASSERT_EQ(engine.settings().big5mode, 1u);
   engine.Type(u"hanyu");
@@ -102,14 +102,14 @@ TEST(PinyinScenarios, TraditionalOutputInPinyinModeOnly) {
 }
 
 TEST(PinyinScenarios, NoCandidatesCommitsTheLettersWithTheSelectKey) {
-  EngineHarness engine(FixtureLexiconFactory("NoCandidates"));
+  EngineHarness engine(FixtureEngine("NoCandidates"));
   engine.Type(u"vvv");
   EXPECT_TRUE(engine.panel().Entries().empty());
   EXPECT_EQ(engine.Type(u" ").committed, u"vvv");
 }
 
 TEST(PinyinScenarios, ASelectionIsLearnedAndOfferedFirstNextTime) {
-  EngineHarness engine(FixtureLexiconFactory("Learning"));
+  EngineHarness engine(FixtureEngine("Learning"));
   engine.Type(u"xian");
   EXPECT_EQ(FirstEntry(engine.panel()), u"西安");
   engine.Tap(vk::kNext);

@@ -8,7 +8,7 @@ namespace kellavor {
 namespace {
 
 TEST(RandomKeys, OnTheFixtureDictionaries) {
-  EngineHarness engine(FixtureLexiconFactory("RandomKeys", "[custom]\nmfg=Mit freundlichen Grüßen,1\n"));
+  EngineHarness engine(FixtureEngine("RandomKeys", "[custom]\nmfg=Mit freundlichen Grüßen,1\n"));
   TypeRandomKeys(engine, 7, 20000);
 }
 

@@ -1,7 +1,7 @@
-// One engine on the simulated input-method manager, as the module sets it up: settings with their
-// defaults, the panel with its windows, the engine on a lexicon the test gives, and an application
-// window whose context the module has been selected for. Keys are typed as on a US keyboard and go
-// through ImeProcessKey and ImeToAsciiEx.
+// One engine on the simulated input-method manager: its objects (settings, panel, engine), the
+// panel's windows, and an application window whose context the module has been selected for. Keys
+// are typed as on a US keyboard and go through ImeProcessKey and ImeToAsciiEx. The objects are the
+// engine alone on a lexicon the test gives, or the module's own assembly (module_engine.h).
 #pragma once
 
 #include <functional>
@@ -24,19 +24,38 @@ namespace kellavor {
 class EngineHarness {
  public:
   using Adjust = std::function<void(settings::ImeSettings&)>;
-  // Makes the lexicon once the settings are loaded; the harness owns it.
-  using LexiconFactory = std::function<std::unique_ptr<lexicon::LexiconPort>(const settings::ImeSettings&)>;
 
+  // What the harness drives, made on its simulated manager.
+  class Objects {
+   public:
+    virtual ~Objects() = default;
+    virtual settings::ImeSettings& settings() = 0;
+    virtual core::InputPanel& panel() = 0;
+    virtual core::ImeCore& core() = 0;
+  };
+  // Makes the objects with the settings adjusted once they are read.
+  using MakeObjects = std::function<std::unique_ptr<Objects>(platform::SimInputMethod&, const Adjust&)>;
+
+  // The engine alone on a lexicon the test gives, with the default settings adjusted.
   explicit EngineHarness(lexicon::LexiconPort& lexicon, const Adjust& adjust = {})
-      : EngineHarness(&lexicon, {}, adjust) {}
-  explicit EngineHarness(const LexiconFactory& makeLexicon, const Adjust& adjust = {})
-      : EngineHarness(nullptr, makeLexicon, adjust) {}
+      : EngineHarness(EngineOn(lexicon), adjust) {}
+  explicit EngineHarness(const MakeObjects& make, const Adjust& adjust = {})
+      : objects_(make(sim_, adjust)),
+        windows_(sim_, panel(), settings()),
+        app_(sim_.AddWindow(u"Edit")),
+        context_(sim_.CreateContext(app_)),
+        keys_(sim_, &core(), context_) {
+    sim_.SetForeground(app_);
+    core::ImeSelect(sim_, &core(), context_, true);
+    sim_.ClearEvents();
+  }
 
   platform::SimInputMethod& sim() { return sim_; }
-  settings::ImeSettings& settings() { return settings_; }
-  core::InputPanel& panel() { return panel_; }
+  Objects& objects() { return *objects_; }
+  settings::ImeSettings& settings() { return objects_->settings(); }
+  core::InputPanel& panel() { return objects_->panel(); }
   core::SimUiWindows& windows() { return windows_; }
-  core::ImeCore& core() { return core_; }
+  core::ImeCore& core() { return objects_->core(); }
   platform::ContextHandle context() const { return context_; }
   platform::WindowHandle app() const { return app_; }
   core::SimKeySender& keys() { return keys_; }
@@ -69,33 +88,37 @@ class EngineHarness {
   }
 
  private:
-  EngineHarness(lexicon::LexiconPort* lexicon, const LexiconFactory& makeLexicon, const Adjust& adjust)
-      : settings_(Defaults(adjust)),
-        ownedLexicon_(lexicon == nullptr ? makeLexicon(settings_) : nullptr),
-        panel_(sim_),
-        windows_(sim_, panel_, settings_),
-        core_(sim_, settings_, panel_, lexicon != nullptr ? *lexicon : *ownedLexicon_),
-        app_(sim_.AddWindow(u"Edit")),
-        context_(sim_.CreateContext(app_)),
-        keys_(sim_, &core_, context_) {
-    sim_.SetForeground(app_);
-    core::ImeSelect(sim_, &core_, context_, true);
-    sim_.ClearEvents();
-  }
+  // Settings with their defaults, adjusted; the panel; the engine on the lexicon.
+  class LooseEngine final : public Objects {
+   public:
+    LooseEngine(platform::SimInputMethod& sim, lexicon::LexiconPort& lexicon, const Adjust& adjust)
+        : settings_(Defaults(adjust)), panel_(sim), core_(sim, settings_, panel_, lexicon) {}
+    settings::ImeSettings& settings() override { return settings_; }
+    core::InputPanel& panel() override { return panel_; }
+    core::ImeCore& core() override { return core_; }
 
-  static settings::ImeSettings Defaults(const Adjust& adjust) {
-    settings::ImeSettings settings;
-    settings::LoadSettings(settings, u"");
-    if (adjust) adjust(settings);
-    return settings;
+   private:
+    static settings::ImeSettings Defaults(const Adjust& adjust) {
+      settings::ImeSettings settings;
+      settings::LoadSettings(settings, u"");
+      if (adjust) adjust(settings);
+      return settings;
+    }
+
+    settings::ImeSettings settings_;
+    core::InputPanel panel_;
+    core::ImeCore core_;
+  };
+
+  static MakeObjects EngineOn(lexicon::LexiconPort& lexicon) {
+    return [&lexicon](platform::SimInputMethod& sim, const Adjust& adjust) -> std::unique_ptr<Objects> {
+      return std::make_unique<LooseEngine>(sim, lexicon, adjust);
+    };
   }
 
   platform::SimInputMethod sim_;
-  settings::ImeSettings settings_;
-  std::unique_ptr<lexicon::LexiconPort> ownedLexicon_;
-  core::InputPanel panel_;
+  std::unique_ptr<Objects> objects_;
   core::SimUiWindows windows_;
-  core::ImeCore core_;
   platform::WindowHandle app_;
   platform::ContextHandle context_;
   core::SimKeySender keys_;

@@ -1,7 +1,5 @@
 #include "tools/console/console_session.h"
 
-#include <filesystem>
-
 #include "ime/core/candidate_pages.h"
 #include "ime/core/entry_points.h"
 #include "ime/platform/file_system.h"
@@ -17,35 +15,32 @@ namespace vk = platform::vk;
 
 namespace {
 
-constexpr const char16_t* kShippedUserFiles[] = {u"config.ini", u"custom.ini", u"mohuyin.Ini", u"data_us.bin"};
-
-void PrepareUserFolder(const SessionOptions& options) {
-  std::error_code ignored;
-  std::filesystem::create_directories(std::filesystem::path(options.userFolder), ignored);
-  for (const char16_t* file : kShippedUserFiles) {
-    platform::CopyFileIfAbsent(options.dataFolder + file, options.userFolder + file);
-  }
-}
-
-// The user's settings, once the folder is prepared, with the overrides applied: read from a copy
-// of config.ini that holds them, so that the user's file keeps its own values.
-settings::ImeSettings LoadSessionSettings(const SessionOptions& options) {
-  PrepareUserFolder(options);
-  const std::u16string configPath = options.userFolder + u"config.ini";
-  settings::ImeSettings loaded;
-  if (options.overrides.empty()) {
-    settings::LoadSettings(loaded, configPath);
-    return loaded;
-  }
-  const std::u16string overlay = options.userFolder + u"config.session.ini";
+// The overrides on top of the user's settings: written into a copy of config.ini and read from
+// there, so that the user's file keeps its own values.
+void ApplyOverrides(settings::ImeSettings& loaded, const std::u16string& userFolder,
+                    const std::vector<SettingOverride>& overrides) {
+  if (overrides.empty()) return;
+  const std::u16string overlay = userFolder + u"config.session.ini";
   platform::RemoveFile(overlay);
-  platform::CopyFileIfAbsent(configPath, overlay);
+  platform::CopyFileIfAbsent(userFolder + u"config.ini", overlay);
   settings::IniFile file;
   file.Open(overlay);
-  for (const SettingOverride& setting : options.overrides) file.WriteString(setting.section, setting.key, setting.value);
+  for (const SettingOverride& setting : overrides) file.WriteString(setting.section, setting.key, setting.value);
   settings::LoadSettings(loaded, overlay);
   platform::RemoveFile(overlay);
-  return loaded;
+}
+
+// The shared memory of the session: the module's names with the session's suffix.
+module::StartOptions StartOptionsOf(const SessionOptions& options) {
+  module::StartOptions start;
+  for (std::u16string* name : {&start.names.chars, &start.names.phrases, &start.names.words,
+                               &start.userDictionary.blockName, &start.userDictionary.mutexName}) {
+    *name += options.sharedNameSuffix;
+  }
+  start.adjustSettings = [userFolder = options.userFolder, overrides = options.overrides](settings::ImeSettings& loaded) {
+    ApplyOverrides(loaded, userFolder, overrides);
+  };
+  return start;
 }
 
 }  // namespace
@@ -61,32 +56,22 @@ std::optional<SettingOverride> ParseSettingOverride(std::string_view text) {
                          platform::Utf8ToUtf16(text.substr(equals + 1))};
 }
 
-ConsoleSession::ConsoleSession(const SessionOptions& options)
-    : options_(options),
-      settings_(LoadSessionSettings(options)),
-      panel_(sim_),
-      windows_(sim_, panel_, settings_) {
+ConsoleSession::ConsoleSession(const SessionOptions& options) {
   platform::SetResourceFolder(options.dataFolder);
-  lexicon::SystemMappingNames names;
-  lexicon::UserDictionaryOptions user;
-  for (std::u16string* name : {&names.chars, &names.phrases, &names.words, &user.blockName, &user.mutexName}) {
-    *name += options.sharedNameSuffix;
-  }
-  lexicon_ = std::make_unique<lexicon::ModuleLexicon>(lexicon::ModuleFilesIn(options.dataFolder, options.userFolder),
-                                                      settings_, names, user);
-  core_ = std::make_unique<core::ImeCore>(sim_, settings_, panel_, *lexicon_);
+  objects_ = std::make_unique<module::ModuleObjects>(
+      sim_, module::BuildModulePaths(options.dataFolder, options.userFolder), module::WindowHooks{},
+      StartOptionsOf(options));
+  windows_ = std::make_unique<core::SimUiWindows>(sim_, objects_->panel(), objects_->settings());
   app_ = sim_.AddWindow(u"Edit");
   sim_.SetForeground(app_);
   context_ = sim_.CreateContext(app_);
-  core::ImeSelect(sim_, core_.get(), context_, true);
-  keys_ = std::make_unique<core::SimKeySender>(sim_, core_.get(), context_);
+  core::ImeSelect(sim_, &objects_->core(), context_, true);
+  keys_ = std::make_unique<core::SimKeySender>(sim_, &objects_->core(), context_);
 }
 
-ConsoleSession::~ConsoleSession() { settings::SaveSettings(settings_, options_.userFolder + u"config.ini"); }
-
 int32_t ConsoleSession::PageCount() const {
-  const int32_t count = core_->CandidateCount();
-  return count == 0 ? 0 : core::LastPage(count, core_->PageSize()) + 1;
+  const int32_t count = engine().CandidateCount();
+  return count == 0 ? 0 : core::LastPage(count, engine().PageSize()) + 1;
 }
 
 KeyStep ConsoleSession::Press(const ScriptKey& key) {

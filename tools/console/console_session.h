@@ -13,7 +13,7 @@
 #include "ime/core/input_panel.h"
 #include "ime/core/sim/sim_key_sender.h"
 #include "ime/core/sim/sim_ui_windows.h"
-#include "ime/lexicon/module_lexicon.h"
+#include "ime/module/module_objects.h"
 #include "ime/platform/sim/sim_input_method.h"
 #include "ime/settings/ime_settings.h"
 #include "tools/console/key_script.h"
@@ -50,20 +50,20 @@ struct KeyStep {
 
 class ConsoleSession {
  public:
-  // Prepares the user folder as the module does (the shipped config.ini, custom.ini and
-  // mohuyin.Ini copied in when missing), loads the settings and builds the objects.
+  // Starts the module's objects on the folders (the user folder prepared as the module does),
+  // with the overrides on top of the user's settings.
   explicit ConsoleSession(const SessionOptions& options);
-  // Writes the runtime settings back to the user's config.ini.
-  ~ConsoleSession();
+  // The objects write the runtime settings back to the user's config.ini.
+  ~ConsoleSession() = default;
   ConsoleSession(const ConsoleSession&) = delete;
   ConsoleSession& operator=(const ConsoleSession&) = delete;
 
   // The key with its modifiers held around it; {Shift} alone is Shift tapped alone.
   KeyStep Press(const ScriptKey& key);
 
-  const settings::ImeSettings& settings() const { return settings_; }
-  const core::InputPanel& panel() const { return panel_; }
-  const core::ImeCore& engine() const { return *core_; }
+  const settings::ImeSettings& settings() const { return objects_->settings(); }
+  const core::InputPanel& panel() const { return objects_->panel(); }
+  const core::ImeCore& engine() const { return objects_->core(); }
   // The text the application holds: commits and unclaimed typing, Backspace taken into account.
   const std::u16string& text() const { return text_; }
   // The number of candidate pages of the current list.
@@ -72,13 +72,9 @@ class ConsoleSession {
  private:
   void ApplyToText(const KeyStep& step, uint32_t virtualKey);
 
-  SessionOptions options_;
-  settings::ImeSettings settings_;
   platform::SimInputMethod sim_;
-  core::InputPanel panel_;
-  core::SimUiWindows windows_;
-  std::unique_ptr<lexicon::ModuleLexicon> lexicon_;
-  std::unique_ptr<core::ImeCore> core_;
+  std::unique_ptr<module::ModuleObjects> objects_;
+  std::unique_ptr<core::SimUiWindows> windows_;
   platform::WindowHandle app_ = nullptr;
   platform::ContextHandle context_ = nullptr;
   std::unique_ptr<core::SimKeySender> keys_;

@@ -1,33 +1,28 @@
-// The module in one process: its folders, settings, objects, windows and window classes, set up
-// once on the first call of the input-method manager and taken down when the module is unloaded.
+// The module in one process: the objects (ModuleObjects) on the Win32 port, with the windows that
+// show them, the external event window and the window classes; set up on the first call of the
+// input-method manager and taken down when the module is unloaded.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
-
-#include "ime/core/ime_core.h"
-#include "ime/core/input_panel.h"
-#include "ime/lexicon/module_lexicon.h"
+#include "ime/module/module_objects.h"
 #include "ime/module/module_paths.h"
 #include "ime/platform/win32/win32_input_method.h"
-#include "ime/settings/ime_settings.h"
-#include "ime/settings/win32/ext_event_window.h"
 #include "ime/ui/win32/panel_windows.h"
 #include "ime/ui/win32/ui_window_parts.h"
 
 namespace kellavor::module {
 
-class ImeModule final : public settings::ExtEventActions {
+class ImeModule final {
  public:
-  // In this order: prepares the folders and the user's files, loads the settings, creates the
-  // external event window, the panel, the engine on the dictionaries, and registers the window
-  // classes. Nothing here fails the module: what cannot be set up is left out.
+  // In this order: the objects (user folder, settings, panel, dictionaries, engine), the panel's
+  // windows, the external event window acting on the objects, the window classes. Nothing here
+  // fails the module: what cannot be set up is left out.
   explicit ImeModule(HINSTANCE instance);
-  // Unregisters the classes, destroys the event window, saves the settings, then frees the panel
-  // and the engine (which saves the user dictionary). When the process is ending its windows go
-  // with it and are left alone.
-  ~ImeModule() override;
+  // Unregisters the classes and destroys the event window, then frees the panel's windows and the
+  // objects (which save the settings and the user dictionary). When the process is ending its
+  // windows go with it and are left alone.
+  ~ImeModule();
   ImeModule(const ImeModule&) = delete;
   ImeModule& operator=(const ImeModule&) = delete;
 
@@ -35,29 +30,14 @@ class ImeModule final : public settings::ExtEventActions {
   void SetProcessEnding() { processEnding_ = true; }
 
   platform::InputMethodPort& port() { return port_; }
-  core::ImeCore* core() { return core_.get(); }
-  const ModulePaths& paths() const { return paths_; }
-
-  // What the external event window runs.
-  void ClearUserDictionary() override;
-  void SaveUserDictionary() override;
-  void CloseUserDictionary() override;
-  void ReopenUserDictionary() override;
-  void ReleasePhraseTable() override;
-  void ReloadSettings() override;
-  void ReloadTheme() override;
+  core::ImeCore* core() { return &objects_.core(); }
+  const ModulePaths& paths() const { return objects_.paths(); }
 
  private:
-  void SaveSettingsFile() const;
-
   HINSTANCE instance_;
-  ModulePaths paths_;
-  settings::ImeSettings settings_;
   platform::Win32InputMethod port_;
-  core::InputPanel panel_;
-  std::unique_ptr<ui::PanelWindows> panelWindows_;
-  std::unique_ptr<lexicon::ModuleLexicon> lexicon_;
-  std::unique_ptr<core::ImeCore> core_;
+  ModuleObjects objects_;
+  ui::PanelWindows panelWindows_;
   ui::UiWindowParts uiParts_;
   bool processEnding_ = false;
 };

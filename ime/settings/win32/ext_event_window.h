@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "ime/settings/ext_event_actions.h"
+
 namespace kellavor::settings {
 
 inline constexpr wchar_t kExtEventClassName[] = L"Tessal_ExtEventCl";
@@ -19,22 +21,9 @@ inline constexpr UINT WM_IMEEXT_NOOP = WM_APP + 106;
 inline constexpr UINT WM_IMEEXT_RELOADSETTINGS = WM_APP + 108;
 inline constexpr UINT WM_IMEEXT_THEMECHANGED = WM_APP + 110;
 
-// What the module does on each message. The window answers 1 to every one of them; a message it
-// does not know gets the default window procedure.
-class ExtEventActions {
- public:
-  virtual ~ExtEventActions() = default;
-  virtual void ClearUserDictionary() = 0;
-  virtual void SaveUserDictionary() = 0;
-  virtual void CloseUserDictionary() = 0;
-  virtual void ReopenUserDictionary() = 0;
-  virtual void ReleasePhraseTable() = 0;
-  virtual void ReloadSettings() = 0;
-  virtual void ReloadTheme() = 0;
-};
-
 // Registers the class and creates the hidden window, which hands its messages to actions (they
-// must outlive the window). False when the class cannot be registered, which is also what a
+// must outlive the window) and answers 1 to every one of them; a message it does not know gets
+// the default window procedure. False when the class cannot be registered, which is also what a
 // second call finds: the window created first stays the process's one window.
 bool CreateExtEventWindow(HINSTANCE instance, ExtEventActions& actions);
 
