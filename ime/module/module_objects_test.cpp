@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "ime/core/virtual_keys.h"
+#include "ime/platform/virtual_keys.h"
 #include "ime/settings/ini_file.h"
 #include "tests/support/fixture_dictionaries.h"
 #include "tests/support/module_engine.h"
@@ -53,7 +53,7 @@ class ModuleObjectsTest : public testing::Test {
 TEST_F(ModuleObjectsTest, AReloadKeepsTheRuntimeStateAndTakesEveryOtherChange) {
   EngineHarness engine(Objects());
   EXPECT_EQ(engine.core().PageSize(), 7) << "the start reads the user's config.ini";
-  engine.Tap(core::vk::kShift);
+  engine.Tap(platform::vk::kShift);
   ASSERT_EQ(engine.settings().inputmode, core::kGermanMode);
 
   // Another program changes the file: a page size, the phrases, and an input mode of its own.
@@ -91,7 +91,7 @@ TEST_F(ModuleObjectsTest, AThemeChangeReadsUsethemeAloneAndAbandonsTheCompositio
 TEST_F(ModuleObjectsTest, TheEndSavesTheRuntimeStateForTheNextStart) {
   {
     EngineHarness engine(Objects());
-    engine.Tap(core::vk::kShift);
+    engine.Tap(platform::vk::kShift);
     ASSERT_EQ(engine.settings().inputmode, core::kGermanMode);
   }
   EXPECT_EQ(ConfigInt(u"APPSTATUS", u"inputmode"), static_cast<int32_t>(core::kGermanMode));
