@@ -9,6 +9,8 @@ native_packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libhunspell-dev hunspell-de-de
   rime-data-pinyin-simp unicode-data dict-de-en dict-freedict-deu-eng
+  manpages-zh debian-reference-zh-cn libreoffice-help-zh-cn gimp-help-zh-cn lilypond-doc-html-zh kicad-doc-zh
+  debian-edu-doc-zh-cn maint-guide-zh-cn
   unzip bzip2 zlib1g-dev
 )
 windows_packages=(

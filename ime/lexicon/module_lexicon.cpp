@@ -12,7 +12,8 @@ namespace kellavor::lexicon {
 
 ModuleFiles ModuleFilesIn(const std::u16string& installFolder, const std::u16string& userFolder) {
   return {installFolder + u"data_si.bin", installFolder + u"data_ph.bin", installFolder + u"data_de.bin",
-          userFolder + u"data_us.bin",    userFolder + u"custom.ini",     userFolder + u"mohuyin.Ini"};
+          userFolder + u"data_us.bin",    userFolder + u"custom.ini",     userFolder + u"mohuyin.Ini",
+          installFolder + u"data_lm.bin"};
 }
 
 ModuleLexicon::ModuleLexicon(const ModuleFiles& files, const settings::ImeSettings& settings,
@@ -22,7 +23,8 @@ ModuleLexicon::ModuleLexicon(const ModuleFiles& files, const settings::ImeSettin
       settings_(settings),
       lexicon_(std::move(names)),
       userDictionary_(lexicon_.Dictionaries(), std::move(userOptions), std::move(memoryAlarm)) {
-  lexicon_.Initialise({files.charPath, files.phrasePath, files.wordPath, files.fuzzyPath}, settings.usefuzzy != 0);
+  lexicon_.Initialise({files.charPath, files.phrasePath, files.wordPath, files.fuzzyPath, files.modelPath},
+                      settings.usefuzzy != 0);
   userDictionary_.OpenUserDictionary(files.userPath);
   speller_.CreateSpeller(files.charPath);
   customPhrases_.InitCustomPhrases(files.customPath, settings.usecustom != 0);
@@ -40,6 +42,7 @@ int32_t ModuleLexicon::SearchPinyin(std::u16string_view key, core::GrowArray& ca
                                     bool useFrequency) {
   // The user dictionary may have been closed or reopened since the last search.
   lexicon_.SetUserBlock(userDictionary_.View());
+  lexicon_.SetSmartSentence(settings_.smartsentence != 0);
   return lexicon_.SearchPinyin(key, candidates, static_cast<uint8_t>(characterSet), useFrequency);
 }
 

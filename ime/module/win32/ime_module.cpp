@@ -13,7 +13,8 @@ namespace {
 
 lexicon::ModuleFiles FilesOf(const ModulePaths& paths) {
   return {paths.charDictionary, paths.phraseDictionary, paths.germanDictionary,
-          paths.userDictionary, paths.phraseFile,       paths.fuzzyFile};
+          paths.userDictionary, paths.phraseFile,       paths.fuzzyFile,
+          paths.languageModel};
 }
 
 void ShowFullUserDictionary() { ui::ShowMemoryAlarm(u"ERROR_NOT_ENOUGH_MEMORY", 10, 10); }
