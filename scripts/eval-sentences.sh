@@ -4,9 +4,9 @@
 # debian-edu-doc-zh-cn and maint-guide-zh-cn). Clauses of 4 to 12 characters get their pinyin from
 # CC-CEDICT and Unihan, are typed through the console letter by letter with Space until the
 # composition closes, and the result is compared with the clause. Prints a table of character
-# accuracy and exact clauses with smartsentence 1 and 0, and for librime's luna_pinyin_simp and
-# pinyin_simp when KELLAVOR_RIME_CONVERT names a converter (a program reading pinyin lines on
-# standard input and writing one conversion per line, given the schema as its argument).
+# accuracy and exact clauses with smartsentence 1 and 0 and, where librime is installed (Debian
+# librime-dev, librime-bin and rime-data-luna-pinyin; the project does not depend on them), for
+# its luna_pinyin_simp and pinyin_simp schemas on the same clauses, with their learning off.
 #
 #   scripts/eval-sentences.sh [CLAUSES]      (default 400)
 set -euo pipefail
@@ -40,9 +40,14 @@ for smart in 1 0; do
   node "$here/type-clauses.js" "$console" "$work/clauses.tsv" --set "GENERAL.smartsentence=$smart" > "$work/smart$smart.txt"
   node "$here/score.js" "this engine, smartsentence $smart" "$work/clauses.tsv" "$work/smart$smart.txt"
 done
-if [ -n "${KELLAVOR_RIME_CONVERT:-}" ]; then
+if [ -f /usr/include/rime_api.h ] && [ -f /usr/share/rime-data/luna_pinyin_simp.schema.yaml ]; then
+  cc -O2 -o "$work/rime_convert" "$here/rime_convert.c" -lrime
+  mkdir -p "$work/rime"
   for schema in luna_pinyin_simp pinyin_simp; do
-    cut -f2 "$work/clauses.tsv" | "$KELLAVOR_RIME_CONVERT" "$schema" > "$work/$schema.txt"
+    printf 'patch:\n  translator/enable_user_dict: false\n' > "$work/rime/$schema.custom.yaml"
+  done
+  for schema in luna_pinyin_simp pinyin_simp; do
+    cut -f2 "$work/clauses.tsv" | "$work/rime_convert" "$work/rime" "$schema" > "$work/$schema.txt"
     node "$here/score.js" "librime $schema" "$work/clauses.tsv" "$work/$schema.txt"
   done
 fi

@@ -8,8 +8,9 @@
 #include "ime/lexicon/char_record.h"
 #include "ime/lexicon/language_model_format.h"
 #include "ime/lexicon/lexicon.h"
+#include "ime/lexicon/phrase_record.h"
 #include "ime/lexicon/record_lists.h"
-#include "ime/lexicon/syllable_item.h"
+#include "ime/lexicon/user_block.h"
 
 namespace kellavor::lexicon {
 namespace {
@@ -19,10 +20,16 @@ using namespace candidate_kind;
 constexpr uint8_t kSentenceClassMask = 1;
 constexpr int32_t kSyllableListCapacity = 10;
 constexpr int32_t kFoundCapacity = 2000;
-// Words kept for each stretch of letters, the cheapest on their own first.
-constexpr size_t kWordsPerStretch = 10;
+// System words kept for each stretch of letters, the most frequent first; learned entries are
+// always kept.
+constexpr size_t kCharactersPerSyllable = 10;
+constexpr size_t kPhrasesPerStretch = 8;
 // Words kept at each letter position as the ends of partial sentences.
-constexpr size_t kBeam = 8;
+constexpr size_t kBeam = 6;
+// Syllables whose characters are kept between searches.
+constexpr size_t kKeptSyllables = 128;
+// Pair costs remembered (a power of two).
+constexpr size_t kKeptPairCosts = 8192;
 
 constexpr int32_t Nats(double nats) { return static_cast<int32_t>(nats * kCostScale); }
 // A character found through a fuzzy sound, per step of the lookup.
@@ -62,84 +69,116 @@ int32_t ReadingCost(const SystemDictionaries& dictionaries, const CharRecord* re
   return std::min(kRareReadingCostLimit, Nats(2.0 * std::log(ratio)));
 }
 
-bool IsLearned(const Candidate& candidate) { return candidate.kind == kUs; }
-
-// The edge of a candidate found at letter start, its cost on its own (for choosing among the words
-// of one stretch) in standalone.
-LatticeEdge MakeEdge(const Lexicon& lexicon, const LanguageModelView& model, const Candidate& candidate,
-                     uint16_t start, int32_t& standalone) {
+// The edge of a candidate, letters counted from where it starts.
+LatticeEdge MakeEdge(const Lexicon& lexicon, const LanguageModelView& model, const Candidate& candidate) {
   char16_t scratch[2];
   const std::u16string_view text = CandidateTextView(candidate, scratch);
+  const bool learned = candidate.kind == kUs;
   LatticeEdge edge;
-  edge.start = start;
-  edge.end = static_cast<uint16_t>(start + candidate.consumed);
+  edge.end = candidate.consumed;
   const std::optional<uint32_t> word = model.Word(text);
-  if (word) {
-    edge.word = *word;
-    if (candidate.kind == kSi) {
-      edge.cost = ReadingCost(lexicon.Dictionaries(), static_cast<const CharRecord*>(candidate.entry));
-    }
-    if ((candidate.kind == kSi || (IsLearned(candidate) && text.size() <= 2)) && candidate.extent > 1) {
-      edge.cost += kFuzzyStepCost * (candidate.extent - 1);
-    }
-    if (IsLearned(candidate)) edge.cost -= kLearnedBonus;
-    standalone = edge.cost + model.UnigramCost(*word);
-  } else {
-    edge.cost = IsLearned(candidate) ? kUnknownLearnedCost : kUnknownWordCost * static_cast<int32_t>(text.size());
-    standalone = edge.cost;
+  if (!word) {
+    edge.cost = learned ? kUnknownLearnedCost : kUnknownWordCost * static_cast<int32_t>(text.size());
+    return edge;
   }
+  edge.word = *word;
+  if (candidate.kind == kSi) {
+    edge.cost = ReadingCost(lexicon.Dictionaries(), static_cast<const CharRecord*>(candidate.entry));
+  }
+  // Characters carry the step of the fuzzy lookup that found them.
+  if ((candidate.kind == kSi || (learned && text.size() <= 2)) && candidate.extent > 1) {
+    edge.cost += kFuzzyStepCost * (candidate.extent - 1);
+  }
+  if (learned) edge.cost -= kLearnedBonus;
   return edge;
 }
 
-// Adds the words found at one position: those that fit the typed syllables (a phrase longer than
-// the syllables left would complete the input, not convert it), the cheapest of each stretch.
-void AddWords(const Lexicon& lexicon, const LanguageModelView& model, std::span<const Candidate> found,
-              size_t syllablesLeft, uint16_t start, SentenceScratch& scratch) {
-  struct Scored {
-    LatticeEdge edge;
-    int32_t standalone;
-    Candidate candidate;
-  };
-  std::vector<Scored> words;
-  words.reserve(found.size());
-  for (const Candidate& candidate : found) {
-    if (candidate.consumed == 0 || lexicon.SyllableCodes(candidate, {}) > syllablesLeft) continue;
-    Scored scored{};
-    scored.edge = MakeEdge(lexicon, model, candidate, start, scored.standalone);
-    scored.candidate = candidate;
-    words.push_back(scored);
-  }
-  std::stable_sort(words.begin(), words.end(), [](const Scored& a, const Scored& b) {
-    return a.edge.end != b.edge.end ? a.edge.end < b.edge.end : a.standalone < b.standalone;
-  });
+// The dictionary frequency a system candidate is preselected by.
+uint32_t Frequency(const Candidate& candidate) {
+  if (candidate.kind == kSi) return static_cast<const CharRecord*>(candidate.entry)->frequency();
+  return PhraseRecord(static_cast<const uint8_t*>(candidate.entry)).frequency();
+}
+
+// System candidates first by the letters they cover, then exact lookups before fuzzy ones, then
+// the more frequent.
+bool PreferredSystem(const Candidate& a, const Candidate& b) {
+  if (a.consumed != b.consumed) return a.consumed < b.consumed;
+  if (a.kind == kSi && a.extent != b.extent) return a.extent < b.extent;
+  return Frequency(a) > Frequency(b);
+}
+
+// Keeps the first `limit` system candidates of each stretch of found (sorted by PreferredSystem)
+// as words.
+void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std::span<Candidate> found,
+                     size_t limit, std::vector<LatticeWord>& words) {
+  std::stable_sort(found.begin(), found.end(), PreferredSystem);
   size_t kept = 0;
-  for (size_t k = 0; k < words.size(); ++k) {
-    kept = k > 0 && words[k].edge.end == words[k - 1].edge.end ? kept + 1 : 0;
-    if (kept >= kWordsPerStretch) continue;
-    // The alternative reading finds again the words of the stretches it shares with the main one.
-    bool known = false;
-    for (size_t e = 0; e < scratch.edges.size() && !known; ++e) {
-      known = scratch.edges[e].start == start && scratch.pieces[e].entry == words[k].candidate.entry &&
-              scratch.edges[e].end == words[k].edge.end;
-    }
-    if (known) continue;
-    scratch.edges.push_back(words[k].edge);
-    scratch.pieces.push_back(words[k].candidate);
+  for (size_t k = 0; k < found.size(); ++k) {
+    kept = k > 0 && found[k].consumed == found[k - 1].consumed ? kept + 1 : 0;
+    if (kept < limit) words.push_back({found[k], MakeEdge(lexicon, model, found[k])});
   }
 }
 
-// The words of every position of one reading of the letters.
+const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageModelView& model,
+                                             const SyllableItem& syllable, SentenceScratch& scratch) {
+  for (const SyllableChoice& choice : scratch.choices) {
+    if (choice.syllable.view() == syllable.view()) return choice.words;
+  }
+  if (scratch.choices.size() >= kKeptSyllables) scratch.choices.clear();
+  EmptyList(scratch.found);
+  lexicon.CharSearch(syllable, scratch.found, kSentenceClassMask);
+  SyllableChoice& choice = scratch.choices.emplace_back();
+  choice.syllable = syllable;
+  KeepSystemWords(lexicon, model, Records<Candidate>(scratch.found), kCharactersPerSyllable, choice.words);
+  return choice.words;
+}
+
+// Edges of the main reading are placed in the order of their start letters; shared[s] is the
+// range of those starting at letter s, which the alternative reading does not place again.
+struct EdgeRange {
+  uint32_t first = 0;
+  uint32_t last = 0;
+};
+
+void Place(const LatticeWord& word, uint16_t start, EdgeRange shared, SentenceScratch& scratch) {
+  LatticeEdge edge = word.edge;
+  edge.start = start;
+  edge.end = static_cast<uint16_t>(start + word.edge.end);
+  for (uint32_t e = shared.first; e < shared.last; ++e) {
+    if (scratch.edges[e].end == edge.end && scratch.pieces[e].entry == word.candidate.entry) return;
+  }
+  scratch.edges.push_back(edge);
+  scratch.pieces.push_back(word.candidate);
+}
+
+// The words of every position of one reading of the letters: those that fit the typed syllables
+// (a phrase longer than the syllables left would complete the input, not convert it).
 void AddReading(Lexicon& lexicon, const LanguageModelView& model, std::span<const SyllableItem> syllables,
-                bool withUser, SentenceScratch& scratch) {
+                bool withUser, std::vector<EdgeRange>& shared, bool main, SentenceScratch& scratch) {
   uint16_t start = 0;
   for (size_t i = 0; i < syllables.size(); ++i) {
     const std::span<const SyllableItem> rest = syllables.subspan(i);
+    const EdgeRange known = main ? EdgeRange{} : shared[start];
+    if (main) shared[start].first = static_cast<uint32_t>(scratch.edges.size());
+    for (const LatticeWord& word : CharactersOf(lexicon, model, rest[0], scratch)) Place(word, start, known, scratch);
+
     EmptyList(scratch.found);
     lexicon.PhraseSearch(rest, scratch.found, kSentenceClassMask);
+    const auto fits = [&](const Candidate& c) { return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= rest.size(); };
+    std::span<Candidate> system = Records<Candidate>(scratch.found);
+    const auto kept = std::partition(system.begin(), system.end(), fits);
+    scratch.words.clear();
+    KeepSystemWords(lexicon, model, system.first(static_cast<size_t>(kept - system.begin())), kPhrasesPerStretch,
+                    scratch.words);
+
+    EmptyList(scratch.found);
     lexicon.UserPhraseSearch(rest, scratch.found, kSentenceClassMask, withUser);
-    lexicon.CharSearch(rest[0], scratch.found, kSentenceClassMask);
     if (withUser) lexicon.UserCharSearch(rest[0], scratch.found, kSentenceClassMask);
-    AddWords(lexicon, model, Records<Candidate>(scratch.found), rest.size(), start, scratch);
+    for (const Candidate& candidate : Records<Candidate>(scratch.found)) {
+      if (fits(candidate)) scratch.words.push_back({candidate, MakeEdge(lexicon, model, candidate)});
+    }
+    for (const LatticeWord& word : scratch.words) Place(word, start, known, scratch);
+    if (main) shared[start].last = static_cast<uint32_t>(scratch.edges.size());
     start = static_cast<uint16_t>(start + rest[0].length);
   }
 }
@@ -149,17 +188,28 @@ void AddReading(Lexicon& lexicon, const LanguageModelView& model, std::span<cons
 SentenceScratch::SentenceScratch()
     : main(sizeof(SyllableItem), kSyllableListCapacity),
       alternative(sizeof(SyllableItem), kSyllableListCapacity),
-      found(sizeof(Candidate), kFoundCapacity) {}
+      found(sizeof(Candidate), kFoundCapacity),
+      pairCosts(kKeptPairCosts) {}
+
+void SentenceScratch::Forget() {
+  choices.clear();
+  std::fill(pairCosts.begin(), pairCosts.end(), PairCostEntry{});
+}
 
 std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelView& model, std::u16string_view text,
                                         bool withUser, SentenceScratch& scratch) {
   scratch.edges.clear();
   scratch.pieces.clear();
   lexicon.SplitSyllables(text, scratch.main, scratch.alternative);
-  AddReading(lexicon, model, Records<SyllableItem>(scratch.main), withUser, scratch);
-  AddReading(lexicon, model, Records<SyllableItem>(scratch.alternative), withUser, scratch);
+  std::vector<EdgeRange> shared(text.size() + 1);
+  AddReading(lexicon, model, Records<SyllableItem>(scratch.main), withUser, shared, true, scratch);
+  AddReading(lexicon, model, Records<SyllableItem>(scratch.alternative), withUser, shared, false, scratch);
 
-  const PairCost pairCost = [&](uint32_t previous, uint32_t word) { return model.Cost(previous, word); };
+  const PairCost pairCost = [&](uint32_t previous, uint32_t word) {
+    PairCostEntry& kept = scratch.pairCosts[ModelPairHash(previous, word) & (kKeptPairCosts - 1)];
+    if (kept.previous != previous + 1 || kept.word != word) kept = {previous + 1, word, model.Cost(previous, word)};
+    return kept.cost;
+  };
   const std::vector<uint32_t> path =
       BestSentencePath(scratch.edges, text.size(), LanguageModelView::kBoundary, pairCost, kBeam);
   std::vector<Candidate> sentence;
