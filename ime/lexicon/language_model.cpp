@@ -40,6 +40,7 @@ std::optional<ModelLayout> LocateModelFile(std::span<const uint8_t> file, std::s
   layout.pairSlots = HeaderWord(h, model_word::kPairSlots);
   layout.pairSlotCount = HeaderWord(h, model_word::kPairSlotCount);
   layout.pairProbes = HeaderWord(h, model_word::kPairProbes);
+  layout.longestWord = HeaderWord(h, model_word::kLongestWord);
   if (layout.words == 0 || !FitsInFile(layout.wordTable, layout.words, kModelWordBytes, file.size())) {
     fault = "the word table runs past the end of the file";
   } else if (!FitsInFile(layout.textPool, layout.textPoolBytes, 1, file.size())) {

@@ -28,6 +28,7 @@ struct ModelLayout {
   uint32_t pairSlots = 0;
   uint32_t pairSlotCount = 0;
   uint32_t pairProbes = 0;
+  uint32_t longestWord = 0;
 };
 
 // The layout when the header and every table lie inside the file; otherwise none, with the reason.
@@ -45,6 +46,8 @@ class LanguageModelView {
   int32_t UnigramCost(uint32_t word) const;
   // The cost of word after previous: the stored pair, or the back-off of previous plus the unigram.
   int32_t Cost(uint32_t previous, uint32_t word) const;
+  // Characters of the longest word the model knows.
+  uint32_t LongestWord() const { return layout_.longestWord; }
 
  private:
   std::u16string_view Text(uint32_t word) const;

@@ -31,7 +31,8 @@ inline constexpr uint32_t kPairSlots = 8;       // offset of the pair hash table
 inline constexpr uint32_t kPairSlotCount = 9;   // a power of two
 inline constexpr uint32_t kPairProbes = 10;     // the longest probe sequence of any pair
 inline constexpr uint32_t kPairCount = 11;      // pairs stored
-inline constexpr uint32_t kLast = kPairCount;
+inline constexpr uint32_t kLongestWord = 12;    // characters of the longest word
+inline constexpr uint32_t kLast = kLongestWord;
 }  // namespace model_word
 
 inline constexpr size_t kModelHeaderBytes = 256;

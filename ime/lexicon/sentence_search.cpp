@@ -25,11 +25,17 @@ constexpr int32_t kFoundCapacity = 2000;
 constexpr size_t kCharactersPerSyllable = 10;
 constexpr size_t kPhrasesPerStretch = 8;
 // Words kept at each letter position as the ends of partial sentences.
-constexpr size_t kBeam = 6;
+constexpr size_t kBeam = 4;
 // Syllables whose characters are kept between searches.
 constexpr size_t kKeptSyllables = 128;
 // Pair costs remembered (a power of two).
 constexpr size_t kKeptPairCosts = 8192;
+// System phrases of the lattice have no more syllables than the longest word of the model (four
+// for the shipped dictionary) and at most this many, so that the phrases of a position depend on
+// no more typed syllables.
+constexpr size_t kLongestLatticePhrase = 8;
+// Positions whose phrases are kept between searches.
+constexpr size_t kKeptStretches = 256;
 
 constexpr int32_t Nats(double nats) { return static_cast<int32_t>(nats * kCostScale); }
 // A character found through a fuzzy sound, per step of the lookup.
@@ -133,6 +139,33 @@ const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageMod
   return choice.words;
 }
 
+// The system phrases of a position, the most frequent of each length that fit the syllables left
+// (and kLongestLatticePhrase).
+const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelView& model,
+                                          std::span<const SyllableItem> rest, SentenceScratch& scratch) {
+  const size_t longest = std::clamp<size_t>(model.LongestWord(), 2, kLongestLatticePhrase);
+  const std::span<const SyllableItem> key = rest.first(std::min(rest.size(), longest));
+  const auto same = [&](const StretchChoice& choice) {
+    return std::equal(key.begin(), key.end(), choice.syllables.begin(), choice.syllables.end(),
+                      [](const SyllableItem& a, const SyllableItem& b) { return a.view() == b.view(); });
+  };
+  for (const StretchChoice& choice : scratch.stretches) {
+    if (same(choice)) return choice.words;
+  }
+  if (scratch.stretches.size() >= kKeptStretches) scratch.stretches.clear();
+  EmptyList(scratch.found);
+  lexicon.PhraseSearch(key, scratch.found, kSentenceClassMask);
+  std::span<Candidate> found = Records<Candidate>(scratch.found);
+  const auto fitting = std::partition(found.begin(), found.end(), [&](const Candidate& c) {
+    return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= key.size();
+  });
+  StretchChoice& choice = scratch.stretches.emplace_back();
+  choice.syllables.assign(key.begin(), key.end());
+  KeepSystemWords(lexicon, model, found.first(static_cast<size_t>(fitting - found.begin())), kPhrasesPerStretch,
+                  choice.words);
+  return choice.words;
+}
+
 // Edges of the main reading are placed in the order of their start letters; shared[s] is the
 // range of those starting at letter s, which the alternative reading does not place again.
 struct EdgeRange {
@@ -162,15 +195,10 @@ void AddReading(Lexicon& lexicon, const LanguageModelView& model, std::span<cons
     if (main) shared[start].first = static_cast<uint32_t>(scratch.edges.size());
     for (const LatticeWord& word : CharactersOf(lexicon, model, rest[0], scratch)) Place(word, start, known, scratch);
 
-    EmptyList(scratch.found);
-    lexicon.PhraseSearch(rest, scratch.found, kSentenceClassMask);
-    const auto fits = [&](const Candidate& c) { return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= rest.size(); };
-    std::span<Candidate> system = Records<Candidate>(scratch.found);
-    const auto kept = std::partition(system.begin(), system.end(), fits);
-    scratch.words.clear();
-    KeepSystemWords(lexicon, model, system.first(static_cast<size_t>(kept - system.begin())), kPhrasesPerStretch,
-                    scratch.words);
+    for (const LatticeWord& word : PhrasesAt(lexicon, model, rest, scratch)) Place(word, start, known, scratch);
 
+    const auto fits = [&](const Candidate& c) { return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= rest.size(); };
+    scratch.words.clear();
     EmptyList(scratch.found);
     lexicon.UserPhraseSearch(rest, scratch.found, kSentenceClassMask, withUser);
     if (withUser) lexicon.UserCharSearch(rest[0], scratch.found, kSentenceClassMask);
@@ -193,6 +221,7 @@ SentenceScratch::SentenceScratch()
 
 void SentenceScratch::Forget() {
   choices.clear();
+  stretches.clear();
   std::fill(pairCosts.begin(), pairCosts.end(), PairCostEntry{});
 }
 

@@ -40,6 +40,13 @@ struct PairCostEntry {
   int32_t cost = 0;
 };
 
+// The system phrases chosen at a position: they depend on the typed syllables from there (as many
+// as a lattice phrase may have), and are kept like the characters.
+struct StretchChoice {
+  std::vector<SyllableItem> syllables;
+  std::vector<LatticeWord> words;
+};
+
 // Reused from search to search, so that typing allocates little once the lists have grown.
 struct SentenceScratch {
   SentenceScratch();
@@ -54,6 +61,7 @@ struct SentenceScratch {
   std::vector<LatticeEdge> edges;
   std::vector<Candidate> pieces;  // the candidate behind each edge
   std::vector<SyllableChoice> choices;
+  std::vector<StretchChoice> stretches;
   // The costs of the pairs scored lately, by a hash of the pair: the same pairs are scored again at
   // every keystroke, and the model's tables are too large to stay in the processor's caches.
   std::vector<PairCostEntry> pairCosts;

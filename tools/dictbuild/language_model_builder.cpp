@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -23,7 +24,8 @@ constexpr double kCharacterShare = 0.25;
 constexpr double kCorpusShare = 0.5;
 // Subtracted from every pair count.
 constexpr double kDiscount = 0.75;
-// Pairs seen once are dropped when more pairs than this were seen.
+// Pairs seen once are dropped when more pairs than this were seen, and no more than this many are
+// kept (the most frequent), which keeps the file under 30 MB.
 constexpr size_t kMaxPairs = 1200000;
 constexpr double kSmallestProbability = 1e-12;
 
@@ -165,6 +167,13 @@ std::vector<uint8_t> BuildLanguageModel(const DictionarySource& source, std::ost
     distinct[key >> 32] += 1;
   }
   const uint32_t keptFrom = seen.size() > kMaxPairs ? 2 : 1;
+  if (seen.size() > kMaxPairs) {
+    std::vector<uint32_t> pairCounts;
+    for (const auto& entry : seen) pairCounts.push_back(entry.second);
+    std::nth_element(pairCounts.begin(), pairCounts.begin() + kMaxPairs, pairCounts.end(), std::greater<>());
+    const uint32_t least = std::max(keptFrom, pairCounts[kMaxPairs] + 1);
+    std::erase_if(seen, [&](const auto& entry) { return entry.second < least; });
+  }
   std::vector<Pair> pairs;
   for (const auto& [key, count] : seen) {
     if (count < keptFrom) continue;
@@ -179,6 +188,9 @@ std::vector<uint8_t> BuildLanguageModel(const DictionarySource& source, std::ost
   image.SetHeaderWord(lexicon::model_word::kMagic, lexicon::kModelMagic);
   image.SetHeaderWord(lexicon::model_word::kWordCount, static_cast<uint32_t>(wordCount));
   image.SetHeaderWord(lexicon::model_word::kWordTable, image.Offset());
+  size_t longest = 0;
+  for (const std::u16string& text : vocabulary.texts) longest = std::max(longest, text.size());
+  image.SetHeaderWord(lexicon::model_word::kLongestWord, static_cast<uint32_t>(longest));
   uint32_t textOffset = 0;
   for (size_t w = 0; w < wordCount; ++w) {
     const double backoff = following[w] > 0 ? kDiscount * distinct[w] / following[w] : 1.0;
