@@ -12,6 +12,7 @@
 #include "ime/lexicon/record_lists.h"
 #include "ime/platform/module_resources.h"
 #include "tests/support/test_folder.h"
+#include "tools/dictbuild/dictionary_check.h"
 #include "tools/dictbuild/dictionary_writer.h"
 
 namespace kellavor::dictbuild {
@@ -82,6 +83,8 @@ TEST_F(SentenceSearch, BestPathBeatsGreedyAndTheSettingRestoresGreedy) {
   EXPECT_TRUE(lastFault_.empty()) << lastFault_;
   EXPECT_EQ(Sentence(u"data_lm.bin", u"fanganquan", false), u"方案全");
   EXPECT_EQ(Sentence(u"data_lm.bin", u"womenfanganquan"), u"我们放安全");
+  std::ostringstream report;
+  EXPECT_EQ(CheckDictionaryFolder(folder_.Native(), report), 0u) << report.str();
 }
 
 TEST_F(SentenceSearch, MissingOrDamagedModelFallsBackToGreedy) {
