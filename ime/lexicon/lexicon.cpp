@@ -28,7 +28,8 @@ std::u16string_view TypedLetters(std::u16string_view text) {
 }  // namespace
 
 Lexicon::Lexicon(SystemMappingNames names)
-    : dictionaries_(std::move(names)),
+    : dictionaries_(names),
+      model_(std::move(names.model)),
       mainSyllables_(sizeof(SyllableItem), kSyllableListCapacity),
       alternativeSyllables_(sizeof(SyllableItem), kSyllableListCapacity),
       sentenceCandidates_(sizeof(Candidate), kSentenceCandidateCapacity) {}
@@ -36,11 +37,13 @@ Lexicon::Lexicon(SystemMappingNames names)
 void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
   dictionaries_.MapSystemFiles(files.charPath, files.phrasePath, files.wordPath);
   ranges_.Build(dictionaries_);
+  model_.SetFile(files.modelPath);
   LoadFuzzyPairs(files.fuzzyPath, useFuzzy);
 }
 
 void Lexicon::LoadFuzzyPairs(const std::u16string& mohuyinPath, bool useFuzzy) {
   fuzzyPairs_.LoadFuzzyPairs(mohuyinPath, useFuzzy);
+  sentenceScratch_.Forget();
   syllableSet_ = SyllableSet(Syllables(), FuzzyPairs());
 }
 
@@ -52,7 +55,7 @@ int32_t Lexicon::SearchPinyin(std::u16string_view text, base::GrowArray& candida
   if (Records<Candidate>(candidates)[0].consumed == text.size()) return candidates.count();
 
   uint8_t consumed = 0;
-  AssembleSentence(text, withUser, consumed);
+  if (!smartSentence_ || !AssembleSmartSentence(text, withUser, consumed)) AssembleSentence(text, withUser, consumed);
   if (sentenceText_[0] == u'\0') return candidates.count();
   char16_t scratch[2];
   if (CandidateTextView(Records<Candidate>(candidates)[0], scratch) == SentenceText()) return candidates.count();
@@ -73,23 +76,40 @@ void Lexicon::AssembleSentence(std::u16string_view text, bool withUser, uint8_t&
     EmptyList(sentenceCandidates_);
     if (SearchSyllables(rest, sentenceCandidates_, kSentenceClassMask, true, withUser) == 0) break;
     const Candidate& best = Records<Candidate>(sentenceCandidates_)[0];
-    char16_t scratch[2];
-    const std::u16string_view piece = CandidateTextView(best, scratch);
-    const size_t syllables = sentenceSyllables_[0];
-    const size_t pieceSyllables = SyllableCodes(best, {});
-    if (best.consumed == 0 || textLength + piece.size() > kSentenceTextUnits ||
-        syllables + pieceSyllables > kSentenceSyllables) {
-      break;
-    }
-    std::copy(piece.begin(), piece.end(), sentenceText_ + textLength);
-    textLength += piece.size();
-    SyllableCodes(best, std::span<uint16_t>(sentenceSyllables_ + 1 + syllables, pieceSyllables));
-    sentenceSyllables_[0] = static_cast<uint16_t>(syllables + pieceSyllables);
+    if (best.consumed == 0 || !AppendToSentence(best, textLength)) break;
     const size_t step = std::min<size_t>(best.consumed, rest.size());
     sum += step;
     rest.remove_prefix(step);
   }
   consumed = static_cast<uint8_t>(sum & 0xFF);
+}
+
+bool Lexicon::AssembleSmartSentence(std::u16string_view text, bool withUser, uint8_t& consumed) {
+  const LanguageModelView* model = model_.View();
+  if (model == nullptr) return false;
+  std::fill(std::begin(sentenceText_), std::end(sentenceText_), u'\0');
+  std::fill(std::begin(sentenceSyllables_), std::end(sentenceSyllables_), uint16_t{0});
+  size_t textLength = 0;
+  size_t sum = 0;
+  for (const Candidate& piece : FindBestSentence(*this, *model, text, withUser, sentenceScratch_)) {
+    if (!AppendToSentence(piece, textLength)) break;
+    sum += piece.consumed;
+  }
+  consumed = static_cast<uint8_t>(std::min(sum, text.size()) & 0xFF);
+  return true;
+}
+
+bool Lexicon::AppendToSentence(const Candidate& piece, size_t& textLength) {
+  char16_t scratch[2];
+  const std::u16string_view text = CandidateTextView(piece, scratch);
+  const size_t syllables = sentenceSyllables_[0];
+  const size_t pieceSyllables = SyllableCodes(piece, {});
+  if (textLength + text.size() > kSentenceTextUnits || syllables + pieceSyllables > kSentenceSyllables) return false;
+  std::copy(text.begin(), text.end(), sentenceText_ + textLength);
+  textLength += text.size();
+  SyllableCodes(piece, std::span<uint16_t>(sentenceSyllables_ + 1 + syllables, pieceSyllables));
+  sentenceSyllables_[0] = static_cast<uint16_t>(syllables + pieceSyllables);
+  return true;
 }
 
 size_t Lexicon::SyllableCodes(const Candidate& candidate, std::span<uint16_t> buffer) const {

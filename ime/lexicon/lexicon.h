@@ -19,6 +19,8 @@
 #include "ime/lexicon/candidate.h"
 #include "ime/lexicon/fuzzy_pairs.h"
 #include "ime/lexicon/first_letter_ranges.h"
+#include "ime/lexicon/language_model.h"
+#include "ime/lexicon/sentence_search.h"
 #include "ime/lexicon/syllable_match_memo.h"
 #include "ime/lexicon/syllable_set.h"
 #include "ime/lexicon/syllable_item.h"
@@ -33,6 +35,7 @@ struct LexiconFiles {
   std::u16string phrasePath;  // data_ph.bin
   std::u16string wordPath;    // data_de.bin
   std::u16string fuzzyPath;   // mohuyin.Ini of the user folder
+  std::u16string modelPath{};  // data_lm.bin, mapped when the first sentence is assembled
 };
 
 // Limits of the assembled sentence: its text and its syllables.
@@ -55,6 +58,12 @@ class Lexicon {
   // Frees the phrase pointer table (on request from outside); the next phrase search rebuilds it.
   void ReleasePhraseTable() { dictionaries_.ReleasePhraseTable(); }
   std::span<const FuzzyPair> FuzzyPairs() const { return fuzzyPairs_.Pairs(); }
+
+  // smartsentence: the sentence is the best path of the lattice under the language model; off, or
+  // without a model, it is assembled greedily.
+  void SetSmartSentence(bool on) { smartSentence_ = on; }
+  // Why the language model is absent; empty while it is present or not yet needed.
+  const std::string& ModelFault() const { return model_.Fault(); }
 
   // The shared user block the user searches read; empty until a user dictionary is opened.
   void SetUserBlock(UserBlockView view) { userBlock_ = view; }
@@ -119,8 +128,15 @@ class Lexicon {
   UserRecord UserIndex2Record(uint32_t k) const;
   // Fills the sentence buffers; consumed: the letters the sentence covers (low 8 bits).
   void AssembleSentence(std::u16string_view text, bool withUser, uint8_t& consumed);
+  // The same from the best path of the sentence lattice; false when there is no language model.
+  bool AssembleSmartSentence(std::u16string_view text, bool withUser, uint8_t& consumed);
+  // Appends a piece to the sentence buffers; false when its text or syllables do not fit.
+  bool AppendToSentence(const Candidate& piece, size_t& textLength);
 
   SystemDictionaries dictionaries_;
+  LanguageModel model_;
+  bool smartSentence_ = true;
+  SentenceScratch sentenceScratch_;
   FuzzyPairList fuzzyPairs_;
   SyllableSet syllableSet_;  // of the table and the pairs above
   FirstLetterRanges ranges_;

@@ -14,7 +14,8 @@ ModuleLexicon::ModuleLexicon(const ModuleFiles& files, const settings::ImeSettin
       settings_(settings),
       lexicon_(std::move(names)),
       userDictionary_(lexicon_.Dictionaries(), std::move(userOptions), std::move(memoryAlarm)) {
-  lexicon_.Initialise({files.charPath, files.phrasePath, files.wordPath, files.fuzzyPath}, settings.usefuzzy != 0);
+  lexicon_.Initialise({files.charPath, files.phrasePath, files.wordPath, files.fuzzyPath, files.modelPath},
+                      settings.usefuzzy != 0);
   userDictionary_.OpenUserDictionary(files.userPath);
   speller_.CreateSpeller(files.charPath);
   customPhrases_.InitCustomPhrases(files.customPath, settings.usecustom != 0);
@@ -32,6 +33,7 @@ int32_t ModuleLexicon::SearchPinyin(std::u16string_view key, base::GrowArray& ca
                                     bool useFrequency) {
   // The user dictionary may have been closed or reopened since the last search.
   lexicon_.SetUserBlock(userDictionary_.View());
+  lexicon_.SetSmartSentence(settings_.smartsentence != 0);
   return lexicon_.SearchPinyin(key, candidates, static_cast<uint8_t>(characterSet), useFrequency);
 }
 

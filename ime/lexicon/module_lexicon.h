@@ -24,6 +24,7 @@ struct ModuleFiles {
   std::u16string userPath;    // data_us.bin of the user folder
   std::u16string customPath;  // custom.ini
   std::u16string fuzzyPath;   // mohuyin.Ini
+  std::u16string modelPath{};  // data_lm.bin of the installation folder
 };
 
 class ModuleLexicon final : public lexicon::LexiconPort {

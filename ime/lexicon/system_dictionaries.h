@@ -29,12 +29,14 @@ namespace kellavor::lexicon {
 inline constexpr std::u16string_view kCharFileName = u"data_si.bin";
 inline constexpr std::u16string_view kPhraseFileName = u"data_ph.bin";
 inline constexpr std::u16string_view kWordFileName = u"data_de.bin";
+inline constexpr std::u16string_view kModelFileName = u"data_lm.bin";
 
 // The names under which the views are shared by the processes of a session.
 struct SystemMappingNames {
   std::u16string chars = u"TessalIME_SiData";
   std::u16string phrases = u"TessalIME_PhData";
   std::u16string words = u"TessalIME_DeData";
+  std::u16string model = u"TessalIME_LmData";
 };
 
 enum class SystemFile { kChars, kPhrases, kWords };

@@ -11,7 +11,8 @@ namespace {
 
 lexicon::ModuleFiles FilesOf(const ModulePaths& paths) {
   return {paths.charDictionary, paths.phraseDictionary, paths.germanDictionary,
-          paths.userDictionary, paths.phraseFile,       paths.fuzzyFile};
+          paths.userDictionary, paths.phraseFile,       paths.fuzzyFile,
+          paths.languageModel};
 }
 
 // The folder prepared before anything reads from it.

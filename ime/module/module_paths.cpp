@@ -33,6 +33,7 @@ ModulePaths BuildModulePaths(const std::u16string& installFolder, const std::opt
   paths.charDictionary = installFolder + u"data_si.bin";
   paths.phraseDictionary = installFolder + u"data_ph.bin";
   paths.germanDictionary = installFolder + u"data_de.bin";
+  paths.languageModel = installFolder + u"data_lm.bin";
   if (!userFolder) return paths;
   paths.userFolder = *userFolder;
   paths.themeFolder = paths.userFolder + u"theme" + kPathSeparator;

@@ -23,6 +23,7 @@ struct ModulePaths {
   std::u16string charDictionary;      // install folder + "data_si.bin"
   std::u16string phraseDictionary;    // install folder + "data_ph.bin"
   std::u16string germanDictionary;    // install folder + "data_de.bin"
+  std::u16string languageModel;       // install folder + "data_lm.bin"
 };
 
 // The user folder inside the application-data folder; absent when there is no application-data

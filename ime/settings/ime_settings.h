@@ -55,6 +55,7 @@ struct ImeSettings {
   uint32_t en_appendspace = 0;    // HOTKEY, 16-bit, 1: a blank after a committed German candidate
   uint32_t remembrance = 0;       // GENERAL, 8-bit, 1, kept
   uint32_t usefrequency = 0;      // GENERAL, 8-bit, 1: learned entries join the Chinese search
+  uint32_t smartsentence = 0;     // GENERAL, 8-bit, 1: sentences by the language model; 0 greedily
   uint32_t associate = 0;         // GENERAL, 8-bit, 1, kept
   uint16_t characterset = 0;      // GENERAL, 8-bit, 2: character-set class mask of the search
   uint16_t numofpage = 0;         // UI, 16-bit, 5: candidates per page

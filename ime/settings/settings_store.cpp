@@ -72,6 +72,7 @@ const NumberKey kNumberKeys[] = {
     {u"en_appendspace", u"HOTKEY", Width::kLow16, 1, &S::en_appendspace},
     {u"remembrance", u"GENERAL", Width::kLow8, 1, &S::remembrance},
     {u"usefrequency", u"GENERAL", Width::kLow8, 1, &S::usefrequency},
+    {u"smartsentence", u"GENERAL", Width::kLow8, 1, &S::smartsentence},
     {u"associate", u"GENERAL", Width::kLow8, 1, &S::associate},
     {u"characterset", u"GENERAL", Width::kLow8, 2, &S::characterset},
     {u"numofpage", u"UI", Width::kLow16, 5, &S::numofpage},

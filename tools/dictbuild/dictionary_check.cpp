@@ -95,6 +95,15 @@ size_t CheckDictionaryFolder(const std::filesystem::path& folder, std::ostream& 
     }
   }
   if (checked == 0) violations.Add(folder.string(), "no dictionary in the folder", "");
+  const std::u16string modelPath = (folder / std::u16string(lexicon::kModelFileName)).u16string();
+  if (platform::FileExists(modelPath)) {
+    const std::optional<std::vector<uint8_t>> bytes = platform::ReadWholeFile(modelPath, kMaxDictionaryBytes);
+    if (bytes) {
+      CheckModelFile(*bytes, violations);
+    } else {
+      violations.Add(Name(lexicon::kModelFileName), "the file cannot be read", "");
+    }
+  }
   violations.Finish();
   return violations.Total();
 }

@@ -43,6 +43,11 @@ struct DictionarySource {
   std::vector<PhraseEntry> phrases;
   std::vector<WordEntry> words;
   std::vector<TraditionalPair> traditional;
+  // The largest character weight when the character frequencies are square-root scaled
+  // (frequency = 65535 * sqrt(weight / largest)); 0 when they are the weights themselves.
+  uint32_t largestCharWeight = 0;
+  // Runs of Chinese characters from running text, the language model's corpus; none: no model.
+  std::vector<std::u16string> corpus;
 };
 
 }  // namespace kellavor::dictbuild

@@ -9,6 +9,7 @@
 #include "ime/platform/file_system.h"
 #include "ime/platform/module_resources.h"
 #include "tools/dictbuild/file_builders.h"
+#include "tools/dictbuild/language_model_builder.h"
 
 namespace kellavor::dictbuild {
 namespace {
@@ -41,6 +42,7 @@ DictionaryImages BuildDictionaryImages(const DictionarySource& source, std::ostr
   images.words = BuildWordFile(source.words, log);
   images.syllableTable = BuildSyllableTable();
   images.conversionTable = BuildConversionTable(source.traditional, log);
+  images.model = BuildLanguageModel(source, log);
   return images;
 }
 
@@ -52,6 +54,7 @@ void WriteDictionaryFolder(const DictionaryImages& images, const std::filesystem
   WriteReplacing(folder / std::u16string(lexicon::kCharFileName), images.chars, log);
   WriteReplacing(folder / std::u16string(lexicon::kPhraseFileName), images.phrases, log);
   WriteReplacing(folder / std::u16string(lexicon::kWordFileName), images.words, log);
+  if (!images.model.empty()) WriteReplacing(folder / std::u16string(lexicon::kModelFileName), images.model, log);
   WriteReplacing(folder / platform::ResourceFileName(lexicon::kSyllableResourceType, lexicon::kSyllableResourceId),
                  images.syllableTable, log);
   WriteReplacing(folder / platform::ResourceFileName(kConversionResourceType, kConversionResourceId),

@@ -1,4 +1,5 @@
-// The writer's output: the three system dictionaries and the module's data resources, written into
+// The writer's output: the three system dictionaries, the language model and the module's data
+// resources, written into
 // one folder. The resources are named as the POSIX resource folder expects them ("Pylist-163.bin",
 // "Gbtobig5-161.bin", "23-168.bin" for the detail template), so that the folder serves the native
 // builds as it is and is what the Windows resource script embeds.
@@ -19,6 +20,7 @@ struct DictionaryImages {
   std::vector<uint8_t> words;
   std::vector<uint8_t> syllableTable;
   std::vector<uint8_t> conversionTable;
+  std::vector<uint8_t> model;  // empty without a corpus: no data_lm.bin is written
 };
 
 DictionaryImages BuildDictionaryImages(const DictionarySource& source, std::ostream& log);

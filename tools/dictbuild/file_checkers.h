@@ -33,6 +33,10 @@ void CheckPhraseFile(lexicon::SystemDictionaries& dictionaries, std::span<const 
 void CheckWordFile(const lexicon::SystemDictionaries& dictionaries, std::span<const uint8_t> file,
                    Violations& violations);
 
+// The language model: accepted by the reader, every word found by its text, every pair where it
+// is stored.
+void CheckModelFile(std::span<const uint8_t> file, Violations& violations);
+
 // The syllable table and the conversion table in the folder. False when the syllable table is
 // missing or not the shipped one, so that nothing that depends on syllable texts can be checked.
 bool CheckResourceTables(const std::filesystem::path& folder, Violations& violations);

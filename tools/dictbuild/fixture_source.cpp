@@ -9,10 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "ime/platform/file_system.h"
 #include "ime/platform/utf.h"
+#include "tools/dictbuild/chinese_runs.h"
 
 namespace kellavor::dictbuild {
 namespace {
+
+constexpr size_t kLargestCorpus = size_t{1} << 24;
 
 using Fields = std::vector<std::string_view>;
 
@@ -88,6 +92,11 @@ DictionarySource ReadFixtureSource(const std::filesystem::path& folder) {
     entry.frequency = ParseNumber(fields[2], UINT32_MAX);
     source.words.push_back(entry);
   });
+  // The language model's corpus is optional: without it no model is written.
+  if (const std::optional<std::vector<uint8_t>> corpus =
+          platform::ReadWholeFile((folder / "corpus.txt").u16string(), kLargestCorpus)) {
+    AppendChineseRuns(platform::Utf8ToUtf16(std::string(corpus->begin(), corpus->end())), source.corpus);
+  }
   ReadLines(folder / "traditional.tsv", 2, [&](const Fields& fields) {
     const char32_t simplified = ParseCharacter(fields[0]);
     const char32_t traditional = ParseCharacter(fields[1]);

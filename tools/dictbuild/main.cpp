@@ -1,6 +1,7 @@
 // dictbuild: writes the system dictionaries and the module's data resources, and checks them.
 //   dictbuild fixture SRC_DIR OUT_DIR [--template FILE]
-//   dictbuild open-data --pinyin F --unihan F --german F [--german-extra F] --cedict F [--template FILE] OUT_DIR
+//   dictbuild open-data --pinyin F --unihan F --german F [--german-extra F] --cedict F [--corpus DIRS]
+//                       [--template FILE] OUT_DIR
 //   dictbuild check DIR
 // Exit status: 0 done, 1 violations found or the build failed, 2 wrong command line.
 #include <algorithm>
@@ -26,7 +27,7 @@ int Usage() {
   std::cerr << "usage:\n"
                "  dictbuild fixture SRC_DIR OUT_DIR [--template FILE]\n"
                "  dictbuild open-data --pinyin F --unihan F --german F [--german-extra F] --cedict F"
-               " [--template FILE] OUT_DIR\n"
+               " [--corpus DIR[:DIR...]] [--template FILE] OUT_DIR\n"
                "  dictbuild check DIR\n";
   return kUsageError;
 }
@@ -67,7 +68,7 @@ int Fixture(const std::vector<std::string>& arguments) {
 int OpenData(const std::vector<std::string>& arguments) {
   std::map<std::string, std::string> options;
   std::vector<std::string> positional;
-  if (!ParseArguments(arguments, {"pinyin", "unihan", "german", "german-extra", "cedict", "template"}, options, positional) ||
+  if (!ParseArguments(arguments, {"pinyin", "unihan", "german", "german-extra", "cedict", "corpus", "template"}, options, positional) ||
       positional.size() != 1 || options["pinyin"].empty() || options["unihan"].empty() || options["german"].empty() ||
       options["cedict"].empty()) {
     return Usage();
@@ -78,6 +79,11 @@ int OpenData(const std::vector<std::string>& arguments) {
   paths.germanEnglish = options["german"];
   paths.germanEnglishExtra = options["german-extra"];
   paths.chineseEnglish = options["cedict"];
+  for (size_t start = 0; start < options["corpus"].size();) {
+    const size_t end = std::min(options["corpus"].find(':', start), options["corpus"].size());
+    if (end > start) paths.corpusFolders.push_back(options["corpus"].substr(start, end - start));
+    start = end + 1;
+  }
   const auto started = std::chrono::steady_clock::now();
   const DictionarySource source = LoadOpenDataSources(paths, std::cout);
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;

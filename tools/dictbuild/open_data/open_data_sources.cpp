@@ -8,6 +8,7 @@
 
 #include "ime/platform/utf.h"
 #include "tools/dictbuild/open_data/cedict_source.h"
+#include "tools/dictbuild/open_data/chinese_corpus.h"
 #include "tools/dictbuild/open_data/chinese_hints.h"
 #include "tools/dictbuild/open_data/dictd_file.h"
 #include "tools/dictbuild/open_data/ding_source.h"
@@ -85,6 +86,7 @@ void LoadChineseEntries(const PinyinDictionary& pinyin, const CharacterClasses& 
       ++tooLong;
     }
   }
+  source.largestCharWeight = largestCharacterWeight;
   for (const auto& [key, weight] : characters) {
     source.chars.push_back(CharEntry{key.first, key.second, ScaleCharacterWeight(weight, largestCharacterWeight),
                                      classes.ClassOf(key.first)});
@@ -188,6 +190,7 @@ DictionarySource LoadOpenDataSources(const OpenDataPaths& paths, std::ostream& l
     source.words.push_back(WordEntry{std::move(word.word), std::move(hint), word.frequency});
   }
   LogHintFigures(source, log);
+  if (!paths.corpusFolders.empty()) source.corpus = ReadChineseCorpus(paths.corpusFolders, log);
 
   const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   log << "open data read in " << seconds << " s\n";

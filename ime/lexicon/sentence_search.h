@@ -1,0 +1,75 @@
+// The lattice of the sentence search: the characters and phrases of the system dictionaries and the
+// learned entries that match a stretch of the typed syllables (main and alternative reading, the
+// same matching and fuzzy rules as the candidate search), scored by the language model and the
+// dictionaries' frequencies, and the best path through it.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "ime/core/grow_array.h"
+#include "ime/lexicon/candidate.h"
+#include "ime/lexicon/language_model.h"
+#include "ime/lexicon/sentence_lattice.h"
+#include "ime/lexicon/syllable_item.h"
+
+namespace kellavor::lexicon {
+
+class Lexicon;
+
+// A word of the lattice before it is placed: its candidate and its edge with the letters relative
+// to where it starts.
+struct LatticeWord {
+  Candidate candidate;
+  LatticeEdge edge;
+};
+
+// The system characters chosen for one typed syllable. They depend on nothing but the syllable,
+// the mapped dictionaries, the fuzzy pairs and the model, so they are kept from keystroke to
+// keystroke (typing a sentence searches the same syllables again and again).
+struct SyllableChoice {
+  SyllableItem syllable;
+  std::vector<LatticeWord> words;
+};
+
+// A remembered cost of a word pair; previous + 1, 0 for an empty entry.
+struct PairCostEntry {
+  uint32_t previous = 0;
+  uint32_t word = 0;
+  int32_t cost = 0;
+};
+
+// The system phrases chosen at a position: they depend on the typed syllables from there (as many
+// as a lattice phrase may have), and are kept like the characters.
+struct StretchChoice {
+  std::vector<SyllableItem> syllables;
+  std::vector<LatticeWord> words;
+};
+
+// Reused from search to search, so that typing allocates little once the lists have grown.
+struct SentenceScratch {
+  SentenceScratch();
+  // Forgets the kept characters and pair costs: the dictionaries, the fuzzy pairs or the model
+  // changed.
+  void Forget();
+
+  core::GrowArray main;
+  core::GrowArray alternative;
+  core::GrowArray found;
+  std::vector<LatticeWord> words;
+  std::vector<LatticeEdge> edges;
+  std::vector<Candidate> pieces;  // the candidate behind each edge
+  std::vector<SyllableChoice> choices;
+  std::vector<StretchChoice> stretches;
+  // The costs of the pairs scored lately, by a hash of the pair: the same pairs are scored again at
+  // every keystroke, and the model's tables are too large to stay in the processor's caches.
+  std::vector<PairCostEntry> pairCosts;
+};
+
+// The candidates of the best sentence for text, in order; empty when no word matches its start.
+// Words of the sentence come from the characters and phrases of class mask 1.
+std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelView& model, std::u16string_view text,
+                                        bool withUser, SentenceScratch& scratch);
+
+}  // namespace kellavor::lexicon
