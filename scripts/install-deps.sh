@@ -9,6 +9,7 @@ native_packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libhunspell-dev hunspell-de-de
   rime-data-pinyin-simp unicode-data dict-de-en dict-freedict-deu-eng
+  manpages-de libreoffice-help-de
   unzip bzip2 zlib1g-dev
 )
 windows_packages=(

@@ -91,7 +91,7 @@ class ImeCore {
   // when buffer holds text to commit.
   bool SelectByKey(uint32_t virtualKey, uint32_t keyFlags, const platform::KeyState& keyState);
   bool SelectCandidate(int32_t index, std::u16string& buffer);
-  void ReplaceWordAtCursor(std::u16string_view text);
+  bool ReplaceWordAtCursor(std::u16string_view text);  // false when the word does not fit
 
   void Search();
   std::u16string_view SearchKey() const;
