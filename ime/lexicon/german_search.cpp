@@ -47,17 +47,19 @@ struct WordKeyOrder {
 };
 
 // Appends the words whose key begins with the folded input; true when one of them is the input
-// itself.
+// itself. Keys equal to the input sort before the longer keys it begins, so only the records at
+// the start of the range need their key measured.
 bool AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_view folded, core::GrowArray& out) {
   const IndexView index = dictionaries.WordKeyIndex();
   const KeyRange range = EqualRangeBy(index.size(), WordKeyOrder{dictionaries, index, folded, folded.size()});
   bool exact = false;
+  bool inExactRun = true;
   for (uint32_t k = range.first; k < range.last && out.count() < kGermanPrefixLimit; ++k) {
     const WordRecord record = dictionaries.WordRecordAt(index[k]);
     if (!record) continue;
-    const uint8_t extent = ExtentFor(record.key(), folded.size());
-    exact = exact || extent == 0;
-    Append(out, candidate_kind::kPh, extent, record.bytes());
+    inExactRun = inExactRun && ExtentFor(record.key(), folded.size()) == 0;
+    exact = exact || inExactRun;
+    Append(out, candidate_kind::kPh, inExactRun ? 0 : 1, record.bytes());
   }
   return exact;
 }

@@ -74,7 +74,14 @@ bool NarrowsInBrackets(std::string_view part) {
   return at != std::string_view::npos && part.find('(', at) != std::string_view::npos;
 }
 
-bool IsArticle(std::string_view sense) { return sense == "the" || sense == "a" || sense == "an"; }
+// Articles, and the English prepositions and relative pronouns by which Ding glosses German function
+// words: CC-CEDICT renders them by literary or narrow characters (on, at: 于; that: 那; whom: 谁)
+// that mislead more than they help.
+bool IsFunctionSense(std::string_view sense) {
+  static constexpr std::array<std::string_view, 15> kFunctionSenses = {
+      "the", "a", "an", "on", "at", "in", "to", "for", "by", "of", "as", "that", "who", "whom", "which"};
+  return std::find(kFunctionSenses.begin(), kFunctionSenses.end(), sense) != kFunctionSenses.end();
+}
 
 std::string ReadingKey(std::string_view text, std::string_view syllables) {
   std::string key(text);
@@ -169,7 +176,7 @@ std::vector<std::u16string> ChineseGlossary::Glosses(const std::vector<WeightedS
   const size_t leading = std::min(senses.size(), kLeadingSenses);
   for (size_t i = 0; i < leading; ++i) {
     const WeightedSense& sense = senses[i];
-    if (IsArticle(sense.sense)) continue;
+    if (IsFunctionSense(sense.sense)) continue;
     double penalty = 0;
     auto found = senses_.find(sense.sense);
     if (found == senses_.end()) {

@@ -56,7 +56,7 @@ void GermanWordCollector::AddHeadword(std::u16string_view word,
     if (sense.empty()) continue;
     const bool seen = std::any_of(known.begin(), known.end(),
                                   [&](const WeightedSense& s) { return s.sense == sense; });
-    if (!seen) known.push_back(WeightedSense{std::move(sense), IsVerbalSense(written), IsProperSense(written), 0});
+    if (!seen) known.push_back(WeightedSense{std::move(sense), IsVerbalSense(written), 0, IsProperSense(written)});
   }
 }
 

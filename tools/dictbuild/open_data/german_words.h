@@ -23,8 +23,8 @@ namespace kellavor::dictbuild {
 struct WeightedSense {
   std::string sense;  // normalised (NormaliseSense)
   bool verbal = false;  // written as an infinitive ("to go")
-  bool proper = false;  // written as a name ("Germany")
   uint32_t weight = 0;
+  bool proper = false;  // written as a name ("Germany")
 };
 
 struct GermanWord {

@@ -36,11 +36,11 @@ void AddInfinitives(std::vector<std::u16string>& out, std::u16string_view form) 
 std::vector<std::string> BaseForms(const std::string& sense) {
   std::vector<std::string> forms = {sense};
   if (std::string singular = SingularSense(sense); !singular.empty()) forms.push_back(std::move(singular));
-  if (sense.size() > 4 && sense.ends_with("ed")) {
+  if (sense.size() >= 4 && sense.ends_with("ed")) {
     forms.push_back(sense.substr(0, sense.size() - 2));
     forms.push_back(sense.substr(0, sense.size() - 1));
   }
-  if (sense.size() > 5 && sense.ends_with("ing")) {
+  if (sense.size() >= 5 && sense.ends_with("ing")) {
     forms.push_back(sense.substr(0, sense.size() - 3));
     forms.push_back(sense.substr(0, sense.size() - 3) + "e");
   }

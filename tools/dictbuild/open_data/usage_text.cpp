@@ -173,7 +173,9 @@ std::string LowerAscii(std::string_view text) {
 std::string_view ContentArea(std::string_view html) {
   size_t start = html.find("id=\"DisplayArea\"");
   if (start == std::string_view::npos) start = html.find("<body");
-  if (start == std::string_view::npos) start = 0;
+  // The text begins after the tag that opens the area.
+  start = start == std::string_view::npos ? 0 : html.find('>', start);
+  start = start == std::string_view::npos ? html.size() : start + 1;
   size_t end = html.find("<div id=\"SearchFrame\"", start);
   if (end == std::string_view::npos) end = html.find("<footer", start);
   if (end == std::string_view::npos) end = html.size();
