@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "ime/platform/utf.h"
 #include "tools/dictbuild/open_data/english_sense.h"
 #include "tools/dictbuild/open_data/german_text.h"
 
@@ -15,6 +16,14 @@ namespace {
 // headword (Häusern for Häuser, not Haus).
 constexpr std::array<std::u16string_view, 10> kEndings = {u"e", u"n", u"s", u"t", u"en", u"er", u"es", u"em", u"st", u"et"};
 constexpr size_t kShortestStem = 3;
+// A lower-case form of two letters or more that is no headword becomes a word of its own when the
+// dictionaries' German text holds it at least kLeastTextOccurrences times, more than
+// kGermanOverEnglish times as often as their English text (which keeps out the, of, root), and
+// the documents use it at least kLeastUses times (ist, hat, heißt, which Ding lists under their
+// infinitives only).
+constexpr uint32_t kLeastTextOccurrences = 3;
+constexpr uint32_t kGermanOverEnglish = 4;
+constexpr double kLeastUses = 10;
 // Frequencies are rates per million words, kept to this many hundredths.
 constexpr double kRateScale = 100;
 
@@ -49,7 +58,7 @@ bool IsInCapitals(std::u16string_view word) {
 void GermanWordCollector::AddHeadword(std::u16string_view word,
                                       const std::vector<std::string_view>& senses) {
   const auto [found, added] = positions_.try_emplace(std::u16string(word), words_.size());
-  if (added) words_.push_back(GermanWord{std::u16string(word), 0, {}, 0, 0});
+  if (added) words_.push_back(GermanWord{std::u16string(word), 0, {}, 0, 0, false});
   std::vector<WeightedSense>& known = words_[found->second].senses;
   for (const std::string_view written : senses) {
     std::string sense = NormaliseSense(written);
@@ -65,11 +74,20 @@ bool GermanWordCollector::Knows(std::u16string_view word) const {
 }
 
 void GermanWordCollector::AddText(std::string_view german, std::string_view english) {
+  const std::string normalised = NormaliseEnglishText(english);
+  for (size_t start = 1; start < normalised.size();) {
+    const size_t end = normalised.find(' ', start);
+    ++englishWords_[normalised.substr(start, end - start)];
+    start = end + 1;
+  }
   std::vector<size_t> present;
   bool first = true;
   for (std::u16string& token : GermanWords(german)) {
     const auto found = positions_.find(token);
-    if (found == positions_.end()) continue;
+    if (found == positions_.end()) {
+      if (IsLower(token[0])) ++unlisted_[std::move(token)];
+      continue;
+    }
     ++occurrenceTotal_;
     present.push_back(found->second);
     // A capitalised first word (an example sentence's "Ich", "Es") is shared out like a sentence
@@ -83,7 +101,6 @@ void GermanWordCollector::AddText(std::string_view german, std::string_view engl
   if (present.empty()) return;
   std::sort(present.begin(), present.end());
   present.erase(std::unique(present.begin(), present.end()), present.end());
-  const std::string normalised = NormaliseEnglishText(english);
   for (const size_t position : present) {
     for (WeightedSense& sense : words_[position].senses) {
       if (HoldsWords(normalised, sense.sense)) ++sense.weight;
@@ -111,8 +128,19 @@ void GermanWordCollector::AddUsageText(std::string_view text) {
       ++sentenceStarts_[std::move(token.word)];
       continue;
     }
+    if (IsLower(token.word[0]) && !positions_.contains(token.word)) Promote(token.word);
     if (const std::ptrdiff_t position = UsedHeadword(token.word); position >= 0) ++words_[position].uses;
   }
+}
+
+void GermanWordCollector::Promote(const std::u16string& form) {
+  const auto found = unlisted_.find(form);
+  if (form.size() < 2 || found == unlisted_.end() || found->second < kLeastTextOccurrences) return;
+  const auto english = englishWords_.find(platform::Utf16ToUtf8(form));
+  if (english != englishWords_.end() && found->second <= kGermanOverEnglish * english->second) return;
+  positions_.emplace(form, words_.size());
+  words_.push_back(GermanWord{form, 0, {}, static_cast<double>(found->second), 0, true});
+  unlisted_.erase(found);
 }
 
 void GermanWordCollector::ShareSentenceStarts(std::unordered_map<std::u16string, uint32_t>& starts,
@@ -141,6 +169,9 @@ void GermanWordCollector::ShareSentenceStarts(std::unordered_map<std::u16string,
 std::vector<GermanWord> GermanWordCollector::TakeWords() {
   ShareSentenceStarts(sentenceStarts_, &GermanWord::uses);
   ShareSentenceStarts(occurrenceStarts_, &GermanWord::occurrences);
+  std::erase_if(words_, [](const GermanWord& word) { return word.fromText && word.uses < kLeastUses; });
+  unlisted_.clear();
+  englishWords_.clear();
   const double perOccurrence = occurrenceTotal_ == 0 ? 0 : 1e6 / static_cast<double>(occurrenceTotal_);
   const double perUse = usedWords_ == 0 ? 0 : 1e6 / static_cast<double>(usedWords_);
   for (GermanWord& word : words_) {

@@ -33,6 +33,7 @@ struct GermanWord {
   std::vector<WeightedSense> senses;   // heaviest first; equal weights in the order first met
   double occurrences = 0;              // in the dictionaries' German text (starts may be shared out)
   double uses = 0;                     // in running text (sentence starts may be shared out)
+  bool fromText = false;               // no headword: a form both bodies of text use often
 };
 
 class GermanWordCollector {
@@ -50,11 +51,13 @@ class GermanWordCollector {
   // text that are headwords and weighs their senses; call it after every AddHeadword.
   void AddText(std::string_view german, std::string_view english);
 
-  // Running German text, one block a line (UsageTextOf). Each word counts for the headword it is:
+  // Running German text, one block a line (UsageTextOf); call it after every AddText. Each word
+  // counts for the headword it is:
   // written as it stands, or, when it is no headword, the headword it inflects (grünen counts
   // for grün). A capitalised word at a sentence start may be a lower-case word; it is counted
   // once all text is in, shared between the two forms as they are used inside sentences. Words
-  // in capitals only (headings, abbreviations) are not counted.
+  // in capitals only (headings, abbreviations) are not counted. A lower-case form that is no
+  // headword but that the dictionaries' text holds often becomes a word (fromText) when used often.
   void AddUsageText(std::string_view text);
   uint64_t UsedWords() const { return usedWords_; }
 
@@ -62,6 +65,8 @@ class GermanWordCollector {
   std::vector<GermanWord> TakeWords();
 
  private:
+  // Makes a lower-case form of running text a word when the dictionaries' text holds it often.
+  void Promote(const std::u16string& form);
   // The headword a word of running text counts for, or -1.
   std::ptrdiff_t UsedHeadword(const std::u16string& written) const;
   // Shares the capitalised sentence starts out between the capitalised and the lower-case word as
@@ -72,6 +77,8 @@ class GermanWordCollector {
   std::unordered_map<std::u16string, size_t> positions_;
   std::unordered_map<std::u16string, uint32_t> sentenceStarts_;    // capitalised words there
   std::unordered_map<std::u16string, uint32_t> occurrenceStarts_;  // the same in the dictionaries' text
+  std::unordered_map<std::u16string, uint32_t> unlisted_;  // lower-case forms there that are no headword
+  std::unordered_map<std::string, uint32_t> englishWords_;  // the words of the English text
   uint64_t occurrenceTotal_ = 0;
   uint64_t usedWords_ = 0;
 };

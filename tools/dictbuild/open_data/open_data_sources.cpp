@@ -244,8 +244,9 @@ DictionarySource LoadOpenDataSources(const OpenDataPaths& paths, std::ostream& l
     if (corrected[i]) continue;
     for (const std::u16string& base : InflectedFrom(words[i].word)) {
       const auto found = positions.find(base);
+      // A word taken from the text has no senses to compare; its nearest base decides.
       if (found == positions.end() || own[found->second].empty() ||
-          !InflectsSense(words[i].senses, words[found->second].senses)) {
+          (!words[i].senses.empty() && !InflectsSense(words[i].senses, words[found->second].senses))) {
         continue;
       }
       hints[i] = own[found->second];
@@ -256,6 +257,8 @@ DictionarySource LoadOpenDataSources(const OpenDataPaths& paths, std::ostream& l
   for (size_t i = 0; i < words.size(); ++i) {
     source.words.push_back(WordEntry{words[i].word, std::move(hints[i]), words[i].frequency});
   }
+  log << "forms taken from the text as words: "
+      << std::count_if(words.begin(), words.end(), [](const GermanWord& word) { return word.fromText; }) << '\n';
   log << "gloss corrections: " << corrections.size() << " listed, "
       << std::count(corrected.begin(), corrected.end(), true) << " applied; " << inflected
       << " inflected forms glossed as the word they inflect\n";
