@@ -66,6 +66,20 @@ TEST(GermanWords, CountsUseInRunningTextFoldingSentenceStartsAndInflections) {
   EXPECT_EQ(Find(words, u"grün")->uses, 3.0);
 }
 
+TEST(GermanWords, TakesFrequentGermanFormsOfTheTextAsWords) {
+  GermanWordCollector collector;
+  collector.AddHeadword(u"heißen", {"to be called"});
+  for (int i = 0; i < 3; ++i) collector.AddText("Es heißt so the end.", "It is called the end.");
+  std::string used;
+  for (int i = 0; i < 10; ++i) used += "das heißt the\n";
+  collector.AddUsageText(used);
+  const std::vector<GermanWord> words = collector.TakeWords();
+  const GermanWord* heisst = Find(words, u"heißt");
+  ASSERT_NE(heisst, nullptr) << "three times in the dictionaries' German text, ten times in use";
+  EXPECT_TRUE(heisst->fromText);
+  EXPECT_EQ(Find(words, u"the"), nullptr) << "as frequent in the English text: not German";
+}
+
 TEST(GermanWords, OrdersEqualFrequenciesByText) {
   GermanWordCollector collector;
   collector.AddHeadword(u"Baum", {"tree"});
