@@ -26,6 +26,8 @@ set(KELLAVOR_CHINESE_CORPUS
   "/usr/share/doc/lilypond/html"
   "/usr/share/doc/kicad/help/zh"
   CACHE STRING "Folders of Chinese documents for the language model (a list)")
+set(KELLAVOR_GERMAN_TEXT_PACKAGES "manpages-de;libreoffice-help-de" CACHE STRING
+  "Debian packages whose German manual and help pages the word frequencies are counted in")
 
 set(kellavor_missing "")
 foreach(source KELLAVOR_PINYIN_DICTIONARY KELLAVOR_GERMAN_ENGLISH KELLAVOR_CEDICT)
@@ -56,6 +58,20 @@ elseif(EXISTS "${KELLAVOR_UNIHAN}/Unihan_OtherMappings.txt.bz2" AND EXISTS "${KE
 else()
   list(APPEND kellavor_missing "${KELLAVOR_UNIHAN}/Unihan.zip")
 endif()
+
+# The German documents: the manual pages and help pages the packages install, listed in a file
+# that the writer reads; the list changes only when the packages do.
+set(german_text_list "${CMAKE_BINARY_DIR}/open_data/german_documents.txt")
+execute_process(
+  COMMAND sh -c "dpkg-query -L \"$@\" >/dev/null && dpkg-query -L \"$@\" | grep -E '/man/de/man[^/]*/[^/]*\\.gz$|/help/de/.*\\.html$' | LC_ALL=C sort"
+    sh ${KELLAVOR_GERMAN_TEXT_PACKAGES}
+  OUTPUT_VARIABLE german_text_files RESULT_VARIABLE german_text_failed ERROR_QUIET)
+if(german_text_failed)
+  list(APPEND kellavor_missing "${KELLAVOR_GERMAN_TEXT_PACKAGES}")
+else()
+  file(CONFIGURE OUTPUT "${german_text_list}" CONTENT "${german_text_files}" @ONLY)
+endif()
+set(gloss_corrections "${PROJECT_SOURCE_DIR}/tools/dictbuild/open_data/gloss_corrections.tsv")
 
 if(kellavor_missing)
   message(WARNING "The install folder is not built: missing ${kellavor_missing} (run scripts/install-deps.sh)")
@@ -114,11 +130,13 @@ add_custom_command(OUTPUT ${dictionary_outputs}
     --german "${KELLAVOR_GERMAN_ENGLISH}" ${german_extra}
     --cedict "${KELLAVOR_CEDICT}"
     ${corpus_option}
+    --usage-texts "${german_text_list}"
+    --gloss-corrections "${gloss_corrections}"
     --template "${detail_template}"
     "${KELLAVOR_INSTALL_FOLDER}"
   COMMAND ${kellavor_dictbuild_command} check "${KELLAVOR_INSTALL_FOLDER}"
   DEPENDS ${writer} ${unihan_files} "${KELLAVOR_PINYIN_DICTIONARY}" ${german_sources} "${KELLAVOR_CEDICT}"
-    "${detail_template}"
+    "${german_text_list}" "${gloss_corrections}" "${detail_template}"
   COMMENT "Writing the system dictionaries from the open data sets"
   VERBATIM)
 

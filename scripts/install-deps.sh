@@ -16,7 +16,7 @@ declare -A group_packages=(
             libhunspell-dev unzip bzip2 zlib1g-dev"
   [data]="hunspell-de-de rime-data-pinyin-simp unicode-data dict-de-en dict-freedict-deu-eng
           manpages-zh debian-reference-zh-cn libreoffice-help-zh-cn gimp-help-zh-cn lilypond-doc-html-zh kicad-doc-zh
-          debian-edu-doc-zh-cn maint-guide-zh-cn"
+          debian-edu-doc-zh-cn maint-guide-zh-cn manpages-de libreoffice-help-de"
   [windows]="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix dpkg-dev"
   [wine]="wine wine64 xvfb xauth"
   [wine32]="wine32:i386"

@@ -62,10 +62,8 @@ bool ImeCore::SelectByKey(uint32_t virtualKey, std::u16string_view typed) {
     // The word comes from the list or nothing happens.
     if (index < candidates_.count()) {
       const std::u16string word = DescribedEntry(index).text;
-      if (!word.empty()) {
-        ReplaceWordAtCursor(word);
-        lexicon_.LearnWord(word);
-      }
+      // A word that does not fit into the composition changes nothing and is not learned.
+      if (!word.empty() && ReplaceWordAtCursor(word)) lexicon_.LearnWord(word);
     }
     return true;
   }
@@ -111,12 +109,13 @@ bool ImeCore::SelectCandidate(int32_t index, std::u16string& buffer) {
   return true;
 }
 
-void ImeCore::ReplaceWordAtCursor(std::u16string_view text) {
+bool ImeCore::ReplaceWordAtCursor(std::u16string_view text) {
   ReplacedWord replaced;
-  if (!ReplaceWordAroundCaret(composition_, cursor_, text, replaced)) return;
+  if (!ReplaceWordAroundCaret(composition_, cursor_, text, replaced)) return false;
   composition_ = std::move(replaced.composition);
   cursor_ = static_cast<uint16_t>(replaced.cursor);
   Search();
+  return true;
 }
 
 }  // namespace kellavor::core

@@ -159,7 +159,7 @@ class ImeCore {
   // when buffer holds text to commit.
   bool SelectByKey(uint32_t virtualKey, std::u16string_view typed);
   bool SelectCandidate(int32_t index, std::u16string& buffer);
-  void ReplaceWordAtCursor(std::u16string_view text);
+  bool ReplaceWordAtCursor(std::u16string_view text);  // false when the word does not fit
 
   void Search();
   void SetInputMode(platform::ContextHandle context, uint32_t mode);

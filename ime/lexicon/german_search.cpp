@@ -24,7 +24,10 @@ int CompareBounded(std::u16string_view a, std::u16string_view b, size_t n) {
   return 0;
 }
 
-uint8_t ExtentFor(uint32_t wordLength, size_t typedLength) { return wordLength == typedLength ? 0 : 1; }
+// A word is exactly typed when its key is the folded input itself: the key of Straße (strasse)
+// is longer than the word, so comparing the word's own length with the input's would rank it
+// behind Straßen when typed in full.
+uint8_t ExtentFor(std::u16string_view key, size_t foldedLength) { return key.size() == foldedLength ? 0 : 1; }
 
 void Append(base::GrowArray& out, uint16_t kind, uint8_t extent, const void* entry) {
   const Candidate candidate = MakeCandidate(kind, extent, 0, entry);
@@ -44,27 +47,43 @@ struct WordKeyOrder {
   }
 };
 
-void AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_view text, base::GrowArray& out) {
-  const std::u16string folded = FoldGermanKey(text);
+// Appends the words whose key begins with the folded input; true when one of them is the input
+// itself. Keys equal to the input sort before the longer keys it begins, so only the records at
+// the start of the range need their key measured.
+bool AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_view folded, base::GrowArray& out) {
   const IndexView index = dictionaries.WordKeyIndex();
-  const KeyRange range = EqualRangeBy(index.size(), WordKeyOrder{dictionaries, index, folded, text.size()});
+  const KeyRange range = EqualRangeBy(index.size(), WordKeyOrder{dictionaries, index, folded, folded.size()});
+  bool exact = false;
+  bool inExactRun = true;
   for (uint32_t k = range.first; k < range.last && out.count() < kGermanPrefixLimit; ++k) {
     const WordRecord record = dictionaries.WordRecordAt(index[k]);
-    if (record) Append(out, candidate_kind::kPh, ExtentFor(record.wordLength(), text.size()), record.bytes());
+    if (!record) continue;
+    inExactRun = inExactRun && ExtentFor(record.key(), folded.size()) == 0;
+    exact = exact || inExactRun;
+    Append(out, candidate_kind::kPh, inExactRun ? 0 : 1, record.bytes());
   }
+  return exact;
 }
 
-void AppendCorrections(const GermanSources& sources, std::u16string_view text, base::GrowArray& out) {
+// Appends the dictionary words the speller's first suggestions name: every word whose key is the
+// folded suggestion, in each case the dictionary has (a lower-case input is asked capitalised, and
+// Hunspell then capitalises its suggestions; Gestern and gestern are both brought in, and
+// frequency decides). Words the prefix range holds already are skipped. When the input is itself
+// a dictionary word, the corrections rank after it.
+void AppendCorrections(const GermanSources& sources, std::u16string_view text, std::u16string_view folded,
+                       bool exact, base::GrowArray& out) {
   const std::vector<std::u16string> suggestions = sources.speller.SuggestWords(text);
   const IndexView index = sources.dictionaries.WordKeyIndex();
   const size_t looked = std::min(suggestions.size(), kSpellerSuggestions);
   for (size_t s = 0; s < looked; ++s) {
-    const std::u16string folded = FoldGermanKey(suggestions[s]);
-    const WordKeyOrder order{sources.dictionaries, index, folded, text.size()};
-    const uint32_t k = KeyBound(index.size(), order, false);
-    if (k >= index.size() || order(k) != 0) continue;
-    const WordRecord record = sources.dictionaries.WordRecordAt(index[k]);
-    if (record) Append(out, candidate_kind::kPh, ExtentFor(record.wordLength(), text.size()), record.bytes());
+    const std::u16string key = FoldGermanKey(suggestions[s]);
+    if (key.starts_with(folded)) continue;
+    // Over one unit more than the key, so that only keys ending where it ends compare equal.
+    const KeyRange range = EqualRangeBy(index.size(), WordKeyOrder{sources.dictionaries, index, key, key.size() + 1});
+    for (uint32_t k = range.first; k < range.last; ++k) {
+      const WordRecord record = sources.dictionaries.WordRecordAt(index[k]);
+      if (record) Append(out, candidate_kind::kPh, exact ? 1 : ExtentFor(record.key(), folded.size()), record.bytes());
+    }
   }
 }
 
@@ -93,7 +112,7 @@ int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, base
   for (uint32_t k = range.first; k < range.last; ++k) {
     const UserRecord record = user.RecordAt(user.Index1(k));
     if (record && record.isGermanWord()) {
-      Append(out, candidate_kind::kUs, ExtentFor(FlagField(record.flags(), 4, 7), text.size()), record.bytes());
+      Append(out, candidate_kind::kUs, ExtentFor(FoldGermanKey(record.text()), text.size()), record.bytes());
     }
   }
   return out.count();
@@ -101,8 +120,9 @@ int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, base
 
 int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, base::GrowArray& out) {
   if (text.empty()) return 0;
-  AppendPrefixRange(sources.dictionaries, text, out);
-  if (text.size() >= kSpellerMinimumUnits) AppendCorrections(sources, text, out);
+  const std::u16string folded = FoldGermanKey(text);
+  const bool exact = AppendPrefixRange(sources.dictionaries, folded, out);
+  if (text.size() >= kSpellerMinimumUnits) AppendCorrections(sources, text, folded, exact, out);
   UserWordSearch(sources.user, text, out);
   Deduplicate(out);
   base::SortRecords(out.data(), out.count(), out.recordSize(), GermanRankCompare, nullptr);

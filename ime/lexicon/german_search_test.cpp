@@ -96,7 +96,12 @@ TEST_F(GermanSearchTest, FoldsTheInputAndRanksWordsOfTheTypedLengthFirst) {
 
   // Among words longer than the input, frequency decides.
   EXPECT_EQ(SearchTexts(u"ma"), (std::vector<std::u16string>{u"machen", u"Mann", u"Mädchen", u"Maus", u"Made", u"madig"}));
-  EXPECT_EQ(SearchTexts(u"STRASSE"), std::vector<std::u16string>{u"Straße"}) << "capitals and ss fold";
+  EXPECT_EQ(SearchTexts(u"STRASSE"), (std::vector<std::u16string>{u"Straße", u"Straßen"}))
+      << "capitals and ss fold; Straße, whose key is the input, leads the more frequent Straßen";
+  const std::vector<Found> grun = Search(u"grun");
+  ASSERT_EQ(grun.size(), 2u);
+  EXPECT_EQ(grun[0].text, u"grün") << "the same key: the more frequent word leads";
+  EXPECT_EQ(grun[1].extent, 0);
   EXPECT_TRUE(Search(u"").empty());
 }
 
@@ -126,6 +131,20 @@ TEST_F(GermanSearchTest, AsksTheSpellerOnlyFromFiveUnitsOn) {
   EXPECT_TRUE(std::find(corrected.begin(), corrected.end(), u"Mädchen") != corrected.end());
   const std::vector<std::u16string> exact = SearchTexts(u"heute");
   EXPECT_EQ(exact[0], u"heute") << "the exact word still leads when the speller is asked too";
+}
+
+TEST_F(GermanSearchTest, ACorrectionNeverOutranksTheTypedWordAndKeepsTheDictionaryCase) {
+  if (!UseShippedSpeller()) GTEST_SKIP() << "KELLAVOR_SPELL_FILES is not set";
+  const std::vector<Found> kaufen = Search(u"kaufen");
+  ASSERT_GE(kaufen.size(), 2u);
+  EXPECT_EQ(kaufen[0].text, u"kaufen");
+  EXPECT_EQ(kaufen[1].text, u"Saufen") << "the speller's Saufen is eighteen times as frequent, yet comes after";
+  EXPECT_EQ(kaufen[1].extent, 1);
+
+  const std::vector<std::u16string> gestern = SearchTexts(u"gesetrn");
+  ASSERT_EQ(gestern.size(), 2u) << "the capitalised suggestion brings both words of its key";
+  EXPECT_EQ(gestern[0], u"gestern");
+  EXPECT_EQ(gestern[1], u"Gestern");
 }
 
 TEST(GermanRankCompare, OrdersKindsByExtentThenLearnedFirst) {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 #include "ime/lexicon/candidate.h"
 #include "ime/lexicon/language_model.h"
 #include "ime/lexicon/sentence_lattice.h"
@@ -54,9 +54,9 @@ struct SentenceScratch {
   // changed.
   void Forget();
 
-  core::GrowArray main;
-  core::GrowArray alternative;
-  core::GrowArray found;
+  base::GrowArray main;
+  base::GrowArray alternative;
+  base::GrowArray found;
   std::vector<LatticeWord> words;
   std::vector<LatticeEdge> edges;
   std::vector<Candidate> pieces;  // the candidate behind each edge

@@ -79,8 +79,8 @@ TEST_F(FixtureDictionaries, MapsAllThreeWithTheSyllableTableOfTheModule) {
   EXPECT_EQ(dictionaries_.CharIndex().size(), 38u);
   EXPECT_EQ(dictionaries_.PhraseRecordCount(), 18u);
   EXPECT_EQ(dictionaries_.PhraseInitialsIndex().size(), 18u);
-  EXPECT_EQ(dictionaries_.WordIndexCount(), 19u);
-  EXPECT_EQ(dictionaries_.WordKeyIndex().size(), 19u);
+  EXPECT_EQ(dictionaries_.WordIndexCount(), 26u);
+  EXPECT_EQ(dictionaries_.WordKeyIndex().size(), 26u);
   ASSERT_EQ(dictionaries_.SyllableCount(), 445u);
   EXPECT_EQ(dictionaries_.SyllableText(416), u"zh");
   EXPECT_EQ(dictionaries_.SyllableText(kNoSyllable), u"");

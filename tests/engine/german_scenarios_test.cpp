@@ -93,10 +93,31 @@ TEST(GermanScenarios, SentenceInputPutsWordsInPlace) {
   EXPECT_EQ(engine.Type(u" ").committed, u"der Hund heute. ") << "Space behind the sentence end commits it";
 }
 
+TEST(GermanScenarios, SentenceInputLearnsOnlyAWordThatFits) {
+  EngineHarness engine(FixtureLexiconFactory("GermanSentenceFull"), [](settings::ImeSettings& settings) {
+    settings.sentence_en = 1;
+  });
+  German(engine);
+  std::u16string full;
+  for (int i = 0; i < 15; ++i) full += u"der ";
+  full += u"x ma";  // 64 units, the most a composition holds
+  engine.Type(full);
+  ASSERT_EQ(engine.core().Composition(), full);
+  const std::vector<std::u16string> page = PageTexts(engine.panel());
+  ASSERT_EQ(page.size(), 5u);
+  ASSERT_EQ(page[4], u"Made");
+  engine.Type(u"5");
+  EXPECT_EQ(engine.core().Composition(), full) << "Made does not fit in place of ma";
+  engine.Tap(vk::kEscape);
+  engine.Type(u"ma");
+  ASSERT_FALSE(engine.panel().Entries().empty());
+  EXPECT_EQ(engine.panel().Entries()[0].text, u"machen") << "the word that was not put in place is not learned";
+}
+
 TEST(GermanScenarios, TheDetailDocumentNamesTheHighlightedWordAndTheSentence) {
   EngineHarness engine(FixtureEngine("GermanDetail"));
   German(engine);
-  engine.Type(u"stra");
+  engine.Type(u"strasse");
   EXPECT_EQ(engine.panel().PendingDetail(), "<cfg><word>Stra%c3%9fe</word><sentence></sentence></cfg>");
   EXPECT_EQ(engine.panel().DetailTarget(), engine.windows().composition());
   engine.Type(u"qq");

@@ -9,6 +9,7 @@
 #include "ime/platform/file_system.h"
 #include "ime/platform/module_resources.h"
 #include "tools/dictbuild/file_checkers.h"
+#include "tools/dictbuild/german_probes.h"
 
 namespace kellavor::dictbuild {
 namespace {
@@ -91,6 +92,7 @@ size_t CheckDictionaryFolder(const std::filesystem::path& folder, std::ostream& 
         break;
       case lexicon::SystemFile::kWords:
         CheckWordFile(dictionaries, *bytes, violations);
+        CheckGermanProbes(dictionaries, violations);
         break;
     }
   }

@@ -1,8 +1,9 @@
 // dictbuild: writes the system dictionaries and the module's data resources, and checks them.
 //   dictbuild fixture SRC_DIR OUT_DIR [--template FILE]
 //   dictbuild open-data --pinyin F --unihan F --german F [--german-extra F] --cedict F [--corpus DIRS]
-//                       [--template FILE] OUT_DIR
+//                       [--usage-texts F] [--gloss-corrections F] [--template FILE] OUT_DIR
 //   dictbuild check DIR
+//   dictbuild top DIR [COUNT]     the most frequent German words with rank, frequency and glosses
 // Exit status: 0 done, 1 violations found or the build failed, 2 wrong command line.
 #include <algorithm>
 #include <chrono>
@@ -14,8 +15,11 @@
 #include <vector>
 
 #include "tools/dictbuild/dictionary_check.h"
+#include "ime/lexicon/dictionary_format.h"
+#include "ime/lexicon/system_dictionaries.h"
 #include "tools/dictbuild/dictionary_writer.h"
 #include "tools/dictbuild/fixture_source.h"
+#include "tools/dictbuild/german_probes.h"
 #include "tools/dictbuild/open_data/open_data_sources.h"
 
 namespace kellavor::dictbuild {
@@ -27,8 +31,9 @@ int Usage() {
   std::cerr << "usage:\n"
                "  dictbuild fixture SRC_DIR OUT_DIR [--template FILE]\n"
                "  dictbuild open-data --pinyin F --unihan F --german F [--german-extra F] --cedict F"
-               " [--corpus DIR[:DIR...]] [--template FILE] OUT_DIR\n"
-               "  dictbuild check DIR\n";
+               " [--corpus DIR[:DIR...]] [--usage-texts F] [--gloss-corrections F] [--template FILE] OUT_DIR\n"
+               "  dictbuild check DIR\n"
+               "  dictbuild top DIR [COUNT]\n";
   return kUsageError;
 }
 
@@ -68,7 +73,8 @@ int Fixture(const std::vector<std::string>& arguments) {
 int OpenData(const std::vector<std::string>& arguments) {
   std::map<std::string, std::string> options;
   std::vector<std::string> positional;
-  if (!ParseArguments(arguments, {"pinyin", "unihan", "german", "german-extra", "cedict", "corpus", "template"}, options, positional) ||
+  if (!ParseArguments(arguments, {"pinyin", "unihan", "german", "german-extra", "cedict", "corpus", "usage-texts",
+                                    "gloss-corrections", "template"}, options, positional) ||
       positional.size() != 1 || options["pinyin"].empty() || options["unihan"].empty() || options["german"].empty() ||
       options["cedict"].empty()) {
     return Usage();
@@ -84,6 +90,8 @@ int OpenData(const std::vector<std::string>& arguments) {
     if (end > start) paths.corpusFolders.push_back(options["corpus"].substr(start, end - start));
     start = end + 1;
   }
+  paths.usageTexts = options["usage-texts"];
+  paths.glossCorrections = options["gloss-corrections"];
   const auto started = std::chrono::steady_clock::now();
   const DictionarySource source = LoadOpenDataSources(paths, std::cout);
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
@@ -103,6 +111,28 @@ int Check(const std::vector<std::string>& arguments) {
   return 1;
 }
 
+int Top(const std::vector<std::string>& arguments) {
+  constexpr size_t kDefaultCount = 300;
+  if (arguments.empty() || arguments.size() > 2) return Usage();
+  size_t count = kDefaultCount;
+  if (arguments.size() == 2) {
+    const std::string& text = arguments[1];
+    if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      return Usage();
+    }
+    count = std::stoul(text);
+  }
+  const std::filesystem::path folder(arguments[0]);
+  lexicon::SystemDictionaries dictionaries;
+  dictionaries.MapSystemFiles(u"", u"", (folder / std::u16string(lexicon::kWordFileName)).u16string());
+  if (!dictionaries.IsPresent(lexicon::SystemFile::kWords)) {
+    std::cerr << "dictbuild: no readable German dictionary in " << folder.string() << "\n";
+    return 1;
+  }
+  PrintMostFrequentWords(dictionaries, count, std::cout);
+  return 0;
+}
+
 int Run(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return Usage();
   const std::string& command = arguments[0];
@@ -110,6 +140,7 @@ int Run(const std::vector<std::string>& arguments) {
   if (command == "fixture") return Fixture(rest);
   if (command == "open-data") return OpenData(rest);
   if (command == "check") return Check(rest);
+  if (command == "top") return Top(rest);
   return Usage();
 }
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "ime/core/grow_array.h"
+#include "ime/base/grow_array.h"
 #include "ime/lexicon/candidate.h"
 #include "ime/lexicon/lexicon.h"
 #include "ime/lexicon/record_lists.h"
@@ -57,7 +57,7 @@ class SentenceSearch : public ::testing::Test {
                         {}, folder_.Path(modelFile)},
                        false);
     lexicon.SetSmartSentence(smart);
-    core::GrowArray candidates(sizeof(Candidate), 100);
+    base::GrowArray candidates(sizeof(Candidate), 100);
     lexicon.SearchPinyin(typed, candidates, 15, true);
     lastFault_ = lexicon.ModelFault();
     for (const Candidate& candidate : lexicon::Records<Candidate>(candidates)) {

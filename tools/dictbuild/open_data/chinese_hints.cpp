@@ -27,6 +27,8 @@ constexpr double kQualifiedPenalty = 2;
 constexpr double kVerbalMismatchPenalty = 6;
 constexpr double kNounBonus = 3;
 constexpr double kSingularPenalty = 1;
+// A name (capitalised pinyin) for a sense written as a name: Germany is 德国.
+constexpr double kNameBonus = 3;
 constexpr double kLeastQuality = 0.5;
 // An alternative is offered only when it scores at least this share of the best gloss.
 constexpr double kAlternativeShare = 0.6;
@@ -47,10 +49,10 @@ bool IsRestricted(std::string_view definition) {
       "variant of", "old variant of", "archaic variant of", "erhua variant", "surname", "see ",
       "used in", "abbr. for", "classifier for", "cl:", "taiwan pr.", "also pr.", "also written",
       "japanese variant"};
-  static constexpr std::array<std::string_view, 17> kRemarks = {
+  static constexpr std::array<std::string_view, 16> kRemarks = {
       "(bound form)", "(literary)", "(archaic)", "(old)", "(classical", "(dialect",
       "(cantonese", "(tw)", "(slang)", "(internet slang)", "(vulgar)", "(euphemism)", "(onom",
-      "(honorific", "(obsolete", "(in names)", "(loanword"};
+      "(honorific", "(obsolete", "(in names)"};
   for (const std::string_view prefix : kPrefixes) {
     if (lower.starts_with(prefix)) return true;
   }
@@ -60,7 +62,26 @@ bool IsRestricted(std::string_view definition) {
   return false;
 }
 
-bool IsArticle(std::string_view sense) { return sense == "the" || sense == "a" || sense == "an"; }
+// Whether a remark in brackets narrows the sense ("you (plural)"); a remark before it, such as
+// "(loanword) coffee" or "(coll.) hour", says how the word is used and does not.
+bool NarrowsInBrackets(std::string_view part) {
+  size_t at = part.find_first_not_of(' ');
+  while (at != std::string_view::npos && part[at] == '(') {
+    const size_t close = part.find(')', at);
+    if (close == std::string_view::npos) return true;
+    at = part.find_first_not_of(' ', close + 1);
+  }
+  return at != std::string_view::npos && part.find('(', at) != std::string_view::npos;
+}
+
+// Articles, and the English prepositions and relative pronouns by which Ding glosses German function
+// words: CC-CEDICT renders them by literary or narrow characters (on, at: 于; that: 那; whom: 谁)
+// that mislead more than they help.
+bool IsFunctionSense(std::string_view sense) {
+  static constexpr std::array<std::string_view, 15> kFunctionSenses = {
+      "the", "a", "an", "on", "at", "in", "to", "for", "by", "of", "as", "that", "who", "whom", "which"};
+  return std::find(kFunctionSenses.begin(), kFunctionSenses.end(), sense) != kFunctionSenses.end();
+}
 
 std::string ReadingKey(std::string_view text, std::string_view syllables) {
   std::string key(text);
@@ -93,8 +114,9 @@ ChineseGlossary::ChineseGlossary(const std::vector<CedictEntry>& cedict,
 
   std::unordered_map<std::string, uint32_t> textPositions;
   for (const CedictEntry& entry : cedict) {
-    // Capitalised pinyin marks proper names.
-    if (entry.pinyin.empty() || (entry.pinyin[0] >= 'A' && entry.pinyin[0] <= 'Z')) continue;
+    if (entry.pinyin.empty()) continue;
+    // Capitalised pinyin marks proper names, which only gloss senses written as names.
+    const bool name = entry.pinyin[0] >= 'A' && entry.pinyin[0] <= 'Z';
     const std::u32string points = DecodeUtf8(entry.simplified);
     if (points.empty() || !std::all_of(points.begin(), points.end(), IsHan)) continue;
     const std::u16string text = CodePointsToUtf16(points);
@@ -127,9 +149,9 @@ ChineseGlossary::ChineseGlossary(const std::vector<CedictEntry>& cedict,
         if (IsRestricted(TrimSpaces(part))) continue;
         const std::string sense = NormaliseSense(part);
         if (sense.empty()) continue;
-        const bool qualified = part.find('(') != std::string_view::npos;
         const auto place = static_cast<uint8_t>(std::min<size_t>(index, 255));
-        AddMatch(sense, Match{position->second, place, primary, qualified, IsVerbalSense(part), entry.countable});
+        AddMatch(sense, Match{position->second, place, primary, NarrowsInBrackets(part), IsVerbalSense(part),
+                              entry.countable, name});
       }
     }
   }
@@ -139,7 +161,7 @@ void ChineseGlossary::AddMatch(const std::string& sense, Match match) {
   std::vector<Match>& matches = senses_[sense];
   for (Match& known : matches) {
     if (known.text != match.text) continue;
-    if (known.verbal != match.verbal) continue;
+    if (known.verbal != match.verbal || known.name != match.name) continue;
     known.place = std::min(known.place, match.place);
     known.primary = known.primary || match.primary;
     known.qualified = known.qualified && match.qualified;
@@ -154,7 +176,7 @@ std::vector<std::u16string> ChineseGlossary::Glosses(const std::vector<WeightedS
   const size_t leading = std::min(senses.size(), kLeadingSenses);
   for (size_t i = 0; i < leading; ++i) {
     const WeightedSense& sense = senses[i];
-    if (IsArticle(sense.sense)) continue;
+    if (IsFunctionSense(sense.sense)) continue;
     double penalty = 0;
     auto found = senses_.find(sense.sense);
     if (found == senses_.end()) {
@@ -167,11 +189,12 @@ std::vector<std::u16string> ChineseGlossary::Glosses(const std::vector<WeightedS
     // A text matching the sense both as a noun and as a verb counts once, as its better match.
     std::unordered_map<uint32_t, double> senseScores;
     for (const Match& match : found->second) {
+      if (match.name && !sense.proper) continue;
       const double quality = std::log2(2 + frequencies_[match.text]) + (match.primary ? kPrimaryBonus : 0) -
                              std::min(kPlacePenalty * match.place, kMostPlacePenalty) -
                              (match.qualified ? kQualifiedPenalty : 0) -
                              (match.verbal != sense.verbal ? kVerbalMismatchPenalty : 0) +
-                             (noun && match.countable ? kNounBonus : 0) - penalty;
+                             (noun && match.countable ? kNounBonus : 0) + (match.name ? kNameBonus : 0) - penalty;
       double& score = senseScores[match.text];
       score = std::max(score, weight * std::max(quality, kLeastQuality));
     }

@@ -37,6 +37,7 @@ class ChineseGlossary {
     bool qualified;        // the definition narrows the sense with a remark in brackets
     bool verbal;           // the definition is an infinitive ("to water")
     bool countable;        // the entry is a noun
+    bool name;             // the entry is a proper name
   };
 
   void AddMatch(const std::string& sense, Match match);

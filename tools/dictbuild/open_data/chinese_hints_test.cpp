@@ -19,7 +19,11 @@ PinyinDictionary Pinyin() {
       "都会\tdu hui\t10\n"
       "城市\tcheng shi\t2000\n"
       "光\tguang\t12000\n"
-      "轻松\tqing song\t8000\n");
+      "轻松\tqing song\t8000\n"
+      "中国\tzhong guo\t300000\n"
+      "瓷\tci\t9000\n"
+      "咖啡\tka fei\t20000\n"
+      "咖\tka\t30000\n");
 }
 
 std::vector<CedictEntry> Cedict() {
@@ -41,6 +45,10 @@ std::vector<CedictEntry> Cedict() {
       {"咊", "he2", {"old variant of 和[he2]"}},
       {"光", "guang1", {"light; ray (CL:道[dao4])", "bright"}, true},
       {"轻松", "qing1 song1", {"light", "relaxed"}},
+      {"中国", "Zhong1 guo2", {"China"}},
+      {"瓷", "ci2", {"chinaware", "porcelain", "china"}},
+      {"咖啡", "ka1 fei1", {"(loanword) coffee"}},
+      {"咖", "ka1", {"coffee", "class", "grade"}},
   };
 }
 
@@ -82,6 +90,18 @@ TEST_F(ChineseHintsTest, WeighsAWordByItsReading) {
 
 TEST_F(ChineseHintsTest, FallsBackToTheSingular) {
   EXPECT_EQ(glossary_.Glosses(Senses({{"dogs", false, 3}}), false), std::vector<std::u16string>{u"狗"});
+}
+
+TEST_F(ChineseHintsTest, GlossesNamesOnlyForSensesWrittenAsNames) {
+  WeightedSense country{"china", false, 5};
+  country.proper = true;
+  EXPECT_EQ(glossary_.Glosses({country}, true)[0], u"中国");
+  EXPECT_EQ(glossary_.Glosses(Senses({{"china", false, 5}}), true)[0], u"瓷");
+}
+
+TEST_F(ChineseHintsTest, TakesALoanwordAndItsRemarkInFront) {
+  EXPECT_EQ(glossary_.Glosses(Senses({{"coffee", false, 5}}), true)[0], u"咖啡")
+      << "a remark before the sense does not narrow it";
 }
 
 TEST(ChineseHints, JoinsGlossesWithBackslashN) {

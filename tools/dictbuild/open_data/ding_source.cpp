@@ -5,6 +5,28 @@
 #include "tools/dictbuild/open_data/source_text.h"
 
 namespace kellavor::dictbuild {
+namespace {
+
+// Ding writes verbs with the objects they take: "etw. kaufen", "sich freuen", "jdm./etw. helfen".
+bool IsObjectPlaceholder(std::string_view token) {
+  if (token.size() > 2 && token.front() == '(' && token.back() == ')') token = token.substr(1, token.size() - 2);
+  if (token.empty()) return false;
+  for (const std::string_view part : SplitFields(token, '/')) {
+    if (part != "etw." && part != "jdn." && part != "jdm." && part != "jds." && part != "sich") return false;
+  }
+  return true;
+}
+
+// The headword line without the leading object placeholders of a verb.
+std::string_view WithoutPlaceholders(std::string_view headword) {
+  for (;;) {
+    const size_t space = headword.find(' ');
+    if (space == std::string_view::npos || !IsObjectPlaceholder(headword.substr(0, space))) return headword;
+    headword = TrimSpaces(headword.substr(space + 1));
+  }
+}
+
+}  // namespace
 
 DingArticle ParseDingArticle(std::string_view article) {
   DingArticle parsed;
@@ -25,6 +47,7 @@ DingArticle ParseDingArticle(std::string_view article) {
     target += trimmed;
   });
   parsed.german = rest.empty() ? parsed.headword : parsed.headword + " " + rest;
+  parsed.headword = std::string(WithoutPlaceholders(parsed.headword));
   parsed.singleWord = IsSingleGermanWord(parsed.headword) && HoldsOnlyRemarks(rest);
   return parsed;
 }

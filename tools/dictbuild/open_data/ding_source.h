@@ -10,7 +10,7 @@
 namespace kellavor::dictbuild {
 
 struct DingArticle {
-  std::string headword;  // the first line
+  std::string headword;  // the first line, without a verb's objects ("etw. kaufen": kaufen)
   std::string german;    // the whole German text, the headword first
   std::string english;   // the English text, its lines joined by spaces
   // Whether the German text is the headword alone with remarks, such as "Haus {n} [arch.]".

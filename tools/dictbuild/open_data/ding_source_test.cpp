@@ -21,6 +21,12 @@ TEST(DingSource, TellsPhrasesFromSingleWords) {
   EXPECT_TRUE(ParseDingArticle("Familie\n {f} /Fam./\n   family\n").singleWord);
   EXPECT_TRUE(ParseDingArticle("Häuser\n {pl}\n   houses\n").singleWord);
   EXPECT_TRUE(ParseDingArticle("heute\n\n   today\n").singleWord);
+
+  const DingArticle verb = ParseDingArticle("etw. kaufen\n\n   to buy sth.\n");
+  EXPECT_TRUE(verb.singleWord) << "a verb's objects are not part of the word";
+  EXPECT_EQ(verb.headword, "kaufen");
+  EXPECT_EQ(verb.german, "etw. kaufen");
+  EXPECT_EQ(ParseDingArticle("jdm./etw. helfen\n\n   to help sb.\n").headword, "helfen");
 }
 
 TEST(DingSource, JoinsWrappedLines) {

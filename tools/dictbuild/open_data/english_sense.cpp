@@ -50,6 +50,24 @@ std::vector<std::string> Words(std::string_view text) {
   return words;
 }
 
+// The text without abbreviations between slashes, as Ding writes them after a sense
+// ("month /mo./ /mth/"); a slash inside a word ("he/she") stays.
+std::string WithoutAbbreviations(std::string_view text) {
+  std::string kept;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '/' && (i == 0 || text[i - 1] == ' ')) {
+      const size_t close = text.find('/', i + 1);
+      const size_t space = text.find(' ', i + 1);
+      if (close != std::string_view::npos && close < space && close > i + 1) {
+        i = close;
+        continue;
+      }
+    }
+    kept.push_back(text[i]);
+  }
+  return kept;
+}
+
 std::string Join(const std::vector<std::string>& words, size_t from) {
   std::string joined;
   for (size_t i = from; i < words.size(); ++i) {
@@ -82,7 +100,7 @@ std::vector<std::string_view> SplitOutsideBrackets(std::string_view text, char s
 
 std::string NormaliseSense(std::string_view sense) {
   std::vector<std::string> words;
-  for (std::string& word : Words(sense)) {
+  for (std::string& word : Words(WithoutAbbreviations(sense))) {
     if (word != "sth" && word != "sb" && word != "sth's" && word != "sb's") {
       words.push_back(std::move(word));
     }
@@ -95,6 +113,15 @@ std::string NormaliseSense(std::string_view sense) {
     }
   }
   return Join(words, from);
+}
+
+bool IsProperSense(std::string_view sense) {
+  const std::vector<std::string_view> parts = SplitOutsideBrackets(sense, ' ');
+  for (const std::string_view part : parts) {
+    if (part.empty() || IsOpening(part[0]) || part == "the") continue;
+    return part[0] >= 'A' && part[0] <= 'Z' && part != "I";
+  }
+  return false;
 }
 
 bool IsVerbalSense(std::string_view sense) {

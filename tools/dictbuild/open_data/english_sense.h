@@ -16,6 +16,10 @@ std::vector<std::string_view> SplitOutsideBrackets(std::string_view text, char s
 // become "have", "the (natural) predator" becomes "predator".
 std::string NormaliseSense(std::string_view sense);
 
+// Whether the sense is a name: its first word outside brackets is capitalised ("Germany",
+// "(the) Alps"), other than "I".
+bool IsProperSense(std::string_view sense);
+
 // Whether the sense names an action, written as an infinitive: "to go", "(to) be".
 bool IsVerbalSense(std::string_view sense);
 

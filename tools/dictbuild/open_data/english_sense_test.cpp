@@ -15,6 +15,12 @@ TEST(EnglishSense, NormalisesBothDictionariesToOneForm) {
   EXPECT_EQ(NormaliseSense("  mine   car, "), "mine car");
   EXPECT_EQ(NormaliseSense("'quoted'"), "quoted");
   EXPECT_EQ(NormaliseSense("the"), "the") << "a lone article stays a word";
+  EXPECT_EQ(NormaliseSense("month /mo./ /mth/"), "month") << "abbreviations between slashes go";
+  EXPECT_EQ(NormaliseSense("he/she buys"), "he she buys");
+  EXPECT_TRUE(IsProperSense("Germany"));
+  EXPECT_TRUE(IsProperSense("(the) Alps"));
+  EXPECT_FALSE(IsProperSense("china; porcelain"));
+  EXPECT_FALSE(IsProperSense("I see"));
   EXPECT_EQ(NormaliseSense("(Br.)"), "");
   EXPECT_EQ(NormaliseSense("café"), "café");
   EXPECT_EQ(NormaliseSense("((unbalanced) house"), "");

@@ -47,6 +47,34 @@ std::vector<std::u16string> GermanWords(std::string_view text) {
   return words;
 }
 
+std::vector<RunningWord> RunningTextWords(std::string_view text) {
+  const std::u32string points = DecodeUtf8(text);
+  std::vector<RunningWord> words;
+  std::u32string word;
+  bool sentenceStart = true;
+  auto finish = [&] {
+    if (word.empty()) return;
+    words.push_back(RunningWord{CodePointsToUtf16(word), sentenceStart});
+    word.clear();
+    sentenceStart = false;
+  };
+  for (size_t i = 0; i < points.size(); ++i) {
+    const char32_t c = points[i];
+    if (IsLetter(c)) {
+      word.push_back(c);
+      continue;
+    }
+    if (c == U'-' && !word.empty() && i + 1 < points.size() && IsLetter(points[i + 1])) {
+      word.push_back(c);
+      continue;
+    }
+    finish();
+    if (c == U'\n' || c == U'.' || c == U'!' || c == U'?' || c == U':') sentenceStart = true;
+  }
+  finish();
+  return words;
+}
+
 bool IsSingleGermanWord(std::string_view text) {
   const std::u32string points = DecodeUtf8(text);
   if (points.size() < kShortestWord || points.size() > kLongestWord) return false;

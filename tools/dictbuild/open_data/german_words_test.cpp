@@ -51,6 +51,35 @@ TEST(GermanWords, GivesEveryWordAFrequencyAndMarksInfinitives) {
   EXPECT_TRUE(words[0].senses[0].verbal);
 }
 
+TEST(GermanWords, CountsUseInRunningTextFoldingSentenceStartsAndInflections) {
+  GermanWordCollector collector;
+  for (const char16_t* word : {u"grün", u"Grün", u"Essen", u"essen", u"Datei", u"und"}) collector.AddHeadword(word, {});
+  collector.AddText("und", "");
+  // Grün at a line start counts as the adjective, which is what the text uses elsewhere; grünen
+  // and Dateien count for the words they inflect; the heading in capitals is not counted.
+  collector.AddUsageText("BESCHREIBUNG\nGrün und grün. Die grünen Dateien und essen.\nEssen\n");
+  const std::vector<GermanWord> words = collector.TakeWords();
+  const auto frequency = [&](std::u16string_view word) { return Find(words, word)->frequency; };
+  EXPECT_GT(frequency(u"grün"), frequency(u"Grün"));
+  EXPECT_GT(frequency(u"essen"), frequency(u"Essen")) << "the start is shared as the text uses the two";
+  EXPECT_GT(frequency(u"Datei"), 1u);
+  EXPECT_EQ(Find(words, u"grün")->uses, 3.0);
+}
+
+TEST(GermanWords, TakesFrequentGermanFormsOfTheTextAsWords) {
+  GermanWordCollector collector;
+  collector.AddHeadword(u"heißen", {"to be called"});
+  for (int i = 0; i < 3; ++i) collector.AddText("Es heißt so the end.", "It is called the end.");
+  std::string used;
+  for (int i = 0; i < 10; ++i) used += "das heißt the\n";
+  collector.AddUsageText(used);
+  const std::vector<GermanWord> words = collector.TakeWords();
+  const GermanWord* heisst = Find(words, u"heißt");
+  ASSERT_NE(heisst, nullptr) << "three times in the dictionaries' German text, ten times in use";
+  EXPECT_TRUE(heisst->fromText);
+  EXPECT_EQ(Find(words, u"the"), nullptr) << "as frequent in the English text: not German";
+}
+
 TEST(GermanWords, OrdersEqualFrequenciesByText) {
   GermanWordCollector collector;
   collector.AddHeadword(u"Baum", {"tree"});

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <map>
 #include <stdexcept>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "ime/platform/utf.h"
 #include "tools/dictbuild/open_data/cedict_source.h"
@@ -14,9 +16,12 @@
 #include "tools/dictbuild/open_data/ding_source.h"
 #include "tools/dictbuild/open_data/freedict_source.h"
 #include "tools/dictbuild/open_data/german_words.h"
+#include "tools/dictbuild/open_data/gloss_corrections.h"
+#include "tools/dictbuild/open_data/inflected_glosses.h"
 #include "tools/dictbuild/open_data/pinyin_simp_source.h"
 #include "tools/dictbuild/open_data/source_text.h"
 #include "tools/dictbuild/open_data/unihan_source.h"
+#include "tools/dictbuild/open_data/usage_text.h"
 
 namespace kellavor::dictbuild {
 namespace {
@@ -96,6 +101,35 @@ void LoadChineseEntries(const PinyinDictionary& pinyin, const CharacterClasses& 
       << source.chars.size() << " character readings, " << source.phrases.size() << " phrases\n";
 }
 
+// Counts the words of the documents the list names. A block of text (a line of UsageTextOf) that
+// was met before is not counted again: the manual pages share their translators' notice and the
+// help pages their navigation, which would otherwise rank "Übersetzung" among the top words.
+void CountUsage(const std::string& listPath, GermanWordCollector& collector, std::ostream& log) {
+  size_t files = 0;
+  size_t textBytes = 0;
+  size_t repeated = 0;
+  std::unordered_set<std::string> seen;
+  ForEachLine(ReadRequired(listPath, "list of German documents"), [&](std::string_view line) {
+    const std::string path(TrimSpaces(line));
+    if (path.empty()) return;
+    const std::string text = UsageTextOf(path, ReadRequired(path, "German document"));
+    std::string fresh;
+    ForEachLine(text, [&](std::string_view block) {
+      if (!seen.emplace(block).second) {
+        ++repeated;
+        return;
+      }
+      fresh += block;
+      fresh.push_back('\n');
+    });
+    collector.AddUsageText(fresh);
+    ++files;
+    textBytes += fresh.size();
+  });
+  log << "German documents: " << files << " files, " << textBytes << " bytes of text once repeated blocks ("
+      << repeated << ") are left out, " << collector.UsedWords() << " words\n";
+}
+
 GermanWordCollector CollectGermanWords(const OpenDataPaths& paths, std::ostream& log) {
   GermanWordCollector collector;
   std::string dingBody;
@@ -138,6 +172,7 @@ GermanWordCollector CollectGermanWords(const OpenDataPaths& paths, std::ostream&
   for (const FreeDictArticle& article : extra) {
     for (const BilingualExample& example : article.examples) collector.AddText(example.german, example.english);
   }
+  if (!paths.usageTexts.empty()) CountUsage(paths.usageTexts, collector, log);
   return collector;
 }
 
@@ -184,11 +219,51 @@ DictionarySource LoadOpenDataSources(const OpenDataPaths& paths, std::ostream& l
       << " distinct English senses\n";
   cedict.reset();
 
-  GermanWordCollector collector = CollectGermanWords(paths, log);
-  for (GermanWord& word : collector.TakeWords()) {
-    std::u16string hint = JoinHint(glossary.Glosses(word.senses, IsCapitalised(word.word)));
-    source.words.push_back(WordEntry{std::move(word.word), std::move(hint), word.frequency});
+  std::unordered_map<std::u16string, std::u16string> corrections;
+  if (!paths.glossCorrections.empty()) {
+    auto parsed = ParseGlossCorrections(ReadRequired(paths.glossCorrections, "gloss corrections"));
+    if (!parsed) throw std::runtime_error("malformed gloss corrections: " + paths.glossCorrections);
+    corrections = std::move(*parsed);
   }
+  GermanWordCollector collector = CollectGermanWords(paths, log);
+  const std::vector<GermanWord> words = collector.TakeWords();
+  std::vector<std::u16string> hints(words.size());
+  std::vector<bool> corrected(words.size(), false);
+  std::unordered_map<std::u16string_view, size_t> positions;
+  for (size_t i = 0; i < words.size(); ++i) {
+    positions.emplace(words[i].word, i);
+    if (const auto correction = corrections.find(words[i].word); correction != corrections.end()) {
+      hints[i] = correction->second;
+      corrected[i] = true;
+    } else {
+      hints[i] = JoinHint(glossary.Glosses(words[i].senses, IsCapitalised(words[i].word)));
+    }
+  }
+  // An inflected form takes the gloss of the word it inflects, as that word has it on its own.
+  const std::vector<std::u16string> own = hints;
+  size_t inflected = 0;
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (corrected[i]) continue;
+    for (const std::u16string& base : InflectedFrom(words[i].word)) {
+      const auto found = positions.find(base);
+      // A word taken from the text has no senses to compare; its nearest base decides.
+      if (found == positions.end() || own[found->second].empty() ||
+          (!words[i].senses.empty() && !InflectsSense(words[i].senses, words[found->second].senses))) {
+        continue;
+      }
+      hints[i] = own[found->second];
+      ++inflected;
+      break;
+    }
+  }
+  for (size_t i = 0; i < words.size(); ++i) {
+    source.words.push_back(WordEntry{words[i].word, std::move(hints[i]), words[i].frequency});
+  }
+  log << "forms taken from the text as words: "
+      << std::count_if(words.begin(), words.end(), [](const GermanWord& word) { return word.fromText; }) << '\n';
+  log << "gloss corrections: " << corrections.size() << " listed, "
+      << std::count(corrected.begin(), corrected.end(), true) << " applied; " << inflected
+      << " inflected forms glossed as the word they inflect\n";
   LogHintFigures(source, log);
   if (!paths.corpusFolders.empty()) source.corpus = ReadChineseCorpus(paths.corpusFolders, log);
 

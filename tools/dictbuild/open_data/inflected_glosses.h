@@ -1,0 +1,24 @@
+// Glosses for inflected forms. The German-English dictionary lists plurals, participles and
+// conjugated forms as words of their own, with their English senses inflected the same way
+// (Dateien: files, verwendet: used, gesetzt: set); pivoted on their own they find poor or wrong
+// Chinese words (files: 案卷, used: 中古). Such a form takes the gloss of the word it inflects.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/dictbuild/open_data/german_words.h"
+
+namespace kellavor::dictbuild {
+
+// The words a German form may inflect, nearest first: plural and case endings removed (Dateien:
+// Datei), and for verb forms the infinitive (verwendet: verwenden, gesetzt: setzen, angegeben:
+// angeben, ausgewählt: auswählen).
+std::vector<std::u16string> InflectedFrom(std::u16string_view word);
+
+// Whether one of the form's leading senses is an English inflection of one of the base word's
+// senses (files: file, used: use, set: set, selected: select, buying: buy).
+bool InflectsSense(const std::vector<WeightedSense>& form, const std::vector<WeightedSense>& base);
+
+}  // namespace kellavor::dictbuild

@@ -1,0 +1,31 @@
+#include "tools/dictbuild/open_data/inflected_glosses.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kellavor::dictbuild {
+namespace {
+
+bool Offers(std::u16string_view form, std::u16string_view base) {
+  const std::vector<std::u16string> bases = InflectedFrom(form);
+  return std::find(bases.begin(), bases.end(), base) != bases.end();
+}
+
+TEST(InflectedGlosses, FindsTheWordAFormInflectsWhenTheirSensesAgree) {
+  EXPECT_TRUE(Offers(u"Dateien", u"Datei"));
+  EXPECT_TRUE(Offers(u"verwendet", u"verwenden"));
+  EXPECT_TRUE(Offers(u"gesetzt", u"setzen"));
+  EXPECT_TRUE(Offers(u"angegeben", u"angeben"));
+  EXPECT_TRUE(Offers(u"ausgewählt", u"auswählen"));
+  EXPECT_TRUE(Offers(u"arbeitet", u"arbeiten"));
+  EXPECT_TRUE(InflectedFrom(u"Haus").empty() || !Offers(u"Haus", u"Haus"));
+
+  EXPECT_TRUE(InflectsSense({{"files", false, 3}}, {{"file", false, 9}}));
+  EXPECT_TRUE(InflectsSense({{"used", false, 3}}, {{"use", true, 9}}));
+  EXPECT_TRUE(InflectsSense({{"selected", false, 3}}, {{"select", true, 9}}));
+  EXPECT_FALSE(InflectsSense({{"unite", true, 3}}, {{"one", false, 9}})) << "einen, the verb, is not a form of ein";
+}
+
+}  // namespace
+}  // namespace kellavor::dictbuild
