@@ -94,7 +94,7 @@ TEST(GermanScenarios, SentenceInputPutsWordsInPlace) {
 }
 
 TEST(GermanScenarios, SentenceInputLearnsOnlyAWordThatFits) {
-  EngineHarness engine(FixtureLexiconFactory("GermanSentenceFull"), [](settings::ImeSettings& settings) {
+  EngineHarness engine(FixtureEngine("GermanSentenceFull"), [](settings::ImeSettings& settings) {
     settings.sentence_en = 1;
   });
   German(engine);

@@ -45,7 +45,7 @@ class OpenDataSourcesTest : public ::testing::Test {
 
   OpenDataPaths Paths() const {
     const auto at = [&](const char* name) { return (folder_.Native() / name).string(); };
-    return {at("pinyin.dict.yaml"), at("unihan"), at("ding.dict"), at("extra.dict"), at("cedict.js"), "", ""};
+    return {at("pinyin.dict.yaml"), at("unihan"), at("ding.dict"), at("extra.dict"), at("cedict.js"), {}, "", ""};
   }
 
   TestFolder folder_;
