@@ -16,7 +16,7 @@ declare -A group_packages=(
             libhunspell-dev unzip bzip2 zlib1g-dev"
   [data]="hunspell-de-de rime-data-pinyin-simp unicode-data dict-de-en dict-freedict-deu-eng"
   [windows]="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix dpkg-dev"
-  [wine]="wine wine64 xvfb xauth"
+  [wine]="wine wine64 xvfb xauth fonts-wqy-microhei"
   [wine32]="wine32:i386"
 )
 group_order=(native data windows wine wine32)

@@ -56,12 +56,18 @@ void ClearCandidateList(platform::InputMethodPort& port, platform::ContextHandle
   port.UnlockContext(context);
 }
 
-void NotifyUiWindow(platform::InputMethodPort& port, platform::WindowHandle compositionWindow,
-                    platform::ContextHandle context, uint32_t message) {
+void NotifyUiWindow(platform::InputMethodPort& port, const InputPanel& panel, platform::ContextHandle context,
+                    uint32_t message) {
   if (port.LockContext(context) == nullptr) return;
-  platform::WindowHandle owned = port.IsWindow(compositionWindow) ? compositionWindow : nullptr;
-  if (owned == nullptr) owned = port.FindWindowOfClass(kStatusWindowClass);
-  if (owned != nullptr) port.SendToWindow(port.OwnerWindow(owned), message, 0, 0);
+  platform::WindowHandle ui = nullptr;
+  if (port.IsWindow(panel.CompositionWindow())) {
+    ui = port.OwnerWindow(panel.CompositionWindow());
+  } else if (port.IsWindow(panel.UiWindow())) {
+    ui = panel.UiWindow();
+  } else if (platform::WindowHandle status = port.FindWindowOfClass(kStatusWindowClass); status != nullptr) {
+    ui = port.OwnerWindow(status);
+  }
+  if (ui != nullptr) port.SendToWindow(ui, message, 0, 0);
   port.UnlockContext(context);
 }
 

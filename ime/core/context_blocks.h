@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "ime/core/input_panel.h"
 #include "ime/platform/ime_port.h"
 
 namespace kellavor::core {
@@ -18,9 +19,10 @@ void ClearCompositionString(platform::InputMethodPort& port, platform::ContextHa
 // Sets the candidate list's counters to 0; nothing when a lock fails.
 void ClearCandidateList(platform::InputMethodPort& port, platform::ContextHandle context);
 
-// Sends a private message to the UI window: the owner of the composition window, or, without one,
-// the owner of the status window. Nothing when the context cannot be locked.
-void NotifyUiWindow(platform::InputMethodPort& port, platform::WindowHandle compositionWindow,
-                    platform::ContextHandle context, uint32_t message);
+// Sends a private message to the UI window: the owner of the panel's composition window, or,
+// without one (the end of a composition destroys it), the UI window the panel was last shown
+// for, or else the owner of the status window. Nothing when the context cannot be locked.
+void NotifyUiWindow(platform::InputMethodPort& port, const InputPanel& panel, platform::ContextHandle context,
+                    uint32_t message);
 
 }  // namespace kellavor::core

@@ -97,6 +97,7 @@ void ImeCore::HandleCharacterKey(uint32_t virtualKey, uint32_t keyFlags, const p
     ClearCompositionString(port_, context_);
     ClearCandidateList(port_, context_);
     messages_.GenerateMessage(context_, kWmImeStartComposition, 0, 0);
+    compositionOpen_ = true;
   }
 
   // In sentence input Space types a blank, or, behind the end of a sentence, commits it.

@@ -80,7 +80,7 @@ void ImeCore::Publish() {
   }
   panel_.SetPageButtons(pageIndex_ != 0, start + entries < count);
   PublishComposition();
-  NotifyUiWindow(port_, panel_.CompositionWindow(), context_, kWmImeUiRefresh);
+  NotifyUiWindow(port_, panel_, context_, kWmImeUiRefresh);
   messages_.GenerateMessage(context_, kWmImeComposition, 0, kCompositionChanged);
   if (IsGermanMode() && settings_.Detail_Show != 0) PublishDetail();
 }

@@ -24,6 +24,7 @@ HWND PanelWindows::CreatePanelWindow(const wchar_t* className, HWND owner, POINT
 }
 
 void PanelWindows::CreateWindows(HWND uiWindow) {
+  panel_.SetUiWindow(platform::ToWindowHandle(uiWindow));
   if (Exists(composition_)) return;
   composition_ =
       CreatePanelWindow(ClassName(core::kCompositionWindowClass), uiWindow, {settings_.ptcompbar[0], settings_.ptcompbar[1]});
