@@ -12,7 +12,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 declare -A group_packages=(
-  [native]="cmake ninja-build g++ ccache pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
+  [native]="cmake ninja-build g++ ccache pkg-config python3 googletest libgtest-dev libgmock-dev libbenchmark-dev
             libhunspell-dev unzip bzip2 zlib1g-dev"
   [data]="hunspell-de-de rime-data-pinyin-simp unicode-data dict-de-en dict-freedict-deu-eng"
   [windows]="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix dpkg-dev"

@@ -28,7 +28,10 @@ ImeModule::ImeModule(HINSTANCE instance)
   settings::LoadSettings(settings_, paths_.settingsFile);
   settings::CreateExtEventWindow(instance_, *this);
   try {
-    panelWindows_ = std::make_unique<ui::PanelWindows>(instance_, panel_, settings_);
+    panelWindows_ = std::make_unique<ui::PanelWindows>(
+        instance_, panel_, settings_,
+        ui::PanelFolders{paths_.installFolder, paths_.userFolder,
+                         paths_.themeFolder.empty() ? u"" : paths_.themeFolder + u"\\"});
     lexicon_ = std::make_unique<lexicon::ModuleLexicon>(FilesOf(paths_), settings_, lexicon::SystemMappingNames{},
                                                         lexicon::UserDictionaryOptions{}, &ShowFullUserDictionary);
     core_ = std::make_unique<core::ImeCore>(port_, settings_, panel_, *lexicon_);
@@ -39,7 +42,7 @@ ImeModule::ImeModule(HINSTANCE instance)
   }
   uiParts_.settings = &settings_;
   uiParts_.inputPanel = panelWindows_.get();
-  ui::RegisterWindowClasses(instance_, {}, uiParts_);
+  ui::RegisterWindowClasses(instance_, ui::PanelWindowProcedures(), uiParts_);
 }
 
 ImeModule::~ImeModule() {
