@@ -102,10 +102,11 @@ void PanelFonts::Delete() {
   }
 }
 
-HFONT PanelFonts::For(HDC dc, PanelFont font, std::u16string_view text) const {
+HFONT PanelFonts::For(PanelFont font, std::u16string_view text) const {
   const auto i = static_cast<size_t>(font);
-  if (chinese_[i] == nullptr || !HoldsChinese(text)) return fonts_[i];
-  if (hasChinese_[i] && HasGlyphs(dc, fonts_[i], text)) return fonts_[i];
+  // A font with Chinese glyphs is trusted with every Chinese text: asking per text would cost a
+  // glyph lookup for every string measured and drawn.
+  if (chinese_[i] == nullptr || hasChinese_[i] || !HoldsChinese(text)) return fonts_[i];
   return chinese_[i];
 }
 

@@ -1,7 +1,7 @@
 // The panel's six fonts: composition, candidate, highlighted candidate, number, Extension A and
 // Extension B. A face the system does not have is replaced by one that has Chinese glyphs, so that
 // a theme or a table naming a face of another system shows text rather than empty boxes; text with
-// Chinese characters drawn in a font that lacks them goes to that face as well.
+// Chinese characters drawn in a font without Chinese glyphs goes to that face as well.
 #pragma once
 
 #include <windows.h>
@@ -29,9 +29,9 @@ class PanelFonts {
   void Delete();
 
   HFONT Get(PanelFont font) const { return fonts_[static_cast<size_t>(font)]; }
-  // The font that draws the text: the one asked for, or the Chinese face when the text holds a
-  // character the asked one has no glyph for.
-  HFONT For(HDC dc, PanelFont font, std::u16string_view text) const;
+  // The font that draws the text: the one asked for, or the Chinese face when the text holds
+  // Chinese characters and the asked one has no Chinese glyphs.
+  HFONT For(PanelFont font, std::u16string_view text) const;
 
  private:
   HFONT MakeFont(const settings::FontSpec& spec, int pixelsPerInch) const;

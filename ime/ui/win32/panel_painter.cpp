@@ -20,7 +20,7 @@ const wchar_t* Wide(std::u16string_view text) { return reinterpret_cast<const wc
 }  // namespace
 
 ScreenSize PanelPainter::TextSize(HDC dc, PanelFont font, std::u16string_view text) const {
-  HGDIOBJ previous = SelectObject(dc, fonts_.For(dc, font, text));
+  HGDIOBJ previous = SelectObject(dc, fonts_.For(font, text));
   SIZE size{};
   GetTextExtentPoint32W(dc, Wide(text), static_cast<int>(text.size()), &size);
   SelectObject(dc, previous);
@@ -41,7 +41,7 @@ void PanelPainter::DrawShadowText(HDC dc, int x, int y, std::u16string_view text
 
 void PanelPainter::DrawIn(HDC dc, PanelFont font, int x, int y, std::u16string_view text, COLORREF color,
                           bool shadowOn, COLORREF shadowColor) const {
-  HGDIOBJ previous = SelectObject(dc, fonts_.For(dc, font, text));
+  HGDIOBJ previous = SelectObject(dc, fonts_.For(font, text));
   DrawShadowText(dc, x, y, text, color, shadowOn, shadowColor);
   SelectObject(dc, previous);
 }
@@ -113,7 +113,7 @@ void PanelPainter::PaintComposition(HDC dc, int windowHeight) const {
 }
 
 void PanelPainter::PaintCandidate(HDC dc, const core::PanelEntry& entry, size_t number, int x, int y, bool highlighted,
-                                  int windowWidth) const {
+                                  int windowWidth, int numberWidth) const {
   const TextColors colors = EffectiveColors(skin_, settings_);
   const COLORREF normal = colors.candidate;
   const COLORREF selected = colors.selection;
@@ -121,7 +121,7 @@ void PanelPainter::PaintCandidate(HDC dc, const core::PanelEntry& entry, size_t 
   const COLORREF shadow = highlighted ? skin_.selectionShadowColor : skin_.candidateShadowColor;
   DrawIn(dc, PanelFont::kNumber, x, y, NumberLabel(number), highlighted ? kHighlightedNumber : normal,
          skin_.candidateShadow, highlighted ? kHighlightedNumberShadow : skin_.candidateShadowColor);
-  const int textX = x + NumberLabelWidth(dc);
+  const int textX = x + numberWidth;
   const std::u16string_view text = entry.text;
   if (entry.kind == kString && settings_.inputmode == kGermanWordInput) {
     const size_t typed = TypedPartLength(panel_.Composition(), panel_.Split(), text.size());
@@ -142,8 +142,12 @@ void PanelPainter::PaintCandidate(HDC dc, const core::PanelEntry& entry, size_t 
   }
 }
 
-std::vector<ScreenRect> PanelPainter::PaintCandidates(HDC dc, ScreenSize window) const {
-  const CandidateArrangement arrangement = MeasureCandidates(dc);
+std::vector<ScreenRect> PanelPainter::PaintCandidates(HDC dc, ScreenSize window,
+                                                      const CandidateArrangement* measured) const {
+  // A measurement of another page (the content changed without a layout) is not used.
+  const bool current = measured != nullptr && measured->cells.size() == panel_.Entries().size();
+  const CandidateArrangement arrangement = current ? *measured : MeasureCandidates(dc);
+  const int numberWidth = NumberLabelWidth(dc);
   const int left = skin_.candidateMargins.left;
   const int top = AlignedTop(arrangement.area.height, window.height, skin_.candidateMargins, skin_.candidateBottomAligned);
   std::vector<ScreenRect> cells;
@@ -151,7 +155,8 @@ std::vector<ScreenRect> PanelPainter::PaintCandidates(HDC dc, ScreenSize window)
   for (size_t i = 0; i < arrangement.cells.size(); ++i) {
     const ScreenRect& cell = arrangement.cells[i];
     const ScreenRect placed{cell.left + left, cell.top + top, cell.right + left, cell.bottom + top};
-    PaintCandidate(dc, panel_.Entries()[i], i + 1, placed.left, placed.top, i == panel_.Highlight(), window.width);
+    PaintCandidate(dc, panel_.Entries()[i], i + 1, placed.left, placed.top, i == panel_.Highlight(), window.width,
+                   numberWidth);
     cells.push_back(placed);
   }
   return cells;

@@ -35,15 +35,16 @@ class PanelPainter {
 
   // The composition line in a window of the given height.
   void PaintComposition(HDC dc, int windowHeight) const;
-  // The candidates in a window of the given size; their rectangles, in the window's coordinates.
-  std::vector<ScreenRect> PaintCandidates(HDC dc, ScreenSize window) const;
+  // The candidates in a window of the given size, as measured (measured again when not given);
+  // their rectangles, in the window's coordinates.
+  std::vector<ScreenRect> PaintCandidates(HDC dc, ScreenSize window, const CandidateArrangement* measured) const;
 
  private:
   ScreenSize TextSize(HDC dc, PanelFont font, std::u16string_view text) const;
   void DrawIn(HDC dc, PanelFont font, int x, int y, std::u16string_view text, COLORREF color, bool shadowOn,
               COLORREF shadowColor) const;
   void PaintCandidate(HDC dc, const core::PanelEntry& entry, size_t number, int x, int y, bool highlighted,
-                      int windowWidth) const;
+                      int windowWidth, int numberWidth) const;
   PanelFont EntryFont(const core::PanelEntry& entry, bool highlighted) const;
 
   const core::InputPanel& panel_;

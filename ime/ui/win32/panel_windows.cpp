@@ -27,9 +27,23 @@ constexpr wchar_t kDictionaryWordPage[] = L"http://dict.kellavor.example/dict/";
 
 bool Exists(HWND window) { return window != nullptr && IsWindow(window); }
 
+// Showing a window that is shown, or moving one to where it stands, still costs the window
+// system a round trip: both are skipped.
 void ShowWithoutActivating(HWND window) {
-  ShowWindow(window, SW_SHOWNOACTIVATE);
+  if (!IsWindowVisible(window)) ShowWindow(window, SW_SHOWNOACTIVATE);
   InvalidateRect(window, nullptr, FALSE);
+}
+
+void Hide(HWND window) {
+  if (Exists(window) && IsWindowVisible(window)) ShowWindow(window, SW_HIDE);
+}
+
+// Removing a region costs a round trip to the window system even when there is none.
+bool HasRegion(HWND window) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const bool has = GetWindowRgn(window, region) != ERROR;
+  DeleteObject(region);
+  return has;
 }
 
 PanelWindows* PanelOf(HWND window) { return reinterpret_cast<PanelWindows*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
@@ -52,6 +66,9 @@ ScreenSize SizeOf(HWND window) {
 }
 
 void MoveTo(HWND window, ScreenPoint at) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  if (rect.left == at.x && rect.top == at.y) return;
   SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -115,6 +132,7 @@ void PanelWindows::LoadSkin() {
 }
 
 void PanelWindows::DropSkin() {
+  arrangementValid_ = false;
   buttons_.clear();
   loaded_.Free();
   fonts_.Delete();
@@ -189,7 +207,7 @@ void PanelWindows::Resize(HWND window, ScreenSize size, HBITMAP source, const Ba
   background = StretchSkin(source, bar.zoom, size.width, size.height);
   if (background != nullptr && bar.transparent) {
     SetWindowRgn(window, RegionFromBitmap(background, bar.keyColor), TRUE);
-  } else {
+  } else if (HasRegion(window)) {
     SetWindowRgn(window, nullptr, TRUE);
   }
 }
@@ -204,7 +222,9 @@ void PanelWindows::Layout() {
   PanelPainter painter(panel_, settings_, skin, fonts_);
   HDC dc = GetDC(composition_);
   const ScreenSize line = painter.MeasureComposition(dc);
-  const ScreenSize area = painter.MeasureCandidates(dc).area;
+  arrangement_ = painter.MeasureCandidates(dc);
+  arrangementValid_ = true;
+  const ScreenSize area = arrangement_.area;
   ReleaseDC(composition_, dc);
   const ScreenSize compositionBitmap = BitmapSize(loaded_.composition());
   if (settings_.iscomb == 0) {
@@ -247,16 +267,17 @@ void PanelWindows::Place(HWND uiWindow, int x, int y) {
       point = {x, y};
     }
     point.y = SteadyTop(point.y, composition.top);
-    const ScreenPoint at =
-        ClampedPosition({point.x, point.y}, {}, SizeOf(composition_), ToScreenRect(WorkAreaAt(point)));
+    const ScreenPoint at = ClampedPosition({point.x, point.y}, {}, SizeOf(composition_), ToScreenRect(WorkAreaAt(point)));
     MoveTo(composition_, at);
     settings_.ptcompbar = {point.x, point.y};
   }
   ImmUnlockIMC(context);
   if (settings_.iscomb != 0) return;
   GetWindowRect(composition_, &composition);
+  // The monitor of the composition window's corner: the caret's, or the one it was dragged to.
+  const POINT corner{composition.left, composition.top};
   const ScreenPoint at = CandidatePosition({point.x, point.y}, ToScreenRect(composition), SizeOf(candidate_),
-                                           settings_.candtrend, ToScreenRect(WorkAreaAt(point)));
+                                           settings_.candtrend, ToScreenRect(WorkAreaAt(corner)));
   MoveTo(candidate_, at);
 }
 
@@ -265,15 +286,15 @@ void PanelWindows::UpdateVisibility(HWND uiWindow) {
   if (!Exists(composition_)) CreateWindows(uiWindow);
   const bool hasCandidates = !panel_.Entries().empty();
   if (!hasCandidates && panel_.Composition().empty()) {
-    if (Exists(composition_)) ShowWindow(composition_, SW_HIDE);
-    if (Exists(candidate_)) ShowWindow(candidate_, SW_HIDE);
+    Hide(composition_);
+    Hide(candidate_);
     return;
   }
   ShowWithoutActivating(composition_);
   if (settings_.iscomb == 0 && hasCandidates) {
     ShowWithoutActivating(candidate_);
-  } else if (Exists(candidate_)) {
-    ShowWindow(candidate_, SW_HIDE);
+  } else {
+    Hide(candidate_);
   }
 }
 
@@ -318,13 +339,13 @@ void PanelWindows::PaintWindow(HWND window, HDC dc) {
   if (isComposition) {
     painter.PaintComposition(dc, size.height);
     if (settings_.iscomb != 0) {
-      compositionCells_ = painter.PaintCandidates(dc, size);
+      compositionCells_ = painter.PaintCandidates(dc, size, arrangementValid_ ? &arrangement_ : nullptr);
       for (const auto& button : buttons_) button->Paint(dc);
     } else {
       compositionCells_.clear();
     }
   } else {
-    candidateCells_ = painter.PaintCandidates(dc, size);
+    candidateCells_ = painter.PaintCandidates(dc, size, arrangementValid_ ? &arrangement_ : nullptr);
     for (const auto& button : buttons_) button->Paint(dc);
   }
   SetBkMode(dc, mode);

@@ -12,6 +12,7 @@
 
 #include "ime/core/input_panel.h"
 #include "ime/settings/ime_settings.h"
+#include "ime/ui/panel_layout.h"
 #include "ime/ui/panel_skin.h"
 #include "ime/ui/win32/panel_fonts.h"
 #include "ime/ui/win32/skin_button.h"
@@ -89,6 +90,10 @@ class PanelWindows final : public InputPanelWindows {
   std::vector<std::unique_ptr<Button>> buttons_;
   HBITMAP compositionBackground_ = nullptr;
   HBITMAP candidateBackground_ = nullptr;
+  // The candidates as the last layout measured them; the engine lays the panel out after every
+  // change of its content, so painting need not measure them again.
+  CandidateArrangement arrangement_;
+  bool arrangementValid_ = false;
   std::vector<ScreenRect> compositionCells_;
   std::vector<ScreenRect> candidateCells_;
   bool dragging_ = false;
