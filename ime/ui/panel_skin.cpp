@@ -100,8 +100,10 @@ PanelSections PanelSectionsFor(bool combined, bool vertical) {
 std::optional<PanelSkin> ReadThemePanelSkin(const settings::IniFile& theme, std::u16string_view themeFolder,
                                             bool combined, bool vertical, const PanelSkin& previous) {
   PanelSkin skin;
-  skin.compositionFont = previous.compositionFont;
-  skin.candidateFont = previous.candidateFont;
+  // The first reading has no previous fonts: a theme that names none gets the built-in ones.
+  const PanelSkin builtIn = BuiltInPanelSkin(combined, vertical);
+  skin.compositionFont = previous.compositionFont.face.empty() ? builtIn.compositionFont : previous.compositionFont;
+  skin.candidateFont = previous.candidateFont.face.empty() ? builtIn.candidateFont : previous.candidateFont;
   const PanelSections sections = PanelSectionsFor(combined, vertical);
   std::optional<BarSkin> composition = ReadBar(theme, sections.composition, themeFolder);
   if (!composition.has_value()) return std::nullopt;

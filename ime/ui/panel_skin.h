@@ -79,7 +79,8 @@ PanelSections PanelSectionsFor(bool combined, bool vertical);
 
 // The skin as a theme's theme.ini gives it, bitmap paths made from the theme folder (which ends
 // with a separator); none when a bar section of the layout names no bitmap or a path grows longer
-// than 255 characters. The fonts start from previous (a missing font key keeps them). Whether the
+// than 255 characters. The fonts start from previous (a missing font key keeps them; without
+// previous fonts, at the first reading, the built-in skin's are kept). Whether the
 // bitmaps load is for the caller to find out; one that does not rejects the theme as well.
 std::optional<PanelSkin> ReadThemePanelSkin(const settings::IniFile& theme, std::u16string_view themeFolder,
                                             bool combined, bool vertical, const PanelSkin& previous);

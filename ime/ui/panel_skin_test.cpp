@@ -64,6 +64,8 @@ TEST_F(PanelSkinTest, AThemeWithoutEveryBarImageOfItsLayoutIsRejected) {
   const std::optional<PanelSkin> combined = ReadThemePanelSkin(ini, folder_.Folder(), true, true, previous_);
   ASSERT_TRUE(combined.has_value());
   EXPECT_EQ(combined->rowCount, 0u) << "kept as read; the layout takes 0 rows as one";
+  EXPECT_EQ(ReadThemePanelSkin(ini, folder_.Folder(), true, true, PanelSkin{})->candidateFont.face, u"宋体")
+      << "the first reading, without fonts of its own, keeps the built-in ones";
   EXPECT_FALSE(ReadThemePanelSkin(ini, std::u16string(260, u'x'), true, true, previous_).has_value())
       << "an image path over 255 characters";
 }
