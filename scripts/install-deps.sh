@@ -12,13 +12,13 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 declare -A group_packages=(
-  [native]="cmake ninja-build g++ ccache pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
+  [native]="cmake ninja-build g++ ccache pkg-config python3 googletest libgtest-dev libgmock-dev libbenchmark-dev
             libhunspell-dev unzip bzip2 zlib1g-dev"
   [data]="hunspell-de-de rime-data-pinyin-simp unicode-data dict-de-en dict-freedict-deu-eng
           manpages-zh debian-reference-zh-cn libreoffice-help-zh-cn gimp-help-zh-cn lilypond-doc-html-zh kicad-doc-zh
           debian-edu-doc-zh-cn maint-guide-zh-cn manpages-de libreoffice-help-de"
   [windows]="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix dpkg-dev"
-  [wine]="wine wine64 xvfb xauth"
+  [wine]="wine wine64 xvfb xauth fonts-wqy-microhei"
   [wine32]="wine32:i386"
 )
 group_order=(native data windows wine wine32)

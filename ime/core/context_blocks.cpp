@@ -45,12 +45,18 @@ void ClearCandidateList(platform::InputMethodPort& port, const platform::Context
   if (block) ClearCandidateListBlock(block.bytes());
 }
 
-void NotifyUiWindow(platform::InputMethodPort& port, platform::WindowHandle compositionWindow,
-                    const platform::ContextLock& context, uint32_t message) {
+void NotifyUiWindow(platform::InputMethodPort& port, const InputPanel& panel, const platform::ContextLock& context,
+                    uint32_t message) {
   if (!context) return;
-  platform::WindowHandle owned = port.IsWindow(compositionWindow) ? compositionWindow : nullptr;
-  if (owned == nullptr) owned = port.FindWindowOfClass(kStatusWindowClass);
-  if (owned != nullptr) port.SendToWindow(port.OwnerWindow(owned), message, 0, 0);
+  platform::WindowHandle ui = nullptr;
+  if (port.IsWindow(panel.CompositionWindow())) {
+    ui = port.OwnerWindow(panel.CompositionWindow());
+  } else if (port.IsWindow(panel.UiWindow())) {
+    ui = panel.UiWindow();
+  } else if (platform::WindowHandle status = port.FindWindowOfClass(kStatusWindowClass); status != nullptr) {
+    ui = port.OwnerWindow(status);
+  }
+  if (ui != nullptr) port.SendToWindow(ui, message, 0, 0);
 }
 
 }  // namespace kellavor::core

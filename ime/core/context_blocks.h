@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "ime/core/input_panel.h"
 #include "ime/platform/ime_port.h"
 
 namespace kellavor::core {
@@ -19,9 +20,10 @@ void ClearCompositionString(platform::InputMethodPort& port, const platform::Con
 // Sets the candidate list's counters to 0; nothing when the block cannot be locked.
 void ClearCandidateList(platform::InputMethodPort& port, const platform::ContextLock& context);
 
-// Sends a private message to the UI window: the owner of the composition window, or, without one,
-// the owner of the status window.
-void NotifyUiWindow(platform::InputMethodPort& port, platform::WindowHandle compositionWindow,
-                    const platform::ContextLock& context, uint32_t message);
+// Sends a private message to the UI window: the owner of the panel's composition window, or,
+// without one (the end of a composition destroys it), the UI window the panel was last shown
+// for, or else the owner of the status window.
+void NotifyUiWindow(platform::InputMethodPort& port, const InputPanel& panel, const platform::ContextLock& context,
+                    uint32_t message);
 
 }  // namespace kellavor::core

@@ -1,6 +1,7 @@
 #include "ime/core/ime_core.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ime/core/candidate_pages.h"
 #include "ime/core/context_blocks.h"
@@ -128,9 +129,13 @@ void ImeCore::Reset(bool notify) {
   panel_.SetComposition(u"", 0);
   panel_.ClearCandidates();
   panel_.SetHighlight(0);
-  if (notify && port_.IsWindowVisible(panel_.CompositionWindow())) {
+  // Every composition the application saw start is closed for it exactly once, whether or not
+  // the module's composition window was shown: an application that draws the composition itself
+  // never lets it be shown.
+  const bool wasOpen = std::exchange(compositionOpen_, false);
+  if (notify && wasOpen) {
     WithLocked(context_, [&](const platform::ContextLock& context) {
-      NotifyUiWindow(port_, panel_.CompositionWindow(), context, kWmImeUiRefresh);
+      NotifyUiWindow(port_, panel_, context, kWmImeUiRefresh);
       messages_.GenerateMessage(context, kWmImeComposition, 0, kCompositionChanged);
       messages_.GenerateMessage(context, kWmImeEndComposition, 0, 0);
     });

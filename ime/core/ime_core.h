@@ -220,6 +220,8 @@ class ImeCore {
   uint16_t pageIndex_ = 0;
   uint16_t pageSize_ = 1;
   uint16_t cursor_ = 0;
+  // The application was told that a composition started and has not yet been told it ended.
+  bool compositionOpen_ = false;
   std::u16string composition_;
   base::GrowArray candidates_;
   lexicon::PageDescription described_;

@@ -2,6 +2,7 @@
 // soft keyboard and the clipboard path.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -83,11 +84,27 @@ TEST_F(ImeCoreCommit, ARawCommitAndASentenceEndCommitFirst) {
   EXPECT_EQ(end.committed, u"Danke. ");
 }
 
-TEST_F(ImeCoreCommit, AHiddenCompositionWindowGetsNoEndMessages) {
+TEST_F(ImeCoreCommit, EveryCompositionIsClosedOnceWhetherItsWindowIsShownOrNot) {
+  // An application that draws the composition itself never lets the window be shown.
   engine.Type(u"ni");
   engine.sim().SetWindowVisible(engine.windows().composition(), false);
-  EXPECT_EQ(engine.Tap(vk::kEscape).messages, Messages{});
+  EXPECT_EQ(engine.Tap(vk::kEscape).messages, (Messages{kChanged, kEnd}));
   EXPECT_TRUE(engine.core().Composition().empty());
+  EXPECT_EQ(engine.Tap(vk::kEscape).messages, Messages{}) << "nothing open, nothing to close";
+
+  engine.Type(u"n");
+  EXPECT_EQ(engine.Tap(vk::kBack).messages, (Messages{kChanged, kEnd})) << "last letter deleted";
+  engine.Type(u"nihao");
+  EXPECT_EQ(engine.Tap(vk::kShift).messages, (Messages{kChanged, kEnd})) << "mode switch";
+  EXPECT_EQ(engine.Tap(vk::kShift).messages, Messages{}) << "a switch back with nothing open";
+
+  // The end of a composition destroys the panel windows; the next one still reaches the UI
+  // window, which brings them back.
+  engine.panel().SetWindows(nullptr, nullptr);
+  engine.sim().ClearEvents();
+  engine.Type(u"n");
+  const platform::SimEvent refresh = SimEvent::Sent(engine.windows().ui(), {kWmImeUiRefresh, 0, 0});
+  EXPECT_NE(std::find(engine.sim().Events().begin(), engine.sim().Events().end(), refresh), engine.sim().Events().end());
 }
 
 TEST_F(ImeCoreCommit, GermanCandidatesAreCommittedWithASpaceTypedLettersWithout) {

@@ -36,6 +36,10 @@ class InputPanel {
   void SetWindows(platform::WindowHandle compositionWindow, platform::WindowHandle candidateWindow);
   platform::WindowHandle CompositionWindow() const { return compositionWindow_; }
   platform::WindowHandle CandidateWindow() const { return candidateWindow_; }
+  // The UI window the panel was last shown for. It outlives the panel windows, which the end of
+  // every composition destroys, so that the next composition's refresh still finds it.
+  void SetUiWindow(platform::WindowHandle uiWindow) { uiWindow_ = uiWindow; }
+  platform::WindowHandle UiWindow() const { return uiWindow_; }
 
   // The engine's operations. None of them repaints except SetHighlight: the engine asks the UI
   // window to lay out the panel afterwards.
@@ -69,6 +73,7 @@ class InputPanel {
   platform::InputMethodPort& port_;
   platform::WindowHandle compositionWindow_ = nullptr;
   platform::WindowHandle candidateWindow_ = nullptr;
+  platform::WindowHandle uiWindow_ = nullptr;
   std::u16string composition_;
   uint16_t split_ = 0;
   std::vector<PanelEntry> entries_;

@@ -52,6 +52,7 @@ void ImeCore::HandleCharacterKey(uint32_t virtualKey, uint32_t keyFlags, const p
     ClearCompositionString(port_, CallContext());
     ClearCandidateList(port_, CallContext());
     messages_.GenerateMessage(CallContext(), kWmImeStartComposition, 0, 0);
+    compositionOpen_ = true;
   }
   if (!sentenceSpace && SelectByKey(virtualKey, typed)) return;
   if (CommitPunctuation(virtualKey, typed)) return;

@@ -115,7 +115,7 @@ void ImeCore::Publish() {
   }
   panel_.SetPageButtons(pageIndex_ != 0, start + entries < count);
   PublishComposition();
-  NotifyUiWindow(port_, panel_.CompositionWindow(), CallContext(), kWmImeUiRefresh);
+  NotifyUiWindow(port_, panel_, CallContext(), kWmImeUiRefresh);
   messages_.GenerateMessage(CallContext(), kWmImeComposition, 0, kCompositionChanged);
   if (IsGermanMode() && settings_.Detail_Show != 0) PublishDetail();
 }

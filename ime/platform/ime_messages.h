@@ -22,6 +22,7 @@ inline constexpr intptr_t kGcsResultStr = 0x0800;
 inline constexpr intptr_t kCompositionChanged = kGcsCompStr | kGcsCursorPos | kGcsDeltaStart;
 
 // The module's private messages to its own windows.
+inline constexpr uint32_t kWmImeUiCommand = 0x8001;  // panel or status window: a button was clicked
 inline constexpr uint32_t kWmImeUiRefresh = 0x8004;  // UI window: lay out and show the panel
 inline constexpr uint32_t kWmImeUiMenu = 0x8005;     // status window: open the menu
 inline constexpr uint32_t kWmImeUiRepaint = 0x8006;  // status window: repaint

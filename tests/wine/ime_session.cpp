@@ -46,7 +46,7 @@ void PrintTo(const ReceivedMessage& message, std::ostream* out) {
   *out << "}";
 }
 
-ImeSession::ImeSession(HKL layout) : layout_(layout) {
+ImeSession::ImeSession(HKL layout, Application application) : layout_(layout), application_(application) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &WindowProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -78,8 +78,12 @@ void ImeSession::AttachUiWindow() {
   HWND ui = FindWindowW(L"KellavorIME_UI", nullptr);
   if (ui == nullptr) throw std::runtime_error("the manager made no UI window");
   SetWindowLongPtrW(ui, IMMGWLP_IMC, reinterpret_cast<LONG_PTR>(imc));
-  SendMessageW(ui, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
+  SendMessageW(ui, WM_IME_SETCONTEXT, TRUE, ContextFlags());
   PumpMessages();
+}
+
+LPARAM ImeSession::ContextFlags() const {
+  return application_ == Application::kOwnComposition ? ISC_SHOWUIALL & ~ISC_SHOWUICOMPOSITIONWINDOW : ISC_SHOWUIALL;
 }
 
 ImeSession::~ImeSession() {
@@ -197,12 +201,15 @@ LRESULT CALLBACK ImeSession::WindowProc(HWND window, UINT message, WPARAM wParam
   }
   auto* session = reinterpret_cast<ImeSession*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (session == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  const bool plain = session->application_ == Application::kPlain;
   switch (message) {
+    case WM_IME_SETCONTEXT:
+      return DefWindowProcW(window, message, wParam, wParam != 0 ? session->ContextFlags() & lParam : lParam);
     case WM_IME_STARTCOMPOSITION:
     case WM_IME_ENDCOMPOSITION:
     case WM_CHAR:
       session->received_.push_back({message, wParam, lParam, {}});
-      return 0;
+      return plain ? DefWindowProcW(window, message, wParam, lParam) : 0;
     case WM_IME_COMPOSITION: {
       ReceivedMessage received{message, wParam, lParam, {}};
       if ((lParam & GCS_RESULTSTR) != 0) {
@@ -213,7 +220,7 @@ LRESULT CALLBACK ImeSession::WindowProc(HWND window, UINT message, WPARAM wParam
         ImmReleaseContext(window, imc);
       }
       session->received_.push_back(received);
-      return 0;
+      return plain ? DefWindowProcW(window, message, wParam, lParam) : 0;
     }
     default:
       return DefWindowProcW(window, message, wParam, lParam);

@@ -26,10 +26,21 @@ struct ReceivedMessage {
 // For the test reports: the message number, wParam and lParam in hex, the result's length.
 void PrintTo(const ReceivedMessage& message, std::ostream* out);
 
+// How the application window treats the composition messages once it has recorded them.
+enum class Application {
+  // Answers them itself (0), as the typing scenarios need no more.
+  kRecorder,
+  // Hands them to DefWindowProc, as plain Windows applications do.
+  kPlain,
+  // Draws the composition itself: clears ISC_SHOWUICOMPOSITIONWINDOW when its context is
+  // activated and keeps the composition messages to itself.
+  kOwnComposition,
+};
+
 class ImeSession {
  public:
   // Activates the layout for the thread and opens a focused application window.
-  explicit ImeSession(HKL layout);
+  explicit ImeSession(HKL layout, Application application = Application::kRecorder);
   ~ImeSession();
   ImeSession(const ImeSession&) = delete;
   ImeSession& operator=(const ImeSession&) = delete;
@@ -63,7 +74,10 @@ class ImeSession {
   void PumpMessages();
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+  LPARAM ContextFlags() const;
+
   HKL layout_;
+  Application application_;
   HWND window_ = nullptr;
   BYTE keyState_[256] = {};
   std::vector<ReceivedMessage> received_;

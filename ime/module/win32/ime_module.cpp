@@ -19,12 +19,14 @@ ImeModule::ImeModule(HINSTANCE instance)
                {.softKeyboard = nullptr,
                 .memoryAlarm = &ShowFullUserDictionary,
                 .reloadTheme = [this] { panelWindows_.ReloadTheme(); }}),
-      panelWindows_(instance_, objects_.panel(), objects_.settings()) {
+      panelWindows_(instance_, objects_.panel(), objects_.settings(),
+                    ui::PanelFolders{objects_.paths().installFolder, objects_.paths().userFolder,
+                                     objects_.paths().themeFolder.empty() ? u"" : objects_.paths().themeFolder + u"\\"}) {
   uiParts_.settings = &objects_.settings();
   uiParts_.inputPanel = &panelWindows_;
   // The event window comes after the objects, so that it never acts on half-made ones.
   settings::CreateExtEventWindow(instance_, objects_);
-  ui::RegisterWindowClasses(instance_, {}, uiParts_);
+  ui::RegisterWindowClasses(instance_, ui::PanelWindowProcedures(), uiParts_);
 }
 
 ImeModule::~ImeModule() {
