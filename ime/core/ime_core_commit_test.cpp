@@ -20,6 +20,7 @@ using platform::kCompositionChanged;
 using platform::kGcsResultStr;
 using platform::kWmImeComposition;
 using platform::kWmImeEndComposition;
+using platform::kWmImeUiRefresh;
 
 namespace {
 
