@@ -22,17 +22,7 @@ namespace {
 
 constexpr int32_t kPageSize = 5;
 
-std::vector<bench::Misspelling> FrequentMisspellings() {
-  std::vector<bench::Misspelling> out;
-  std::ifstream in(KELLAVOR_FREQUENT_MISSPELLINGS);
-  std::string line;
-  while (std::getline(in, line)) {
-    const size_t tab = line.find('\t');
-    if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
-    out.push_back({platform::Utf8ToUtf16(line.substr(0, tab)), platform::Utf8ToUtf16(line.substr(tab + 1))});
-  }
-  return out;
-}
+std::vector<bench::Misspelling> FrequentMisspellings() { return bench::ReadMisspellings(KELLAVOR_FREQUENT_MISSPELLINGS); }
 
 std::u16string LowerCase(std::u16string text) {
   for (char16_t& c : text) {

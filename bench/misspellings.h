@@ -16,18 +16,22 @@ struct Misspelling {
   std::u16string right;
 };
 
+// Reads a list of misspellings: one a line, the wrong word, a tab and the right one; lines that are
+// empty or start with '#' are skipped.
+inline std::vector<Misspelling> ReadMisspellings(const char* path) {
+  std::vector<Misspelling> out;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    const size_t tab = line.find('\t');
+    if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
+    out.push_back({platform::Utf8ToUtf16(line.substr(0, tab)), platform::Utf8ToUtf16(line.substr(tab + 1))});
+  }
+  return out;
+}
+
 inline const std::vector<Misspelling>& Misspellings() {
-  static const std::vector<Misspelling> list = [] {
-    std::vector<Misspelling> out;
-    std::ifstream in(KELLAVOR_MISSPELLINGS);
-    std::string line;
-    while (std::getline(in, line)) {
-      const size_t tab = line.find('\t');
-      if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
-      out.push_back({platform::Utf8ToUtf16(line.substr(0, tab)), platform::Utf8ToUtf16(line.substr(tab + 1))});
-    }
-    return out;
-  }();
+  static const std::vector<Misspelling> list = ReadMisspellings(KELLAVOR_MISSPELLINGS);
   return list;
 }
 
