@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "ime/core/ime_messages.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/platform/win32/handles.h"
 #include "ime/platform/win32/imm_device.h"
 #include "ime/ui/panel_layout.h"
@@ -108,7 +108,7 @@ std::optional<POINT> CaretPoint(const INPUTCONTEXT& context) {
 // A status window of the UI window, if one is open.
 HWND StatusWindowOf(HWND uiWindow) {
   HWND status = nullptr;
-  while ((status = FindWindowExW(nullptr, status, ClassName(core::kStatusWindowClass), nullptr)) != nullptr) {
+  while ((status = FindWindowExW(nullptr, status, ClassName(platform::kStatusWindowClass), nullptr)) != nullptr) {
     if (GetWindow(status, GW_OWNER) == uiWindow) return status;
   }
   return nullptr;
@@ -481,7 +481,7 @@ LRESULT PanelWindows::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER:
       if (wParam == kDetailTimer) KillTimer(window, kDetailTimer);
       return 0;
-    case core::kWmImeUiCommand:
+    case platform::kWmImeUiCommand:
       if (isComposition) RunCommand(wParam);
       return 0;
     default:

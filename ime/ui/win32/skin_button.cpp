@@ -1,6 +1,6 @@
 #include "ime/ui/win32/skin_button.h"
 
-#include "ime/core/ime_messages.h"
+#include "ime/platform/ime_messages.h"
 #include "ime/ui/win32/skin_bitmaps.h"
 
 namespace kellavor::ui {
@@ -44,7 +44,7 @@ LRESULT Button::Apply(HWND window, const ButtonStep& step) {
     InvalidateRect(window, &area, TRUE);
   }
   if (step.startTimer) SetTimer(window, id_, kButtonPollMilliseconds, nullptr);
-  if (step.command) SendMessageW(window, core::kWmImeUiCommand, id_, 0);
+  if (step.command) SendMessageW(window, platform::kWmImeUiCommand, id_, 0);
   return step.consumed ? 1 : 0;
 }
 
