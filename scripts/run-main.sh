@@ -19,7 +19,7 @@ console=build/native-release/tools/console/kellavor_console
 
 # Pinyin: a word and a sentence, a punctuation mark behind a word; Shift tapped alone switches to
 # German; a German word taken with Space and one with a digit; Shift back to pinyin.
-demo='nihao{Space}woxiangqubeijing{Space}xiexie,{Shift}haus{Space}madchen2{Shift}zhongguo1'
+demo='nihao{Space}woxiangqubeijing{Space}xiexie,{Shift}haus{Space}madchen1{Shift}zhongguo1'
 console_demo() {
   echo "(the console front end: $console; --json prints one JSON object per key)"
   echo "kellavor_console --keys '$demo'"
