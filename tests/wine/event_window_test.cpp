@@ -9,6 +9,7 @@
 
 #include "tests/wine/harness_environment.h"
 #include "tests/wine/ime_session.h"
+#include "tests/wine/session_test.h"
 
 namespace kellavor::wine {
 namespace {
@@ -31,23 +32,13 @@ std::wstring ConfigValue(const wchar_t* section, const wchar_t* key) {
   return value;
 }
 
-class EventWindowTest : public testing::Test {
+class EventWindowTest : public SessionTest {
  protected:
-  static void SetUpTestSuite() { session_ = new ImeSession(Installed().layout); }
-  static void TearDownTestSuite() {
-    delete session_;
-    session_ = nullptr;
-  }
   void SetUp() override {
     ASSERT_EQ(SendEvent(kClearUser), 1);
     session_->TakeMessages();
   }
-
-
-  static ImeSession* session_;
 };
-
-ImeSession* EventWindowTest::session_ = nullptr;
 
 TEST_F(EventWindowTest, TheUserDictionaryIsSavedClosedAndReopened) {
   const std::wstring first = session_->Commit(L"shijian", VK_SPACE);

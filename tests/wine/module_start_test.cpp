@@ -10,28 +10,20 @@
 
 #include "tests/wine/harness_environment.h"
 #include "tests/wine/ime_session.h"
+#include "tests/wine/session_test.h"
 
 namespace kellavor::wine {
 namespace {
 
-// One application window for the suite: Wine takes seconds to hide a focused window.
-class ModuleStartTest : public testing::Test {
+class ModuleStartTest : public SessionTest {
  protected:
-  static void SetUpTestSuite() { session_ = new ImeSession(Installed().layout); }
-  static void TearDownTestSuite() {
-    delete session_;
-    session_ = nullptr;
-  }
   void SetUp() override {
     module_ = LoadedModule();
     ASSERT_NE(module_, nullptr) << "the manager loaded the module";
   }
 
-  static ImeSession* session_;
   HMODULE module_ = nullptr;
 };
-
-ImeSession* ModuleStartTest::session_ = nullptr;
 
 TEST_F(ModuleStartTest, TheModuleDescribesItself) {
   const HKL layout = Installed().layout;

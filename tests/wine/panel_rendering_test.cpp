@@ -18,6 +18,7 @@
 #include "tests/support/test_folder.h"
 #include "tests/wine/harness_environment.h"
 #include "tests/wine/ime_session.h"
+#include "tests/wine/session_test.h"
 #include "tests/wine/png_file.h"
 
 namespace kellavor::wine {
@@ -100,13 +101,8 @@ RECT ScreenRect(HWND window) {
   return rect;
 }
 
-class PanelRendering : public testing::Test {
+class PanelRendering : public SessionTest {
  protected:
-  static void SetUpTestSuite() { session_ = new ImeSession(Installed().layout); }
-  static void TearDownTestSuite() {
-    delete session_;
-    session_ = nullptr;
-  }
   void SetUp() override {
     ASSERT_NE(LoadedModule(), nullptr);
     // The caret at (40, 30) of the application window: the panel stands below it.
@@ -125,11 +121,7 @@ class PanelRendering : public testing::Test {
     for (const auto& [key, value] : keys) WritePrivateProfileStringW(L"UI", key.c_str(), value.c_str(), config.c_str());
     SendMessageW(EventWindow(), kReloadSettings, 0, 0);
   }
-
-  static ImeSession* session_;
 };
-
-ImeSession* PanelRendering::session_ = nullptr;
 
 TEST_F(PanelRendering, PinyinHorizontalShowsTheHighlightedChineseCandidateBelowTheComposition) {
   Configure({{L"iscomb", L"0"}, {L"showmode", L"0"}, {L"candtrend", L"0"}, {L"usetheme", L"0"}});

@@ -10,6 +10,7 @@
 
 #include "tests/wine/harness_environment.h"
 #include "tests/wine/ime_session.h"
+#include "tests/wine/session_test.h"
 
 namespace kellavor::wine {
 namespace {
@@ -33,24 +34,14 @@ void SetNumberOfPage(int count) {
   SendMessageW(EventWindow(), kReloadSettings, 0, 0);
 }
 
-class TypingTest : public testing::Test {
+class TypingTest : public SessionTest {
  protected:
-  static void SetUpTestSuite() { session_ = new ImeSession(Installed().layout); }
-  static void TearDownTestSuite() {
-    delete session_;
-    session_ = nullptr;
-  }
   void SetUp() override {
     ASSERT_NE(LoadedModule(), nullptr);
     ASSERT_EQ(SendMessageW(EventWindow(), kClearUser, 0, 0), 1);
     session_->TakeMessages();
   }
-
-
-  static ImeSession* session_;
 };
-
-ImeSession* TypingTest::session_ = nullptr;
 
 TEST_F(TypingTest, TheFirstLetterStartsAComposition) {
   session_->Type(L"n");
