@@ -69,6 +69,17 @@ struct ImeSettings {
   uint16_t softkbdid = 0;         // POPUPMENU, 16-bit, 13: the soft keyboard shown
   uint32_t Detail_ShowDelay = 0;  // Nerovask, 16-bit, 1000: ms before the detail viewer follows
   uint32_t Detail_Show = 0;       // Nerovask, 16-bit, 1: the detail viewer is used
+  std::u16string dicthost;        // SITES, kDefaultSiteHost: host[:port] of the dictionary site
+  std::u16string producthost;     // SITES, kDefaultSiteHost: host[:port] of the help page's site
 };
+
+// The dictionary site that ships with the module and answers on the loopback address; both hosts
+// default to it, so word details and help work without a network.
+inline constexpr char16_t kDefaultSiteHost[] = u"127.0.0.1:8794";
+
+// A host read from config.ini is used only when it is a plain host name or address with an
+// optional port (letters, digits, '.', '-', ':'; 1 to 253 units); anything else (a path, a
+// scheme, a blank) gives kDefaultSiteHost, so a URL built on it always names just that host.
+std::u16string SiteHostOrDefault(const std::u16string& value);
 
 }  // namespace kellavor::settings

@@ -1,5 +1,6 @@
 #include "ime/settings/settings_store.h"
 
+#include <algorithm>
 #include <array>
 #include <type_traits>
 #include <variant>
@@ -109,6 +110,16 @@ uint32_t Cut(int32_t value, Width width) {
 
 }  // namespace
 
+std::u16string SiteHostOrDefault(const std::u16string& value) {
+  constexpr size_t kLongestHost = 253;
+  const bool plain = !value.empty() && value.size() <= kLongestHost &&
+                     std::all_of(value.begin(), value.end(), [](char16_t c) {
+                       return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+                              c == u'.' || c == u'-' || c == u':';
+                     });
+  return plain ? value : std::u16string(kDefaultSiteHost);
+}
+
 void LoadSettings(ImeSettings& settings, const std::u16string& path) {
   settings = ImeSettings{};
   for (const FontKey& font : kFontKeys) settings.*font.field = FontSpec{font.face, font.size, font.weight};
@@ -121,6 +132,8 @@ void LoadSettings(ImeSettings& settings, const std::u16string& path) {
   }
   for (const FontKey& font : kFontKeys) ini.ReadFont(u"UI", font.key, settings.*font.field);
   for (const PositionKey& position : kPositionKeys) ini.ReadPair(u"APPSTATUS", position.key, settings.*position.field, -1, -1);
+  settings.dicthost = SiteHostOrDefault(ini.ReadString(u"SITES", u"dicthost").value_or(u""));
+  settings.producthost = SiteHostOrDefault(ini.ReadString(u"SITES", u"producthost").value_or(u""));
   if (settings.uselast == 0) settings.inputmode = settings.defaultinputmode;
   ini.Close();
 }

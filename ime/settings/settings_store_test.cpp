@@ -45,6 +45,8 @@ class SettingsStoreTest : public testing::Test {
     EXPECT_EQ(s.numofpage, 5u);
     EXPECT_EQ(s.softkbdid, 13u);
     EXPECT_EQ(s.Detail_ShowDelay, 1000u);
+    EXPECT_EQ(s.dicthost, kDefaultSiteHost);
+    EXPECT_EQ(s.producthost, kDefaultSiteHost);
     EXPECT_EQ(s.ptstatusbar, (Point{-1, -1}));
     EXPECT_EQ(s.ptcompbar, (Point{-1, -1}));
     EXPECT_EQ(s.compfont.face, u"Courier New");
@@ -112,6 +114,14 @@ TEST_F(SettingsStoreTest, PositionsAndFonts) {
   EXPECT_EQ(s.candfont.weight, 14);
   EXPECT_EQ(s.candfonten.face, u"Consolas");
   EXPECT_EQ(s.candfonten.weight, 600);
+}
+
+TEST_F(SettingsStoreTest, SiteHostsAreHostNamesOrTheLocalSite) {
+  const ImeSettings s = Load(Put("[SITES]\r\ndicthost=dict.example.org:8080\r\nproducthost=evil.example/x?y\r\n"));
+  EXPECT_EQ(s.dicthost, u"dict.example.org:8080");
+  EXPECT_EQ(s.producthost, kDefaultSiteHost);
+  EXPECT_EQ(SiteHostOrDefault(u"http://a"), kDefaultSiteHost);
+  EXPECT_EQ(SiteHostOrDefault(std::u16string(254, u'a')), kDefaultSiteHost);
 }
 
 TEST_F(SettingsStoreTest, SaveWritesOnlyTheRuntimeStateInItsOrder) {
