@@ -2,11 +2,8 @@
 
 #include "ime/core/candidate_info_block.h"
 #include "ime/core/composition_string_block.h"
-#include "ime/platform/ime_messages.h"
 
 namespace kellavor::core {
-
-using platform::kStatusWindowClass;
 
 namespace {
 
@@ -53,8 +50,8 @@ void NotifyUiWindow(platform::InputMethodPort& port, const InputPanel& panel, co
     ui = port.OwnerWindow(panel.CompositionWindow());
   } else if (port.IsWindow(panel.UiWindow())) {
     ui = panel.UiWindow();
-  } else if (platform::WindowHandle status = port.FindWindowOfClass(kStatusWindowClass); status != nullptr) {
-    ui = port.OwnerWindow(status);
+  } else if (port.IsWindow(panel.StatusWindow())) {
+    ui = port.OwnerWindow(panel.StatusWindow());
   }
   if (ui != nullptr) port.SendToWindow(ui, message, 0, 0);
 }

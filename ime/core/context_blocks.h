@@ -22,7 +22,7 @@ void ClearCandidateList(platform::InputMethodPort& port, const platform::Context
 
 // Sends a private message to the UI window: the owner of the panel's composition window, or,
 // without one (the end of a composition destroys it), the UI window the panel was last shown
-// for, or else the owner of the status window.
+// for, or else the owner of the panel's status window.
 void NotifyUiWindow(platform::InputMethodPort& port, const InputPanel& panel, const platform::ContextLock& context,
                     uint32_t message);
 

@@ -15,7 +15,6 @@ namespace vk = platform::vk;
 using platform::kCmodeSoftKbd;
 using platform::kCmodeSymbol;
 using platform::kCompositionChanged;
-using platform::kStatusWindowClass;
 using platform::kWmImeComposition;
 using platform::kWmImeEndComposition;
 using platform::kWmImeUiRefresh;
@@ -68,14 +67,16 @@ bool ImeCore::SoftKeyboardTakes(uint32_t virtualKey) const {
          settings_.softkbdid <= 13;
 }
 
+// The status window is the one this process's bar created: a lookup by class name would reach
+// the bars of other applications as well.
 void ImeCore::SendToStatusWindow(uint32_t message) {
-  const platform::WindowHandle status = port_.FindWindowOfClass(kStatusWindowClass);
-  if (status != nullptr) port_.SendToWindow(status, message, 0, 0);
+  const platform::WindowHandle status = panel_.StatusWindow();
+  if (port_.IsWindow(status)) port_.SendToWindow(status, message, 0, 0);
 }
 
 void ImeCore::RepaintStatusWindow(bool eraseBackground) {
-  const platform::WindowHandle status = port_.FindWindowOfClass(kStatusWindowClass);
-  if (status != nullptr) port_.InvalidateWindow(status, eraseBackground);
+  const platform::WindowHandle status = panel_.StatusWindow();
+  if (port_.IsWindow(status)) port_.InvalidateWindow(status, eraseBackground);
 }
 
 void ImeCore::SetInputMode(platform::ContextHandle context, uint32_t mode) {

@@ -72,6 +72,10 @@ class ImeCore {
   // Closes the composition; with notify the panel and the application are told. Outside an entry
   // point's call (a settings reload) it locks the context for itself.
   void Reset(bool notify);
+  // Switches between pinyin (kPinyinMode) and German word input (kGermanMode): the context's
+  // punctuation bit set to match, the status window repainted, the composition closed. For the
+  // mode-switch keys and the status bar's buttons.
+  void SetInputMode(platform::ContextHandle context, uint32_t mode);
   // Commits text to the context: into its result string, or pasted when it has no room for one.
   // raw: the letters as typed, which get no appended space.
   void Commit(platform::ContextHandle context, std::u16string_view text, bool raw);
@@ -162,7 +166,6 @@ class ImeCore {
   bool ReplaceWordAtCursor(std::u16string_view text);  // false when the word does not fit
 
   void Search();
-  void SetInputMode(platform::ContextHandle context, uint32_t mode);
   bool CommitPunctuation(uint32_t virtualKey, std::u16string_view typed);
 
   // Publication of the page and the composition.

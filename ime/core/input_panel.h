@@ -40,6 +40,10 @@ class InputPanel {
   // every composition destroys, so that the next composition's refresh still finds it.
   void SetUiWindow(platform::WindowHandle uiWindow) { uiWindow_ = uiWindow; }
   platform::WindowHandle UiWindow() const { return uiWindow_; }
+  // The status bar's window beside the panel, as the bar created it (null while there is none):
+  // the engine's hot keys and the right button on the composition window address it.
+  void SetStatusWindow(platform::WindowHandle statusWindow) { statusWindow_ = statusWindow; }
+  platform::WindowHandle StatusWindow() const { return statusWindow_; }
 
   // The engine's operations. None of them repaints except SetHighlight: the engine asks the UI
   // window to lay out the panel afterwards.
@@ -74,6 +78,7 @@ class InputPanel {
   platform::WindowHandle compositionWindow_ = nullptr;
   platform::WindowHandle candidateWindow_ = nullptr;
   platform::WindowHandle uiWindow_ = nullptr;
+  platform::WindowHandle statusWindow_ = nullptr;
   std::u16string composition_;
   uint16_t split_ = 0;
   std::vector<PanelEntry> entries_;

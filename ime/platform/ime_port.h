@@ -81,8 +81,7 @@ class InputMethodPort {
   virtual KeyState GetKeyboardState() = 0;
   virtual int16_t GetKeyState(uint32_t virtualKey) = 0;
 
-  // Windows. FindWindowOfClass gives the first top-level window of the class, or null.
-  virtual WindowHandle FindWindowOfClass(std::u16string_view className) = 0;
+  // Windows.
   virtual WindowHandle OwnerWindow(WindowHandle window) = 0;
   virtual WindowHandle ForegroundWindow() = 0;
   virtual bool IsWindow(WindowHandle window) = 0;

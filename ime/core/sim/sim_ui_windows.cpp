@@ -20,6 +20,7 @@ SimUiWindows::SimUiWindows(platform::SimInputMethod& sim, InputPanel& panel, con
       status_(sim.AddWindow(std::u16string(kStatusWindowClass), ui_)) {
   panel_.SetWindows(composition_, candidate_);
   panel_.SetUiWindow(ui_);
+  panel_.SetStatusWindow(status_);
   sim_.SetWindowProcedure(ui_, [this](uint32_t message, uintptr_t, intptr_t) -> intptr_t {
     if (message == kWmImeUiRefresh) Refresh();
     return 0;

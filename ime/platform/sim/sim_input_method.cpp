@@ -230,13 +230,6 @@ int16_t SimInputMethod::GetKeyState(uint32_t virtualKey) {
   return static_cast<int16_t>(((state & 0x80) != 0 ? 0xFF80 : 0) | (state & 0x01));
 }
 
-WindowHandle SimInputMethod::FindWindowOfClass(std::u16string_view className) {
-  for (const auto& [id, window] : windows_) {
-    if (window.className == className) return ToHandle<WindowHandle>(id);
-  }
-  return nullptr;
-}
-
 WindowHandle SimInputMethod::OwnerWindow(WindowHandle window) {
   const Window* found = LookUpWindow(window);
   return found == nullptr ? nullptr : found->owner;

@@ -113,7 +113,6 @@ class SimInputMethod final : public InputMethodPort {
   KeyState GetKeyboardState() override { return keyboard_; }
   int16_t GetKeyState(uint32_t virtualKey) override;
 
-  WindowHandle FindWindowOfClass(std::u16string_view className) override;
   WindowHandle OwnerWindow(WindowHandle window) override;
   WindowHandle ForegroundWindow() override { return foreground_; }
   bool IsWindow(WindowHandle window) override;
@@ -146,7 +145,7 @@ class SimInputMethod final : public InputMethodPort {
   const Window* LookUpWindow(WindowHandle window) const;
 
   // One sequence of ids for every kind of handle, so that a handle of one kind is never
-  // mistaken for one of another. Maps keep creation order for FindWindowOfClass.
+  // mistaken for one of another.
   uintptr_t nextId_;
   std::map<uintptr_t, Context> contexts_;
   std::map<uintptr_t, Block> blocks_;

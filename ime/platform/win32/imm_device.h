@@ -110,6 +110,19 @@ DWORD WINAPI ImmGetIMCCSize(HIMCC block);
 
 BOOL WINAPI ImmGenerateMessage(HIMC context);
 
+// Soft keyboards: the manager's keyboard windows, and the tables a module sends them with
+// WM_IME_CONTROL / IMC_SETSOFTKBDDATA (uCount tables of 256 characters by virtual key).
+#ifndef IMC_SETSOFTKBDDATA
+#define IMC_SETSOFTKBDDATA 0x0018
+#endif
+typedef struct tagSOFTKBDDATA {
+  UINT uCount;
+  WORD wCode[1][256];
+} SOFTKBDDATA, *PSOFTKBDDATA, *LPSOFTKBDDATA;
+HWND WINAPI ImmCreateSoftKeyboard(UINT type, HWND owner, int x, int y);
+BOOL WINAPI ImmDestroySoftKeyboard(HWND window);
+BOOL WINAPI ImmShowSoftKeyboard(HWND window, int show);
+
 }  // extern "C"
 
 static_assert(sizeof(COMPOSITIONSTRING) == 100);

@@ -119,11 +119,6 @@ KeyState Win32InputMethod::GetKeyboardState() {
 
 int16_t Win32InputMethod::GetKeyState(uint32_t virtualKey) { return ::GetKeyState(static_cast<int>(virtualKey)); }
 
-WindowHandle Win32InputMethod::FindWindowOfClass(std::u16string_view className) {
-  const std::u16string name(className);
-  return ToWindowHandle(FindWindowW(Wide(name), nullptr));
-}
-
 WindowHandle Win32InputMethod::OwnerWindow(WindowHandle window) {
   if (window == nullptr) return nullptr;
   return ToWindowHandle(GetWindow(ToHwnd(window), GW_OWNER));

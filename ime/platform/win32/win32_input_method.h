@@ -29,7 +29,6 @@ class Win32InputMethod final : public InputMethodPort {
   KeyState GetKeyboardState() override;
   int16_t GetKeyState(uint32_t virtualKey) override;
 
-  WindowHandle FindWindowOfClass(std::u16string_view className) override;
   WindowHandle OwnerWindow(WindowHandle window) override;
   WindowHandle ForegroundWindow() override;
   bool IsWindow(WindowHandle window) override;
