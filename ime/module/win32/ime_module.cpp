@@ -11,22 +11,38 @@ namespace {
 
 void ShowFullUserDictionary() { ui::ShowMemoryAlarm(u"ERROR_NOT_ENOUGH_MEMORY", 10, 10); }
 
+std::u16string ThemeFolderOf(const ModulePaths& paths) {
+  return paths.themeFolder.empty() ? u"" : paths.themeFolder + u"\\";
+}
+
 }  // namespace
 
 ImeModule::ImeModule(HINSTANCE instance)
     : instance_(instance),
       objects_(port_, BuildModulePaths(settings::ReadInstallPath(), UserFolderIn(ApplicationDataFolder())),
-               {.softKeyboard = nullptr,
+               {.softKeyboard = &softKeyboards_,
                 .memoryAlarm = &ShowFullUserDictionary,
-                .reloadTheme = [this] { panelWindows_.ReloadTheme(); }}),
+                .reloadTheme =
+                    [this] {
+                      panelWindows_.ReloadTheme();
+                      statusBar_.ReloadTheme();
+                    }}),
       panelWindows_(instance_, objects_.panel(), objects_.settings(),
                     ui::PanelFolders{objects_.paths().installFolder, objects_.paths().userFolder,
-                                     objects_.paths().themeFolder.empty() ? u"" : objects_.paths().themeFolder + u"\\"}) {
+                                     ThemeFolderOf(objects_.paths())}),
+      softKeyboards_(instance_, objects_.panel()),
+      statusBar_(instance_, objects_.settings(), objects_.panel(), objects_.core(), softKeyboards_,
+                 ui::StatusBarFolders{objects_.paths().installFolder, objects_.paths().userFolder,
+                                      ThemeFolderOf(objects_.paths()), objects_.paths().settingsFile}) {
   uiParts_.settings = &objects_.settings();
   uiParts_.inputPanel = &panelWindows_;
+  uiParts_.statusBar = &statusBar_;
+  uiParts_.softKeyboard = &softKeyboards_;
   // The event window comes after the objects, so that it never acts on half-made ones.
   settings::CreateExtEventWindow(instance_, objects_);
-  ui::RegisterWindowClasses(instance_, ui::PanelWindowProcedures(), uiParts_);
+  ui::WindowProcedures procedures = ui::PanelWindowProcedures();
+  procedures.status = &ui::StatusBar::StatusWindowProc;
+  ui::RegisterWindowClasses(instance_, procedures, uiParts_);
 }
 
 ImeModule::~ImeModule() {

@@ -9,6 +9,8 @@
 #include "ime/module/module_paths.h"
 #include "ime/platform/win32/win32_input_method.h"
 #include "ime/ui/win32/panel_windows.h"
+#include "ime/ui/win32/soft_keyboards.h"
+#include "ime/ui/win32/status_bar.h"
 #include "ime/ui/win32/ui_window_parts.h"
 
 namespace kellavor::module {
@@ -16,7 +18,8 @@ namespace kellavor::module {
 class ImeModule final {
  public:
   // In this order: the objects (user folder, settings, panel, dictionaries, engine), the panel's
-  // windows, the external event window acting on the objects, the window classes. Nothing here
+  // windows, the soft keyboard, the status bar, the external event window acting on the objects,
+  // the window classes. Nothing here
   // fails the module: what cannot be set up is left out.
   explicit ImeModule(HINSTANCE instance);
   // Unregisters the classes and destroys the event window, then frees the panel's windows and the
@@ -38,6 +41,8 @@ class ImeModule final {
   platform::Win32InputMethod port_;
   ModuleObjects objects_;
   ui::PanelWindows panelWindows_;
+  ui::SoftKeyboards softKeyboards_;
+  ui::StatusBar statusBar_;
   ui::UiWindowParts uiParts_;
   bool processEnding_ = false;
 };

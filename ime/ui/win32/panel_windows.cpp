@@ -105,15 +105,6 @@ std::optional<POINT> CaretPoint(const INPUTCONTEXT& context) {
   return POINT{below.x, below.y};
 }
 
-// A status window of the UI window, if one is open.
-HWND StatusWindowOf(HWND uiWindow) {
-  HWND status = nullptr;
-  while ((status = FindWindowExW(nullptr, status, ClassName(platform::kStatusWindowClass), nullptr)) != nullptr) {
-    if (GetWindow(status, GW_OWNER) == uiWindow) return status;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 PanelWindows::PanelWindows(HINSTANCE instance, core::InputPanel& panel, settings::ImeSettings& settings,
@@ -262,7 +253,7 @@ void PanelWindows::Place(HWND uiWindow, int x, int y) {
     if (x == -1 || y == -1) {
       if (const std::optional<POINT> caret = CaretPoint(*fields); caret.has_value()) {
         point = *caret;
-      } else if (HWND status = StatusWindowOf(uiWindow); status != nullptr) {
+      } else if (HWND status = platform::ToHwnd(panel_.StatusWindow()); Exists(status)) {
         RECT rect{};
         GetWindowRect(status, &rect);
         point = {rect.right, rect.top};
@@ -416,7 +407,12 @@ LRESULT PanelWindows::HandleSetCursor(HWND window, UINT message, WPARAM wParam, 
       return 1;
     case WM_RBUTTONUP:
       // The status bar's context menu belongs to the status bar's window, which opens it.
-      if (isComposition) return 1;
+      if (isComposition) {
+        if (HWND status = platform::ToHwnd(panel_.StatusWindow()); Exists(status)) {
+          SendMessageW(status, platform::kWmImeUiMenu, 0, 0);
+        }
+        return 1;
+      }
       break;
     case WM_RBUTTONDOWN:
       if (isComposition) return 1;

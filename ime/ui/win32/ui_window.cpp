@@ -101,11 +101,12 @@ class UiWindow {
     INPUTCONTEXT* fields = lock.fields();
     if (fields == nullptr) return false;
     fields->fOpen = TRUE;
+    // The bar first: the soft keyboard is placed clear of it.
+    OpenStatusWindow();
     if ((fields->fdwConversion & IME_CMODE_SOFTKBD) != 0 && parts_.softKeyboard != nullptr &&
         parts_.settings != nullptr) {
       parts_.softKeyboard->CreateSoftKeyboard(platform::ToWindowHandle(window_), parts_.settings->softkbdid);
     }
-    OpenStatusWindow();
     ShowPanel();
     return true;
   }
