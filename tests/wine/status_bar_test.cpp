@@ -17,6 +17,7 @@
 #include "tests/wine/harness_environment.h"
 #include "tests/wine/ime_session.h"
 #include "tests/wine/session_test.h"
+#include "tests/wine/theme_bitmap.h"
 #include "tests/wine/window_picture.h"
 
 namespace kellavor::wine {
@@ -25,6 +26,7 @@ namespace {
 constexpr UINT kImeUiCommand = WM_APP + 1;
 constexpr UINT kImeUiMenu = WM_APP + 5;
 constexpr UINT kReloadSettings = WM_APP + 108;
+constexpr UINT kThemeChanged = WM_APP + 110;
 constexpr int kBarWidth = 150;
 constexpr int kBarHeight = 24;
 // The middle of each place of the built-in bar.
@@ -355,6 +357,50 @@ TEST_F(StatusBar, CapsLockShowsTheCapsButton) {
   Click(status_, kInputModePlace);
   EXPECT_EQ(Conversion(), conversion);
   session_->Tap(VK_CAPITAL);
+}
+
+// Switches to the theme of the theme.ini text, whose images are all the 48 x 30 bar; an empty text
+// switches back to the built-in skin.
+void UseTheme(const std::string& themeIni) {
+  const std::filesystem::path theme = Installed().userFolder / "theme";
+  std::filesystem::create_directories(theme);
+  WriteThemeBitmap(theme / "bar.bmp");
+  std::ofstream(theme / "theme.ini", std::ios::binary) << themeIni;
+  WritePrivateProfileStringW(L"UI", L"usetheme", themeIni.empty() ? L"0" : L"1",
+                             (Installed().userFolder / "config.ini").c_str());
+  SendMessageW(EventWindow(), kThemeChanged, 0, 0);
+}
+
+TEST_F(StatusBar, AThemeGivesTheBarItsImageShapeAndButtonsOrFallsBackWhole) {
+  // The pinyin button has no normal image, but the group's last member, Caps Lock, is complete:
+  // the theme stands without a pinyin button.
+  UseTheme(
+      "[StatusBar]\r\nTEMPLET=bar.bmp\r\nTEMPLET_TRAN_ENABLE=1\r\nTEMPLET_TRAN_COLOR=255,0,255\r\n"
+      "INPUT_MODE_SHOW=1\r\n"
+      "[PinyinBt]\r\nBUTTON_DOWN=bar.bmp\r\n"
+      "[EnglishBt]\r\nBUTTON_UP=bar.bmp\r\nBUTTON_DOWN=bar.bmp\r\n"
+      "[CapsBt]\r\nBUTTON_UP=bar.bmp\r\nBUTTON_DOWN=bar.bmp\r\nBUTTON_POS=0,0\r\n");
+  RECT bar = ScreenRectOf(status_);
+  EXPECT_EQ(bar.right - bar.left, kThemeBitmapWidth);
+  EXPECT_EQ(bar.bottom - bar.top, kThemeBitmapHeight);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(status_, region), ERROR) << "cut to the key colour";
+  EXPECT_FALSE(PtInRegion(region, 0, 0));
+  EXPECT_TRUE(PtInRegion(region, kThemeBitmapWidth / 2, kThemeBitmapHeight / 2));
+  DeleteObject(region);
+  Render(status_, PngFolder(), "status_bar_theme");
+
+  // Every group switched off: no button is counted, so the theme fails, custom button or not.
+  UseTheme(
+      "[StatusBar]\r\nTEMPLET=bar.bmp\r\nCUSTOM_SHOW=1\r\n"
+      "[CustomBt]\r\nBUTTON_UP=bar.bmp\r\nBUTTON_DOWN=bar.bmp\r\nBUTTON_LINK=about:blank\r\n");
+  bar = ScreenRectOf(status_);
+  EXPECT_EQ(bar.right - bar.left, kBarWidth);
+  EXPECT_EQ(bar.bottom - bar.top, kBarHeight);
+  region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(status_, region), ERROR) << "the built-in bar is not cut";
+  DeleteObject(region);
+  UseTheme("");
 }
 
 TEST_F(StatusBar, ADragMovesTheBarInsideTheWorkAreaAndIsRemembered) {
