@@ -123,6 +123,15 @@ TEST_F(ImeCoreKeys, HotKeysWithCtrlAndShift) {
   engine.sim().ClearEvents();
   engine.Chord({vk::kControl, vk::kShift}, 'K');
   EXPECT_EQ(engine.sim().Events(), (std::vector<SimEvent>{SimEvent::Sent(engine.windows().status(), {kWmImeUiSoftKbd, 0, 0})}));
+  // Another window of the status class, as another application's bar, is never addressed; without
+  // a bar of this process's own the keys reach nothing.
+  const platform::WindowHandle foreign = engine.sim().AddWindow(u"KellavorIME_Status");
+  engine.panel().SetStatusWindow(nullptr);
+  engine.sim().ClearEvents();
+  engine.Chord({vk::kControl, vk::kShift}, 'M');
+  EXPECT_TRUE(engine.sim().Events().empty());
+  engine.sim().RemoveWindow(foreign);
+  engine.panel().SetStatusWindow(engine.windows().status());
   engine.Chord({vk::kControl, vk::kShift}, 'A');
   EXPECT_EQ(settings.inputmode, kGermanMode);
   EXPECT_EQ(settings.previnputmode, kPinyinMode) << "the hot key leaves the switch key's memory alone";

@@ -28,9 +28,6 @@ class SoftKeyboards final : public core::SoftKeyboardWindow {
   void DestroySoftKeyboard() override;
   void CreateSoftKeyboard(platform::WindowHandle owner, uint32_t layout) override;
 
-  // The keyboard window, or null.
-  HWND Window() const { return window_; }
-
   static LRESULT CALLBACK OwnKeyboardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:

@@ -1,5 +1,7 @@
 #include "ime/ui/win32/status_bar.h"
 
+#include <array>
+
 #include "ime/platform/call_guarded.h"
 #include "ime/platform/ime_messages.h"
 #include "ime/platform/win32/handles.h"
@@ -48,17 +50,18 @@ struct ThemeButton {
 };
 struct ThemeGroup {
   const char16_t* key;
-  std::initializer_list<ThemeButton> buttons;
+  size_t count;
+  std::array<ThemeButton, 3> buttons;
 };
-const ThemeGroup kThemeGroups[] = {
-    {u"LOGO_SHOW", {{u"LogoBt", b::kLogo}}},
-    {u"INPUT_MODE_SHOW", {{u"PinyinBt", b::kPinyin}, {u"EnglishBt", b::kGerman}, {u"CapsBt", b::kCaps}}},
-    {u"SOFTKBD_SHOW", {{u"SoftkbdOnBt", b::kSoftKeyboardOn}, {u"SoftkbdOffBt", b::kSoftKeyboardOff}}},
-    {u"QUAN_BAN_SHOW", {{u"QuanjiaoBt", b::kFullWidth}, {u"BanjiaoBt", b::kHalfWidth}}},
-    {u"BIAODIAN_SHOW", {{u"BiaodianCnBt", b::kPunctuationChinese}, {u"BiaodianEnBt", b::kPunctuationWestern}}},
-    {u"OPTION_SHOW", {{u"OptionBt", b::kOption}}},
-    {u"QUAN_SHUANG_SHOW", {{u"QuanPinBt", b::kFullPinyin}, {u"ShuangPinBt", b::kDoublePinyin}}},
-    {u"FAN_JIAN_SHOW", {{u"SimplifiedBt", b::kSimplified}, {u"TraditionalBt", b::kTraditional}}},
+constexpr ThemeGroup kThemeGroups[] = {
+    {u"LOGO_SHOW", 1, {{{u"LogoBt", b::kLogo}}}},
+    {u"INPUT_MODE_SHOW", 3, {{{u"PinyinBt", b::kPinyin}, {u"EnglishBt", b::kGerman}, {u"CapsBt", b::kCaps}}}},
+    {u"SOFTKBD_SHOW", 2, {{{u"SoftkbdOnBt", b::kSoftKeyboardOn}, {u"SoftkbdOffBt", b::kSoftKeyboardOff}}}},
+    {u"QUAN_BAN_SHOW", 2, {{{u"QuanjiaoBt", b::kFullWidth}, {u"BanjiaoBt", b::kHalfWidth}}}},
+    {u"BIAODIAN_SHOW", 2, {{{u"BiaodianCnBt", b::kPunctuationChinese}, {u"BiaodianEnBt", b::kPunctuationWestern}}}},
+    {u"OPTION_SHOW", 1, {{{u"OptionBt", b::kOption}}}},
+    {u"QUAN_SHUANG_SHOW", 2, {{{u"QuanPinBt", b::kFullPinyin}, {u"ShuangPinBt", b::kDoublePinyin}}}},
+    {u"FAN_JIAN_SHOW", 2, {{{u"SimplifiedBt", b::kSimplified}, {u"TraditionalBt", b::kTraditional}}}},
 };
 
 const std::u16string kBarSection = u"StatusBar";
@@ -129,7 +132,7 @@ bool StatusBar::ReadThemeSkin() {
       if ((theme.ReadInt(kBarSection, group.key, 0) & 0xFF) == 0) continue;
       // Within a group only the last member's outcome counts; a failed one ends the theme.
       bool last = false;
-      for (const ThemeButton& button : group.buttons) last = AddThemeButton(button.section, button.id);
+      for (size_t i = 0; i < group.count; ++i) last = AddThemeButton(group.buttons[i].section, group.buttons[i].id);
       if (!last) {
         ok = false;
         break;

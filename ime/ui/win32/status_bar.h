@@ -50,9 +50,6 @@ class StatusBar final : public StatusBarWindow {
   // A button's or the menu's command, on the owner's context; nothing without one.
   void RunCommand(uint32_t id);
 
-  const std::vector<std::unique_ptr<Button>>& buttons() const { return buttons_; }
-  HBITMAP background() const { return background_; }
-
   // Paints the bar into the device context (also what WM_PRINTCLIENT does).
   void PaintWindow(HDC dc);
 

@@ -166,7 +166,8 @@ TEST_F(UiWindowTest, TheSoftKeyboardFollowsTheContextsMode) {
   PutContext(context_);
   SetConversion(IME_CMODE_NATIVE | IME_CMODE_SOFTKBD);
   Send(WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
-  EXPECT_EQ(calls_.front(), "CreateSoftKeyboard 13");
+  // The bar first, so that the keyboard is placed clear of it.
+  EXPECT_EQ(calls_, Concat({"OpenWindow", "SetOpacity 255", "CreateSoftKeyboard 13"}, kShowPanel));
   calls_.clear();
   Send(WM_IME_SETCONTEXT, FALSE, ISC_SHOWUIALL);
   EXPECT_EQ(calls_, Concat({"DestroySoftKeyboard"}, kTakeDown));
