@@ -66,7 +66,7 @@ enum class StatusAction : uint8_t {
   kBuiltInTheme,
   kTheme,             // apply the package of the index
   kSoftKeyboard,      // show the keyboard of the layout
-  kCloseSoftKeyboard, // flip the soft-keyboard bit, destroy the keyboard, save
+  kCloseSoftKeyboard, // clear the soft-keyboard bit, destroy the keyboard, save
 };
 
 struct StatusCommand {

@@ -66,8 +66,10 @@ void PutCursor(HWND window, POINT client) {
   SetCursorPos(client.x, client.y);
 }
 
-// A left click as the disabled window sees it.
+// A left click as the disabled window sees it, on the window as last painted: a user clicks what
+// the bar shows.
 void Click(HWND window, POINT client) {
+  UpdateWindow(window);
   PutCursor(window, client);
   PointerEvent(window, WM_MOUSEMOVE);
   PointerEvent(window, WM_LBUTTONDOWN);
@@ -313,6 +315,9 @@ TEST_F(StatusBar, TheSoftKeyboardShowsClearOfTheBarTypesItsLayoutAndCloses) {
   EXPECT_EQ(Conversion() & IME_CMODE_SOFTKBD, 0u);
   EXPECT_EQ(SoftKeyboardWindow(), nullptr);
   EXPECT_EQ(SavedValue(L"POPUPMENU", L"softkbdid"), L"12");
+  SendMessageW(status_, kImeUiCommand, 40024, 0);
+  EXPECT_EQ(Conversion() & IME_CMODE_SOFTKBD, 0u) << "closing a closed keyboard switches nothing on";
+  EXPECT_EQ(session_->Commit(L"1", VK_SPACE), L"1 ");
   SendMessageW(status_, kImeUiCommand, 40013, 0);
   EXPECT_NE(Conversion() & IME_CMODE_SOFTKBD, 0u) << "choosing a layout while off switches it on";
   Click(status_, kSoftKeyboardPlace);

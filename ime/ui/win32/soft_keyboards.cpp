@@ -105,6 +105,7 @@ void TapKey(BYTE key) {
 SoftKeyboards::SoftKeyboards(HINSTANCE instance, const core::InputPanel& panel) : instance_(instance), panel_(panel) {}
 
 SoftKeyboards::~SoftKeyboards() {
+  DestroySoftKeyboard();
   if (classRegistered_) UnregisterClassW(kSoftKeyboardClass, instance_);
 }
 

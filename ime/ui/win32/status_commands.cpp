@@ -129,11 +129,18 @@ void StatusBar::Act(HIMC context, const StatusCommand& command) {
     case StatusAction::kSoftKeyboard:
       ShowSoftKeyboard(context, command.argument);
       break;
-    case StatusAction::kCloseSoftKeyboard:
-      FlipConversion(context, IME_CMODE_SOFTKBD);
+    case StatusAction::kCloseSoftKeyboard: {
+      // Closing clears the bit rather than flipping it: flipped while off, it would switch on a
+      // soft keyboard that takes keys without a window to show it.
+      DWORD conversion = 0;
+      DWORD sentence = 0;
+      if (ImmGetConversionStatus(context, &conversion, &sentence) && (conversion & IME_CMODE_SOFTKBD) != 0) {
+        FlipConversion(context, IME_CMODE_SOFTKBD);
+      }
       softKeyboards_.DestroySoftKeyboard();
       SaveSettings();
       break;
+    }
   }
 }
 
