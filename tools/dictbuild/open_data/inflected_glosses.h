@@ -14,11 +14,12 @@ namespace kellavor::dictbuild {
 
 // The words a German form may inflect, nearest first: plural and case endings removed (Dateien:
 // Datei), and for verb forms the infinitive (verwendet: verwenden, gesetzt: setzen, angegeben:
-// angeben, ausgewählt: auswählen).
+// angeben, ausgewählt: auswählen, lassend: lassen).
 std::vector<std::u16string> InflectedFrom(std::u16string_view word);
 
 // Whether one of the form's leading senses is an English inflection of one of the base word's
-// senses (files: file, used: use, set: set, selected: select, buying: buy).
+// senses (files: file, used: use, set: set, selected: select, buying: buy, copied: copy,
+// formatted: format, setting: set).
 bool InflectsSense(const std::vector<WeightedSense>& form, const std::vector<WeightedSense>& base);
 
 }  // namespace kellavor::dictbuild

@@ -19,11 +19,15 @@ TEST(InflectedGlosses, FindsTheWordAFormInflectsWhenTheirSensesAgree) {
   EXPECT_TRUE(Offers(u"angegeben", u"angeben"));
   EXPECT_TRUE(Offers(u"ausgewählt", u"auswählen"));
   EXPECT_TRUE(Offers(u"arbeitet", u"arbeiten"));
+  EXPECT_TRUE(Offers(u"lassend", u"lassen")) << "a present participle is a form of its infinitive";
   EXPECT_TRUE(InflectedFrom(u"Haus").empty() || !Offers(u"Haus", u"Haus"));
 
   EXPECT_TRUE(InflectsSense({{"files", false, 3}}, {{"file", false, 9}}));
   EXPECT_TRUE(InflectsSense({{"used", false, 3}}, {{"use", true, 9}}));
   EXPECT_TRUE(InflectsSense({{"selected", false, 3}}, {{"select", true, 9}}));
+  EXPECT_TRUE(InflectsSense({{"copied", false, 3}}, {{"copy", true, 9}}));
+  EXPECT_TRUE(InflectsSense({{"formatted", false, 3}}, {{"format", true, 9}}));
+  EXPECT_TRUE(InflectsSense({{"setting", false, 3}}, {{"set", true, 9}}));
   EXPECT_FALSE(InflectsSense({{"unite", true, 3}}, {{"one", false, 9}})) << "einen, the verb, is not a form of ein";
 }
 
