@@ -71,6 +71,12 @@ std::vector<std::u16string> InflectedFrom(std::u16string_view word) {
   return bases;
 }
 
+bool TakesBaseGloss(const GermanWord& form, bool glossed, const GermanWord& base) {
+  const bool participle = form.word.ends_with(u"end") && form.word.size() == base.word.size() + 1;
+  if (participle && form.adjective && glossed) return false;
+  return form.senses.empty() || InflectsSense(form.senses, base.senses);
+}
+
 bool InflectsSense(const std::vector<WeightedSense>& form, const std::vector<WeightedSense>& base) {
   const size_t leading = std::min(form.size(), kLeadingFormSenses);
   for (size_t i = 0; i < leading; ++i) {

@@ -22,4 +22,11 @@ std::vector<std::u16string> InflectedFrom(std::u16string_view word);
 // formatted: format, setting: set).
 bool InflectsSense(const std::vector<WeightedSense>& form, const std::vector<WeightedSense>& base);
 
+// Whether a form (glossed: it has a gloss of its own) takes the gloss of a base that InflectedFrom
+// offered. A form with senses must inflect one of the base's (InflectsSense); a word taken from
+// the text has none to compare, and its nearest base decides. A present participle that the
+// dictionary labels an adjective has a meaning of its own (bedeutend: significant, not meaning;
+// fließend: fluent) and keeps the gloss it has.
+bool TakesBaseGloss(const GermanWord& form, bool glossed, const GermanWord& base);
+
 }  // namespace kellavor::dictbuild

@@ -31,5 +31,25 @@ TEST(InflectedGlosses, FindsTheWordAFormInflectsWhenTheirSensesAgree) {
   EXPECT_FALSE(InflectsSense({{"unite", true, 3}}, {{"one", false, 9}})) << "einen, the verb, is not a form of ein";
 }
 
+GermanWord Word(std::u16string text, std::vector<WeightedSense> senses, bool adjective = false) {
+  GermanWord word;
+  word.word = std::move(text);
+  word.senses = std::move(senses);
+  word.adjective = adjective;
+  return word;
+}
+
+TEST(InflectedGlosses, APresentParticipleWithAMeaningOfItsOwnKeepsItsGloss) {
+  const GermanWord bedeuten = Word(u"bedeuten", {{"mean", true, 9}});
+  const GermanWord bedeutend = Word(u"bedeutend", {{"meaning", false, 3}, {"significant", false, 3}}, true);
+  EXPECT_FALSE(TakesBaseGloss(bedeutend, true, bedeuten)) << "significant, not meaning";
+  EXPECT_TRUE(TakesBaseGloss(bedeutend, false, bedeuten)) << "without a gloss of its own the verb's is better than none";
+
+  const GermanWord gehen = Word(u"gehen", {{"go", true, 9}});
+  EXPECT_TRUE(TakesBaseGloss(Word(u"gehend", {{"going", false, 3}}), true, gehen));
+  EXPECT_TRUE(TakesBaseGloss(Word(u"gehend", {}), true, gehen)) << "a form taken from the text";
+  EXPECT_FALSE(TakesBaseGloss(Word(u"gehend", {{"walker", false, 3}}), true, gehen));
+}
+
 }  // namespace
 }  // namespace kellavor::dictbuild
