@@ -47,6 +47,12 @@ const std::vector<GlossProbe>& GlossProbes() {
       {u"kaufen", {u"买", u"购买"}},
       {u"Haus", {u"房子", u"房屋", u"家"}},
       {u"Wasser", {u"水"}},
+      // A present participle glossed as its verb, and one with a meaning of its own.
+      {u"gehend", {u"去", u"走"}},
+      {u"bedeutend", {u"重要", u"重大"}},
+      // Homonyms through English, corrected in the table.
+      {u"Nummer", {u"号码", u"编号"}},
+      {u"Doppelpunkt", {u"冒号"}},
   };
   return probes;
 }

@@ -49,6 +49,7 @@ DingArticle ParseDingArticle(std::string_view article) {
   parsed.german = rest.empty() ? parsed.headword : parsed.headword + " " + rest;
   parsed.headword = std::string(WithoutPlaceholders(parsed.headword));
   parsed.singleWord = IsSingleGermanWord(parsed.headword) && HoldsOnlyRemarks(rest);
+  parsed.adjective = rest.find("{adj}") != std::string::npos;
   return parsed;
 }
 

@@ -15,6 +15,8 @@ struct DingArticle {
   std::string english;   // the English text, its lines joined by spaces
   // Whether the German text is the headword alone with remarks, such as "Haus {n} [arch.]".
   bool singleWord = false;
+  // Whether the remarks label the word an adjective ("bedeutend {adj}").
+  bool adjective = false;
 };
 
 DingArticle ParseDingArticle(std::string_view article);

@@ -21,6 +21,8 @@ TEST(DingSource, TellsPhrasesFromSingleWords) {
   EXPECT_TRUE(ParseDingArticle("Familie\n {f} /Fam./\n   family\n").singleWord);
   EXPECT_TRUE(ParseDingArticle("Häuser\n {pl}\n   houses\n").singleWord);
   EXPECT_TRUE(ParseDingArticle("heute\n\n   today\n").singleWord);
+  EXPECT_TRUE(ParseDingArticle("bedeutend\n {adj}\n   significant\n").adjective);
+  EXPECT_FALSE(ParseDingArticle("bedeutend\n\n   meaning\n").adjective);
 
   const DingArticle verb = ParseDingArticle("etw. kaufen\n\n   to buy sth.\n");
   EXPECT_TRUE(verb.singleWord) << "a verb's objects are not part of the word";

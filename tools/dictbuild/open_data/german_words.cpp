@@ -56,9 +56,10 @@ bool IsInCapitals(std::u16string_view word) {
 }  // namespace
 
 void GermanWordCollector::AddHeadword(std::u16string_view word,
-                                      const std::vector<std::string_view>& senses) {
+                                      const std::vector<std::string_view>& senses, bool adjective) {
   const auto [found, added] = positions_.try_emplace(std::u16string(word), words_.size());
   if (added) words_.push_back(GermanWord{std::u16string(word), 0, {}, 0, 0, false});
+  words_[found->second].adjective = words_[found->second].adjective || adjective;
   std::vector<WeightedSense>& known = words_[found->second].senses;
   for (const std::string_view written : senses) {
     std::string sense = NormaliseSense(written);

@@ -34,6 +34,7 @@ struct GermanWord {
   double occurrences = 0;              // in the dictionaries' German text (starts may be shared out)
   double uses = 0;                     // in running text (sentence starts may be shared out)
   bool fromText = false;               // no headword: a form both bodies of text use often
+  bool adjective = false;              // an article labels it an adjective
 };
 
 class GermanWordCollector {
@@ -43,8 +44,8 @@ class GermanWordCollector {
   static constexpr double kUseWeight = 1;
 
   // A single-word headword with senses as the dictionary writes them. Repeated words gather
-  // their senses.
-  void AddHeadword(std::u16string_view word, const std::vector<std::string_view>& senses);
+  // their senses; a word is an adjective when one of its articles says so.
+  void AddHeadword(std::u16string_view word, const std::vector<std::string_view>& senses, bool adjective = false);
   bool Knows(std::u16string_view word) const;
 
   // A German text of a dictionary article and its English translation. Counts the words of the

@@ -20,9 +20,10 @@ void Add(std::vector<std::u16string>& out, std::u16string base) {
 }
 
 // Infinitives of a finite verb form or a participle without its "ge": arbeitet -> arbeiten,
-// verwendet -> verwenden, erstellt -> erstellen, geben -> geben.
+// verwendet -> verwenden, erstellt -> erstellen, geben -> geben, lassend -> lassen.
 void AddInfinitives(std::vector<std::u16string>& out, std::u16string_view form) {
   if (form.ends_with(u"en")) Add(out, std::u16string(form));
+  if (form.ends_with(u"end")) Add(out, std::u16string(form.substr(0, form.size() - 1)));
   if (form.ends_with(u"et")) Add(out, std::u16string(form.substr(0, form.size() - 2)) + u"en");
   if (form.ends_with(u"t")) {
     const std::u16string_view stem = form.substr(0, form.size() - 1);
@@ -31,19 +32,25 @@ void AddInfinitives(std::vector<std::u16string>& out, std::u16string_view form) 
   }
 }
 
+bool IsVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
+
+// The bases of a stem left by removing -ed or -ing: the stem, the stem with e (used: use), and a
+// doubled final consonant undone (formatted: format, setting: set).
+void AddStemBases(std::vector<std::string>& forms, const std::string& stem) {
+  forms.push_back(stem);
+  forms.push_back(stem + "e");
+  const size_t n = stem.size();
+  if (n >= 3 && stem[n - 1] == stem[n - 2] && !IsVowel(stem[n - 1])) forms.push_back(stem.substr(0, n - 1));
+}
+
 // The English forms a sense may be an inflection of: itself, its singular, and the base of a
-// past form or an -ing form.
+// past form (copied: copy) or an -ing form.
 std::vector<std::string> BaseForms(const std::string& sense) {
   std::vector<std::string> forms = {sense};
   if (std::string singular = SingularSense(sense); !singular.empty()) forms.push_back(std::move(singular));
-  if (sense.size() >= 4 && sense.ends_with("ed")) {
-    forms.push_back(sense.substr(0, sense.size() - 2));
-    forms.push_back(sense.substr(0, sense.size() - 1));
-  }
-  if (sense.size() >= 5 && sense.ends_with("ing")) {
-    forms.push_back(sense.substr(0, sense.size() - 3));
-    forms.push_back(sense.substr(0, sense.size() - 3) + "e");
-  }
+  if (sense.size() >= 5 && sense.ends_with("ied")) forms.push_back(sense.substr(0, sense.size() - 3) + "y");
+  if (sense.size() >= 4 && sense.ends_with("ed")) AddStemBases(forms, sense.substr(0, sense.size() - 2));
+  if (sense.size() >= 5 && sense.ends_with("ing")) AddStemBases(forms, sense.substr(0, sense.size() - 3));
   return forms;
 }
 
@@ -62,6 +69,12 @@ std::vector<std::u16string> InflectedFrom(std::u16string_view word) {
   }
   std::erase(bases, std::u16string(word));
   return bases;
+}
+
+bool TakesBaseGloss(const GermanWord& form, bool glossed, const GermanWord& base) {
+  const bool participle = form.word.ends_with(u"end") && form.word.size() == base.word.size() + 1;
+  if (participle && form.adjective && glossed) return false;
+  return form.senses.empty() || InflectsSense(form.senses, base.senses);
 }
 
 bool InflectsSense(const std::vector<WeightedSense>& form, const std::vector<WeightedSense>& base) {

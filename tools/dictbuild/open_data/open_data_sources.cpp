@@ -142,7 +142,7 @@ GermanWordCollector CollectGermanWords(const OpenDataPaths& paths, std::ostream&
   for (const DingArticle& article : ding) {
     if (!article.singleWord) continue;
     ++dingWords;
-    collector.AddHeadword(platform::Utf8ToUtf16(article.headword), DingSenses(article.english));
+    collector.AddHeadword(platform::Utf8ToUtf16(article.headword), DingSenses(article.english), article.adjective);
   }
   log << "German-English dictionary: " << ding.size() << " articles, " << dingWords << " of a single word\n";
 
@@ -246,9 +246,8 @@ DictionarySource LoadOpenDataSources(const OpenDataPaths& paths, std::ostream& l
     if (corrected[i]) continue;
     for (const std::u16string& base : InflectedFrom(words[i].word)) {
       const auto found = positions.find(base);
-      // A word taken from the text has no senses to compare; its nearest base decides.
       if (found == positions.end() || own[found->second].empty() ||
-          (!words[i].senses.empty() && !InflectsSense(words[i].senses, words[found->second].senses))) {
+          !TakesBaseGloss(words[i], !own[i].empty(), words[found->second])) {
         continue;
       }
       hints[i] = own[found->second];
