@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/wine/png_file.h"
 #include "viewer/win32/detail_form.h"
 #include "viewer/win32/local_site.h"
 #include "viewer/win32/message_window.h"
@@ -219,6 +220,55 @@ TEST_F(NerovaskTest, ThePinStateAndTheFormsPlaceAreSavedWhenTheFormCloses) {
   PostMessageW(FormWindow(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(Ended(again));
   EXPECT_EQ(Read(L"Nerovask", L"AutoFollow"), L"1");
+}
+
+// The screen under the window as 0x00RRGGBB values, top row first.
+std::vector<uint32_t> ScreenPixels(const RECT& rect) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  std::vector<uint32_t> pixels(static_cast<const uint32_t*>(bits), static_cast<const uint32_t*>(bits) + width * height);
+  for (uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+TEST_F(NerovaskTest, TheFormIsDrawnWithItsTitleBarPinAndCloseButton) {
+  StartAndWait();
+  HWND form = FormWindow();
+  Sleep(500);
+  const RECT rect = RectOf(form);
+  const int width = rect.right - rect.left;
+  const std::vector<uint32_t> following = ScreenPixels(rect);
+  Click(form, kPin.x, kPin.y);
+  Sleep(300);
+  const std::vector<uint32_t> pinned = ScreenPixels(rect);
+  const fs::path folder = EnvironmentPath("KELLAVOR_TEST_TMP") / "nerovask_png";
+  fs::create_directories(folder);
+  EXPECT_TRUE(wine::WritePng(folder / "form_following.png", width, rect.bottom - rect.top, following));
+  EXPECT_TRUE(wine::WritePng(folder / "form_pinned.png", width, rect.bottom - rect.top, pinned));
+  const auto at = [&](const std::vector<uint32_t>& pixels, int x, int y) { return pixels[y * width + x]; };
+  EXPECT_EQ(at(following, 100, 0), 0xF6F6F6u) << "the top of the title bar's gradient";
+  EXPECT_EQ(at(following, 100, 25), 0xA0A0A6u) << "its bottom line";
+  EXPECT_EQ(at(following, 0, 12), 0xA0A0A6u) << "the left end's edge";
+  EXPECT_EQ(at(following, width - 1, 12), 0xA0A0A6u) << "the right end's edge";
+  for (const uint32_t pixel : following) ASSERT_NE(pixel, 0xFF00FFu) << "the key colour never shows";
+  EXPECT_NE(at(following, 232 + 5, 4 + 8), at(pinned, 232 + 5, 4 + 8)) << "the pin changes its picture";
+  EXPECT_EQ(at(following, 254 + 1 + 3, 5 + 1 + 3), 0x464A54u) << "the close cross";
 }
 
 // A window standing in for the module's composition or candidate window.
