@@ -6,6 +6,8 @@
 #include <thread>
 #include <vector>
 
+#include "ime/platform/utf.h"
+#include "ime/settings/ime_settings.h"
 #include "tests/support/fixture_dictionaries.h"
 
 namespace kellavor::dictsite {
@@ -81,6 +83,11 @@ TEST_F(DictSiteTest, TheWordPageListsTheWordsBeginningWithTheTypedLetters) {
   const httplib::Result traversal = Get("/dict/..%2f..%2fetc%2fpasswd");
   ASSERT_TRUE(traversal);
   EXPECT_EQ(traversal->body.find("root:"), std::string::npos);
+}
+
+TEST(DictSiteEndpointTest, TheSiteListensWhereTheSettingsLookByDefault) {
+  EXPECT_EQ(std::string(kLoopbackAddress) + ":" + std::to_string(kDefaultPort),
+            platform::Utf16ToUtf8(settings::kDefaultSiteHost));
 }
 
 TEST_F(DictSiteTest, TheHelpPageIsServedAndOtherPathsAreNotFound) {

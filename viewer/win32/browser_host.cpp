@@ -212,6 +212,8 @@ STDMETHODIMP BrowserHost::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* para
     }
   } else if (id == DISPID_NAVIGATECOMPLETE2) {
     events_->NavigateComplete();
+  } else if (id == DISPID_NAVIGATEERROR) {
+    events_->NavigateError();
   }
   return S_OK;
 }

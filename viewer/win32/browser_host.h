@@ -19,6 +19,8 @@ class BrowserEvents {
   virtual bool BeforeNavigate(const std::string& url) = 0;
   // Every completed navigation, also of frames.
   virtual void NavigateComplete() = 0;
+  // A navigation that could not reach its page (the site does not answer, an HTTP error).
+  virtual void NavigateError() = 0;
 };
 
 // Owned by its window for the window's lifetime: its reference count never deletes it.

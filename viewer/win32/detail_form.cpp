@@ -274,9 +274,11 @@ void DetailForm::ApplyToolWindowStyle() {
 bool DetailForm::BeforeNavigate(const std::string& url) {
   switch (DecideNavigation(url, platform::Utf16ToUtf8(settings_.dictionaryHost))) {
     case Navigation::kProceed: return false;
-    case Navigation::kOpenInBrowser:
-      ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    case Navigation::kOpenInBrowser: {
+      const std::u16string address = platform::Utf8ToUtf16(url);
+      ShellExecuteW(nullptr, L"open", reinterpret_cast<const wchar_t*>(address.c_str()), nullptr, nullptr, SW_SHOWNORMAL);
       return true;
+    }
     case Navigation::kCancel: break;
   }
   return true;
@@ -284,6 +286,12 @@ bool DetailForm::BeforeNavigate(const std::string& url) {
 
 void DetailForm::NavigateComplete() {
   if (controller_ != nullptr) controller_->PageCompleted(browser_.DocumentSource());
+}
+
+void DetailForm::NavigateError() {
+  // The page did not arrive: the document still holds the previous word's page, so its source
+  // must not be read as this lookup's answer.
+  if (controller_ != nullptr) controller_->PageCompleted({});
 }
 
 void DetailForm::SetPinned(bool pinned) {

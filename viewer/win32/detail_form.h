@@ -51,6 +51,7 @@ class DetailForm final : public FormPort, public BrowserEvents {
   // BrowserEvents
   bool BeforeNavigate(const std::string& url) override;
   void NavigateComplete() override;
+  void NavigateError() override;
 
  private:
   // The parts of the form a pointer can be over.

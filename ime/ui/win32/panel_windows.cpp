@@ -419,8 +419,10 @@ void PanelWindows::CancelAndHide(platform::WindowHandle window) {
 }
 
 void PanelWindows::UpdateViewer() const {
-  // A file that cannot be written leaves the viewer the previous word; it is asked all the same.
-  platform::WriteUtf8File(folders_.userFolder + kDetailFileName, panel_.PendingDetail());
+  // Without a user folder there is no exchange file to write (a bare name would land in the
+  // application's working folder). A file that cannot be written leaves the viewer the previous
+  // word; it is asked all the same.
+  if (!folders_.userFolder.empty()) platform::WriteUtf8File(folders_.userFolder + kDetailFileName, panel_.PendingDetail());
   if (!ViewerRuns() && platform::FileExists(folders_.installFolder + kViewerProgram)) {
     StartProgram(folders_.installFolder, kViewerProgram, u"", SW_SHOW);
   }
