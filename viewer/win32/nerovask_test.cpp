@@ -188,6 +188,15 @@ TEST_F(NerovaskTest, ShowWordLooksUpOnlyAFileWithAWordAndStartsTheLocalSiteForIt
   EXPECT_TRUE(LoopbackAnswers(kSitePort, 1000)) << "the lookup started the site from the install folder";
   EXPECT_FALSE(Ended(process, 0));
 
+  SendMessageW(messages, kViewerCommandMessage, 2, 0);
+  EXPECT_FALSE(IsWindowVisible(FormWindow()));
+  SendMessageW(messages, kViewerCommandMessage, 1, 0);
+  EXPECT_TRUE(IsWindowVisible(FormWindow())) << "the same word again: the loaded page is shown again";
+  SendMessageW(messages, kViewerCommandMessage, 2, 0);
+  WriteDetail("<cfg><word>Maus</word><sentence></sentence></cfg>");
+  SendMessageW(messages, kViewerCommandMessage, 1, 0);
+  EXPECT_FALSE(IsWindowVisible(FormWindow())) << "a new word is looked up; the form waits for its page";
+
   PostMessageW(FormWindow(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(Ended(process));
   EXPECT_TRUE(WaitFor([] { return !LoopbackAnswers(kSitePort, 200); }, 5000)) << "the site ends with the viewer";
