@@ -7,6 +7,7 @@
 #include "ime/platform/file_system.h"
 #include "ime/platform/utf.h"
 #include "viewer/lookup_rules.h"
+#include "viewer/win32/picture_file.h"
 #include "viewer/win32/title_bar.h"
 
 namespace kellavor::viewer {
@@ -152,9 +153,7 @@ void DetailForm::LoadPictures() {
     const std::u16string image = ReadViewerString(paths_.themeFile, kViewerSection, u"image");
     const std::u16string path = paths_.themeFolder + image;
     if (!image.empty() && platform::FileExists(path)) {
-      auto* themed = static_cast<HBITMAP>(LoadImageW(nullptr, reinterpret_cast<const wchar_t*>(path.c_str()),
-                                                     IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-      if (themed != nullptr) {
+      if (HBITMAP themed = LoadPictureFile(path)) {
         if (background_ != nullptr) DeleteObject(background_);
         background_ = themed;
       }

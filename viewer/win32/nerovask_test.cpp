@@ -280,6 +280,24 @@ TEST_F(NerovaskTest, TheFormIsDrawnWithItsTitleBarPinAndCloseButton) {
   EXPECT_EQ(at(following, 254 + 1 + 3, 5 + 1 + 3), 0x464A54u) << "the close cross";
 }
 
+TEST_F(NerovaskTest, AThemesPngPictureReplacesTheTitleBarBackground) {
+  const fs::path theme = user_ / "theme";
+  fs::create_directories(theme);
+  constexpr int kWidth = 100;
+  constexpr int kHeight = 30;
+  ASSERT_TRUE(wine::WritePng(theme / "bar.png", kWidth, kHeight, std::vector<uint32_t>(kWidth * kHeight, 0x3366CC)));
+  WritePrivateProfileStringW(L"Nerovask", L"image", L"bar.png", (theme / "theme.ini").c_str());
+  Write(L"UI", L"usetheme", L"1");
+  StartAndWait();
+  Sleep(500);
+  const RECT rect = RectOf(FormWindow());
+  const std::vector<uint32_t> pixels = ScreenPixels(rect);
+  const int width = rect.right - rect.left;
+  EXPECT_EQ(pixels[29 * width + 100], 0x3366CCu) << "the picture, stretched across the bar at its own height";
+  EXPECT_EQ(pixels[12 * width + 0], 0xA0A0A6u) << "the end pieces stay";
+  fs::remove_all(theme);
+}
+
 // A window standing in for the module's composition or candidate window.
 class ModuleWindow {
  public:
