@@ -61,6 +61,7 @@ void BrowserHost::Destroy() {
   if (eventSource_ != nullptr) eventSource_->Unadvise(eventCookie_);
   ReleaseAndClear(eventSource_);
   ReleaseAndClear(browser_);
+  ReleaseAndClear(uiHandler_);
   if (object_ != nullptr) {
     object_->Close(OLECLOSE_NOSAVE);
     object_->SetClientSite(nullptr);
@@ -138,6 +139,8 @@ bool BrowserHost::SetUiHandler(IDocHostUIHandler* handler) {
   if (has) {
     custom->SetUIHandler(handler);
     custom->Release();
+    handler->AddRef();
+    uiHandler_ = handler;
   }
   document->Release();
   return has;
@@ -154,6 +157,9 @@ STDMETHODIMP BrowserHost::QueryInterface(REFIID iid, void** object) {
     *object = static_cast<IOleInPlaceFrame*>(this);
   } else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, DIID_DWebBrowserEvents2)) {
     *object = static_cast<IDispatch*>(this);
+  } else if (IsEqualIID(iid, IID_IDocHostUIHandler) && uiHandler_ != nullptr) {
+    uiHandler_->AddRef();
+    *object = uiHandler_;
   } else {
     return E_NOINTERFACE;
   }

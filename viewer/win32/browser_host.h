@@ -45,7 +45,8 @@ class BrowserHost final : public IOleClientSite, public IOleInPlaceSite, public 
   // The current document's source as bytes (UTF-16 text saved by the document converted to
   // UTF-8); empty when any step fails.
   std::string DocumentSource() const;
-  // Hands the handler to the current document (ICustomDoc); false when it has none.
+  // Hands the handler to the current document (ICustomDoc); false when it has none. The site then
+  // also answers for it, so that every later document of the browser finds it too.
   bool SetUiHandler(IDocHostUIHandler* handler);
 
   // IUnknown
@@ -98,6 +99,7 @@ class BrowserHost final : public IOleClientSite, public IOleInPlaceSite, public 
   IOleObject* object_ = nullptr;
   IWebBrowser2* browser_ = nullptr;
   IConnectionPoint* eventSource_ = nullptr;
+  IDocHostUIHandler* uiHandler_ = nullptr;
   DWORD eventCookie_ = 0;
 };
 
