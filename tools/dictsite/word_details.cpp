@@ -46,9 +46,9 @@ uint32_t FirstAtOrAfter(const lexicon::SystemDictionaries& dictionaries, std::u1
   return low;
 }
 
-// The records whose key begins with key (or equals it, when exact), most frequent first.
-std::vector<lexicon::WordRecord> RecordsWithKey(const lexicon::SystemDictionaries& dictionaries, std::u16string_view key,
-                                                bool exact) {
+// The records whose key begins with key, most frequent first.
+std::vector<lexicon::WordRecord> RecordsWithKey(const lexicon::SystemDictionaries& dictionaries,
+                                                std::u16string_view key) {
   std::vector<lexicon::WordRecord> records;
   const lexicon::IndexView index = dictionaries.WordKeyIndex();
   const uint32_t first = FirstAtOrAfter(dictionaries, key);
@@ -57,7 +57,7 @@ std::vector<lexicon::WordRecord> RecordsWithKey(const lexicon::SystemDictionarie
     const lexicon::WordRecord record = dictionaries.WordRecordAt(index[k]);
     if (!record) continue;
     const std::u16string_view recordKey = record.key();
-    if (!recordKey.starts_with(key) || (exact && recordKey.size() != key.size())) break;
+    if (!recordKey.starts_with(key)) break;
     records.push_back(record);
   }
   std::stable_sort(records.begin(), records.end(), [](const lexicon::WordRecord& a, const lexicon::WordRecord& b) {
@@ -75,7 +75,7 @@ std::optional<WordDetails> LookUpWord(const lexicon::SystemDictionaries& diction
   WordDetails details;
   details.entry = ToDictionaryWord(record);
   const std::u16string key = lexicon::FoldGermanKey(word);
-  for (const lexicon::WordRecord& other : RecordsWithKey(dictionaries, key, false)) {
+  for (const lexicon::WordRecord& other : RecordsWithKey(dictionaries, key)) {
     if (other.word() == word) continue;
     const bool sameKey = other.key().size() == key.size();
     std::vector<std::string>& list = sameKey ? details.variants : details.longer;
@@ -89,7 +89,7 @@ std::vector<DictionaryWord> WordsBeginningWith(const lexicon::SystemDictionaries
   std::vector<DictionaryWord> words;
   const std::u16string key = lexicon::FoldGermanKey(letters);
   if (key.empty()) return words;
-  for (const lexicon::WordRecord& record : RecordsWithKey(dictionaries, key, false)) {
+  for (const lexicon::WordRecord& record : RecordsWithKey(dictionaries, key)) {
     if (words.size() == limit) break;
     words.push_back(ToDictionaryWord(record));
   }
