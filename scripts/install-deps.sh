@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 
 declare -A group_packages=(
   [native]="cmake ninja-build g++ ccache pkg-config python3 googletest libgtest-dev libgmock-dev libbenchmark-dev
-            libhunspell-dev unzip bzip2 zlib1g-dev"
+            libhunspell-dev libcpp-httplib-dev unzip bzip2 zlib1g-dev"
   [data]="hunspell-de-de rime-data-pinyin-simp unicode-data dict-de-en dict-freedict-deu-eng
           manpages-zh debian-reference-zh-cn libreoffice-help-zh-cn gimp-help-zh-cn lilypond-doc-html-zh kicad-doc-zh
           debian-edu-doc-zh-cn maint-guide-zh-cn manpages-de libreoffice-help-de"

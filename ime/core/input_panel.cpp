@@ -74,6 +74,13 @@ void InputPanel::RequestDetail(std::string document) {
     target = compositionWindow_;
   }
   if (target == nullptr) return;
+  if (detailLink_ != nullptr) {
+    if (document.empty()) {
+      detailLink_->CancelAndHide(target);
+    } else {
+      detailLink_->RestartDelay(target);
+    }
+  }
   detailTarget_ = document.empty() ? nullptr : target;
   pendingDetail_ = std::move(document);
 }

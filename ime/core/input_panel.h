@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ime/core/detail_viewer_link.h"
 #include "ime/lexicon/candidate_item.h"
 #include "ime/platform/ime_port.h"
 
@@ -58,9 +59,12 @@ class InputPanel {
   // Stores the highlighted entry and has both windows repainted.
   void SetHighlight(uint32_t index);
   void SetPageButtons(bool canPageUp, bool canPageDown);
+  // The viewer link of the windows the panel is drawn in; null for none.
+  void SetDetailLink(DetailViewerLink* link) { detailLink_ = link; }
   // The document for the word-detail viewer, taken when a panel window is visible (the candidate
-  // window first); an empty document asks for the viewer to be hidden. With both windows hidden
-  // nothing changes.
+  // window first): its delay restarts, so the viewer follows only once the highlight rests. An
+  // empty document cancels the delay and hides the viewer. With both windows hidden nothing
+  // changes.
   void RequestDetail(std::string document);
 
   const std::u16string& Composition() const { return composition_; }
@@ -87,6 +91,7 @@ class InputPanel {
   bool canPageDown_ = false;
   std::string pendingDetail_;
   platform::WindowHandle detailTarget_ = nullptr;
+  DetailViewerLink* detailLink_ = nullptr;
 };
 
 // The text the panel stores for a string entry: the part before a line feed and "..." when more

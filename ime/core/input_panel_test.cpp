@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "ime/core/candidate_info_block.h"
@@ -85,9 +87,18 @@ TEST(InputPanel, HighlightRepaintsBothWindows) {
                                                  SimEvent::Invalidated(candidate, false)}));
 }
 
+// What the panel asked of the viewer link, in order.
+struct RecordedLink final : DetailViewerLink {
+  void RestartDelay(platform::WindowHandle window) override { calls.push_back({"restart", window}); }
+  void CancelAndHide(platform::WindowHandle window) override { calls.push_back({"hide", window}); }
+  std::vector<std::pair<std::string, platform::WindowHandle>> calls;
+};
+
 TEST(InputPanel, DetailRequestsNeedAVisibleWindow) {
   platform::SimInputMethod sim;
   InputPanel panel(sim);
+  RecordedLink link;
+  panel.SetDetailLink(&link);
   const auto composition = sim.AddWindow(u"KellavorIME_Comp");
   const auto candidate = sim.AddWindow(u"KellavorIME_Cand");
   panel.SetWindows(composition, candidate);
@@ -107,6 +118,9 @@ TEST(InputPanel, DetailRequestsNeedAVisibleWindow) {
   panel.RequestDetail("");
   EXPECT_EQ(panel.PendingDetail(), "");
   EXPECT_EQ(panel.DetailTarget(), nullptr) << "an empty document hides the viewer";
+  using Calls = std::vector<std::pair<std::string, platform::WindowHandle>>;
+  EXPECT_EQ(link.calls, (Calls{{"restart", composition}, {"restart", candidate}, {"hide", candidate}}))
+      << "every request restarts the delay of its window; the hidden windows' request asked nothing";
 }
 
 }  // namespace

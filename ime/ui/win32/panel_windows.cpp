@@ -2,13 +2,17 @@
 
 #include <shellapi.h>
 
+#include "ime/platform/file_system.h"
 #include "ime/platform/ime_messages.h"
+#include "ime/platform/utf8_file.h"
 #include "ime/platform/win32/handles.h"
 #include "ime/platform/win32/imm_device.h"
 #include "ime/ui/panel_layout.h"
 #include "ime/ui/panel_placement.h"
+#include "ime/ui/site_addresses.h"
 #include "ime/ui/win32/panel_painter.h"
 #include "ime/ui/win32/skin_bitmaps.h"
+#include "ime/ui/win32/start_program.h"
 #include "ime/ui/win32/viewer_command.h"
 
 namespace kellavor::ui {
@@ -26,8 +30,9 @@ struct PanelButtonPlace {
 };
 constexpr PanelButtonPlace kPanelButtons[] = {{0, 30, 2}, {1, 16, 2}, {2, 52, 2}};
 constexpr UINT kDetailTimer = 1000;
-// The online dictionary's word page; the composition text follows the path unencoded.
-constexpr wchar_t kDictionaryWordPage[] = L"http://dict.kellavor.example/dict/";
+// The exchange file in the user folder and the viewer program in the install folder.
+constexpr char16_t kDetailFileName[] = u"detail.html";
+constexpr char16_t kViewerProgram[] = u"Nerovask.exe";
 
 bool Exists(HWND window) { return window != nullptr && IsWindow(window); }
 
@@ -111,9 +116,11 @@ PanelWindows::PanelWindows(HINSTANCE instance, core::InputPanel& panel, settings
                            PanelFolders folders)
     : instance_(instance), panel_(panel), settings_(settings), folders_(std::move(folders)) {
   LoadSkin();
+  panel_.SetDetailLink(this);
 }
 
 PanelWindows::~PanelWindows() {
+  panel_.SetDetailLink(nullptr);
   DestroyWindows();
   DropSkin();
 }
@@ -383,13 +390,34 @@ void PanelWindows::RunCommand(WPARAM command) const {
     case 0: TapKey(VK_PRIOR); break;
     case 1: TapKey(VK_NEXT); break;
     case 2: {
-      std::wstring address = kDictionaryWordPage;
-      address += reinterpret_cast<const wchar_t*>(panel_.Composition().c_str());
-      ShellExecuteW(nullptr, L"Open", address.c_str(), L"", nullptr, SW_SHOW);
+      const std::u16string address = WordPageAddress(settings::SiteHostOrDefault(settings_.dicthost), panel_.Composition());
+      ShellExecuteW(nullptr, L"Open", reinterpret_cast<const wchar_t*>(address.c_str()), L"", nullptr, SW_SHOW);
       break;
     }
     default: break;
   }
+}
+
+void PanelWindows::RestartDelay(platform::WindowHandle window) {
+  HWND target = platform::ToHwnd(window);
+  KillTimer(target, kDetailTimer);
+  SetTimer(target, kDetailTimer, settings_.Detail_ShowDelay, nullptr);
+}
+
+void PanelWindows::CancelAndHide(platform::WindowHandle window) {
+  KillTimer(platform::ToHwnd(window), kDetailTimer);
+  SendViewerCommand(ViewerCommand::kHideViewer);
+}
+
+void PanelWindows::UpdateViewer() const {
+  // Without a user folder there is no exchange file to write (a bare name would land in the
+  // application's working folder). A file that cannot be written leaves the viewer the previous
+  // word; it is asked all the same.
+  if (!folders_.userFolder.empty()) platform::WriteUtf8File(folders_.userFolder + kDetailFileName, panel_.PendingDetail());
+  if (!ViewerRuns() && platform::FileExists(folders_.installFolder + kViewerProgram)) {
+    StartProgram(folders_.installFolder, kViewerProgram, u"", SW_SHOW);
+  }
+  SendViewerCommand(ViewerCommand::kShowWord);
 }
 
 LRESULT PanelWindows::HandleSetCursor(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -475,7 +503,10 @@ LRESULT PanelWindows::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     }
     case WM_TIMER:
-      if (wParam == kDetailTimer) KillTimer(window, kDetailTimer);
+      if (wParam == kDetailTimer) {
+        KillTimer(window, kDetailTimer);
+        UpdateViewer();
+      }
       return 0;
     case platform::kWmImeUiCommand:
       if (isComposition) RunCommand(wParam);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ime/core/detail_viewer_link.h"
 #include "ime/core/input_panel.h"
 #include "ime/settings/ime_settings.h"
 #include "ime/ui/panel_layout.h"
@@ -30,7 +31,7 @@ struct PanelFolders {
   std::u16string themeFolder;
 };
 
-class PanelWindows final : public InputPanelWindows {
+class PanelWindows final : public InputPanelWindows, public core::DetailViewerLink {
  public:
   PanelWindows(HINSTANCE instance, core::InputPanel& panel, settings::ImeSettings& settings,
                PanelFolders folders = {});
@@ -45,6 +46,10 @@ class PanelWindows final : public InputPanelWindows {
   void Place(HWND uiWindow, int x, int y) override;
   void UpdateVisibility(HWND uiWindow) override;
   void ReloadTheme() override;
+
+  // The viewer link: the delay is timer kDetailTimer of the window, its period Detail_ShowDelay.
+  void RestartDelay(platform::WindowHandle window) override;
+  void CancelAndHide(platform::WindowHandle window) override;
 
   // The installed theme packages and the switch to another (see theme_files.h).
   int ListThemes(std::vector<std::u16string>& paths, std::vector<std::u16string>& names) const;
@@ -75,6 +80,9 @@ class PanelWindows final : public InputPanelWindows {
   bool HitsCandidate(HWND window, POINT client, bool selectOnRelease);
   bool HitsButton(POINT client) const;
   void RunCommand(WPARAM command) const;
+  // When the delay has run out: writes the pending document to the exchange file, starts the
+  // viewer from the install folder if it is not running and tells it to show the word.
+  void UpdateViewer() const;
   void PaintBuffered(HWND window);
 
   HINSTANCE instance_;

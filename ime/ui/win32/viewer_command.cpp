@@ -7,6 +7,8 @@ constexpr UINT kViewerTimeoutMilliseconds = 2000;
 
 }  // namespace
 
+bool ViewerRuns() { return FindWindowW(kViewerClassName, kViewerWindowTitle) != nullptr; }
+
 void SendViewerCommand(ViewerCommand command) {
   HWND viewer = FindWindowW(kViewerClassName, kViewerWindowTitle);
   if (viewer == nullptr) return;

@@ -19,4 +19,7 @@ enum class ViewerCommand : WPARAM {
 // answer is given up on rather than waited for: the module runs inside the user's application.
 void SendViewerCommand(ViewerCommand command);
 
+// Whether the viewer's window exists.
+bool ViewerRuns();
+
 }  // namespace kellavor::ui
