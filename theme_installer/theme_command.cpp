@@ -23,19 +23,6 @@ bool StartsWithFolded(std::u16string_view text, std::u16string_view prefix) {
 
 }  // namespace
 
-std::u16string_view ArgumentsOf(std::u16string_view commandLine) {
-  commandLine = Trimmed(commandLine);
-  size_t end;
-  if (!commandLine.empty() && commandLine.front() == u'"') {
-    end = commandLine.find(u'"', 1);
-    end = end == std::u16string_view::npos ? commandLine.size() : end + 1;
-  } else {
-    end = 0;
-    while (end < commandLine.size() && !IsBlank(commandLine[end])) ++end;
-  }
-  return Trimmed(commandLine.substr(end));
-}
-
 ThemeCommand ParseThemeCommand(std::u16string_view arguments) {
   arguments = Trimmed(arguments);
   if (StartsWithFolded(arguments, u"-usenone") && arguments.size() == 8) return {ThemeCommand::Action::kUseNone, {}};

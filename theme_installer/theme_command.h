@@ -13,9 +13,6 @@ struct ThemeCommand {
   std::u16string path;  // for kUse
 };
 
-// What follows the program's name on a whole command line (quoted or not).
-std::u16string_view ArgumentsOf(std::u16string_view commandLine);
-
 // The switch names compare without regard to ASCII case.
 ThemeCommand ParseThemeCommand(std::u16string_view arguments);
 

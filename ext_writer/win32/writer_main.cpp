@@ -9,25 +9,13 @@
 #include "ext_writer/win32/writer_window.h"
 #include "ime/module/module_paths.h"
 #include "ime/module/win32/application_data_folder.h"
-
-namespace {
-
-// The folder of this program, ending with a separator: the install folder.
-std::u16string ProgramFolder() {
-  wchar_t path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  if (length == 0 || length == MAX_PATH) return {};
-  std::u16string folder(reinterpret_cast<const char16_t*>(path), length);
-  return folder.substr(0, folder.find_last_of(u"\\/") + 1);
-}
-
-}  // namespace
+#include "ime/platform/win32/program_folder.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace kellavor;
   if (FindWindowW(ext_writer::kWriterClass, ext_writer::kWriterTitle) != nullptr) return 0;  // one is running
   const module::ModulePaths paths =
-      module::BuildModulePaths(ProgramFolder(), module::UserFolderIn(module::ApplicationDataFolder()));
+      module::BuildModulePaths(platform::ProgramFolder(), module::UserFolderIn(module::ApplicationDataFolder()));
   if (paths.userFolder.empty()) return 1;
   module::PrepareUserFolder(paths);
 

@@ -14,8 +14,8 @@
 #include "tests/support/test_folder.h"
 #include "tests/wine/harness_environment.h"
 #include "tests/wine/ime_session.h"
-#include "tests/wine/png_file.h"
 #include "tests/wine/session_test.h"
+#include "tests/wine/window_capture.h"
 #include "theme_installer/test_packages.h"
 
 namespace kellavor::wine {
@@ -54,30 +54,12 @@ std::wstring UseTheme() {
   return value;
 }
 
-// The window painted as on screen (WM_PRINTCLIENT), kept as name.png in the test folder; the colour
-// 0x00RRGGBB of its top-left pixel, the skin's border.
+// The top-left pixel of the window as painted, 0x00RRGGBB: the skin's border. The picture is kept
+// as name.png in the test folder.
 uint32_t PaintedCorner(HWND window, const std::string& name) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HDC memory = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-  GdiFlush();
-  const auto* first = static_cast<const uint32_t*>(bits);
-  std::vector<uint32_t> pixels(first, first + static_cast<size_t>(width) * static_cast<size_t>(height));
-  for (uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
   static const TestFolder folder("theme_installer_png");
-  WritePng(folder.Native() / (name + ".png"), width, height, pixels);
-  return pixels.empty() ? 0 : pixels[0];
+  const CapturedWindow captured = CaptureWindow(window, true, folder.Native() / (name + ".png"));
+  return captured.pixels.empty() ? 0 : captured.pixels[0];
 }
 
 class ThemeInstallerTest : public SessionTest {

@@ -8,6 +8,7 @@
 
 #include "ime/module/module_paths.h"
 #include "ime/module/win32/application_data_folder.h"
+#include "ime/platform/program_arguments.h"
 #include "ime/settings/debug_trace.h"
 #include "ime/settings/win32/ext_event_broadcast.h"
 #include "ime/settings/win32/ext_event_window.h"
@@ -16,7 +17,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace kellavor;
   const std::u16string line(reinterpret_cast<const char16_t*>(GetCommandLineW()));
-  const theme_installer::ThemeCommand command = theme_installer::ParseThemeCommand(theme_installer::ArgumentsOf(line));
+  const theme_installer::ThemeCommand command = theme_installer::ParseThemeCommand(platform::ArgumentsOf(line));
   const std::u16string userFolder = module::UserFolderIn(module::ApplicationDataFolder()).value_or(u"");
   const theme_installer::SwitchOutcome outcome = theme_installer::SwitchTheme(command, userFolder);
   if (outcome.result != theme_installer::SwitchResult::kDone) {
