@@ -1,0 +1,54 @@
+// What the setup test asks of an installed machine, from inside the prefix: the layout that setup
+// recorded loads through LoadKeyboardLayout, is an input method, and types pinyin through the
+// input-method manager. Prints what was committed; exit code 0 when it was Chinese text.
+//   setup_check type        load the layout, type "nihao" and a space
+//   setup_check hold SECONDS   load the layout and keep the module loaded for that long
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/wine/ime_session.h"
+
+namespace {
+
+std::wstring RecordedLayout() {
+  wchar_t value[16] = {};
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KellavorIME", L"LayoutId",
+                   RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
+    return {};
+  }
+  return value;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring mode = argc > 1 ? argv[1] : L"type";
+  const std::wstring id = RecordedLayout();
+  if (id.empty()) {
+    std::fprintf(stderr, "setup_check: no layout recorded\n");
+    return 2;
+  }
+  HKL layout = LoadKeyboardLayoutW(id.c_str(), KLF_ACTIVATE);
+  if (layout == nullptr || !ImmIsIME(layout)) {
+    std::fprintf(stderr, "setup_check: layout %ls does not load as an input method\n", id.c_str());
+    return 3;
+  }
+  kellavor::wine::ImeSession session(layout);
+  if (mode == L"hold") {
+    std::printf("holding\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(argc > 2 ? _wtoi(argv[2]) : 10) * 1000);
+    return 0;
+  }
+  const std::wstring committed = session.Commit(L"nihao", VK_SPACE);
+  const std::string utf8 = [&] {
+    std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, committed.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, committed.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+    return out;
+  }();
+  std::printf("layout %ls committed: %s\n", id.c_str(), utf8.c_str());
+  return !committed.empty() && committed[0] >= 0x4E00 ? 0 : 1;
+}
