@@ -3,11 +3,12 @@
 # layout types Chinese through Wine's input-method manager (setup_check, which installs nothing);
 # an upgrade while a program holds the module; a silent uninstall after which nothing of the
 # install remains.
-#   setup_test.sh SETUP CHECK PREFIX
+#   setup_test.sh SETUP CHECK PREFIX MODULE32
 set -uo pipefail
 setup=$1
 check=$2
 export WINEPREFIX=$3
+module32=$4
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -38,9 +39,11 @@ folder="$WINEPREFIX/drive_c/Program Files/Kellavor IME"
 system="$WINEPREFIX/drive_c/windows/system32"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KellavorIME'
 
+# The probes run in a Chinese locale, where the layout for Chinese (PRC) can be activated.
 xvfb-run -a sh -c '
   wine "$0" /S
   echo "install exit $?"
+  export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
   wine "$1" type
   echo "check exit $?"
   wine "$1" hold 20 > "$WINEPREFIX/hold.log" &
@@ -49,13 +52,23 @@ xvfb-run -a sh -c '
   echo "upgrade exit $?"
   wine reg query "HKLM\\System\\CurrentControlSet\\Control\\Session Manager" /v PendingFileRenameOperations
   wait
+  wine "$1" type
+  echo "check after upgrade exit $?"
 ' "$setup" "$check" > "$WINEPREFIX/install.log" 2>&1
 cat "$WINEPREFIX/install.log"
 
 expect "setup exits 0" grep -q "install exit 0" "$WINEPREFIX/install.log"
 expect "the installed layout types Chinese" grep -q "check exit 0" "$WINEPREFIX/install.log"
 expect "the upgrade exits 0" grep -q "upgrade exit 0" "$WINEPREFIX/install.log"
+expect "the program holding the module kept running" grep -q "holding" "$WINEPREFIX/hold.log"
+expect "the upgraded install types Chinese" grep -q "check after upgrade exit 0" "$WINEPREFIX/install.log"
 expect "the 64-bit module is in the system folder" test -f "$system/KellavorIme.ime"
+if [ -f "$module32" ]; then
+  expect "the 32-bit module is in the 32-bit system folder" cmp -s "$module32" "$WINEPREFIX/drive_c/windows/syswow64/KellavorIme.ime"
+fi
+expect "the module in use was renamed aside for removal at restart" \
+  grep -qE 'KellavorIme\.ime\.[0-9]+\.old' "$WINEPREFIX/install.log"
+absent "no removal at restart names the module itself" grep -qE 'KellavorIme\.ime\\0' "$WINEPREFIX/install.log"
 expect "the dictionaries are installed" test -f "$folder/data_si.bin"
 expect "the spell folder is installed" test -f "$folder/spell/de_DE.dic"
 expect "the themes are installed" test -f "$folder/themes/Lagoon.thm"

@@ -1,11 +1,13 @@
 // What the setup test asks of an installed machine, from inside the prefix: the layout that setup
-// recorded loads through LoadKeyboardLayout, is an input method, and types pinyin through the
-// input-method manager. Prints what was committed; exit code 0 when it was Chinese text.
+// recorded loads through LoadKeyboardLayout, is an input method whose module is KellavorIme.ime,
+// and types pinyin through the input-method manager. Prints what was committed; exit code 0 when it was Chinese text.
 //   setup_check type        load the layout, type "nihao" and a space
 //   setup_check hold SECONDS   load the layout and keep the module loaded for that long
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 #include "tests/wine/ime_session.h"
@@ -31,11 +33,19 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "setup_check: no layout recorded\n");
     return 2;
   }
+  // The layout's handle is its id. Wine hands out a Chinese layout only in a Chinese locale, as
+  // the user of this input method has; elsewhere it answers with the current layout.
   HKL layout = LoadKeyboardLayoutW(id.c_str(), KLF_ACTIVATE);
-  if (layout == nullptr || !ImmIsIME(layout)) {
+  const auto named = reinterpret_cast<HKL>(static_cast<uintptr_t>(std::wcstoul(id.c_str(), nullptr, 16)));
+  if (layout != named || !ImmIsIME(layout)) {
     std::fprintf(stderr, "setup_check: layout %ls does not load as an input method\n", id.c_str());
     return 3;
   }
+  wchar_t file[MAX_PATH] = {};
+  ImmGetIMEFileNameW(layout, file, MAX_PATH);
+  std::printf("layout %ls: module %ls\n", id.c_str(), file);
+  std::fflush(stdout);
+  if (lstrcmpiW(file, L"KellavorIme.ime") != 0) return 4;
   kellavor::wine::ImeSession session(layout);
   if (mode == L"hold") {
     std::printf("holding\n");
