@@ -17,7 +17,7 @@ declare -A group_packages=(
   [data]="hunspell-de-de rime-data-pinyin-simp unicode-data dict-de-en dict-freedict-deu-eng
           manpages-zh debian-reference-zh-cn libreoffice-help-zh-cn gimp-help-zh-cn lilypond-doc-html-zh kicad-doc-zh
           debian-edu-doc-zh-cn maint-guide-zh-cn manpages-de libreoffice-help-de"
-  [windows]="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix dpkg-dev"
+  [windows]="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix dpkg-dev nsis"
   [wine]="wine wine64 xvfb xauth fonts-wqy-microhei"
   [wine32]="wine32:i386"
 )

@@ -22,7 +22,8 @@ stage native-test "native data" build_and_test native-test
 # The Windows builds make their data with the native dictionary writer of the release build.
 stage "dictionary writer" "native" configure_and_build native-release --target dictbuild
 
-for preset in win64 win32; do
+# win32 first: the 64-bit build makes the setup, which carries the 32-bit module as well.
+for preset in win32 win64; do
   wine_group=wine
   [ "$preset" = win32 ] && wine_group="wine wine32"
   if [ "$(stage_result "dictionary writer")" != passed ]; then

@@ -1,0 +1,28 @@
+#include "ime/platform/program_arguments.h"
+
+namespace kellavor::platform {
+namespace {
+
+bool IsBlank(char16_t unit) { return unit == u' ' || unit == u'\t'; }
+
+std::u16string_view Trimmed(std::u16string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+std::u16string_view ArgumentsOf(std::u16string_view commandLine) {
+  commandLine = Trimmed(commandLine);
+  size_t end = 0;
+  if (!commandLine.empty() && commandLine.front() == u'"') {
+    end = commandLine.find(u'"', 1);
+    end = end == std::u16string_view::npos ? commandLine.size() : end + 1;
+  } else {
+    while (end < commandLine.size() && !IsBlank(commandLine[end])) ++end;
+  }
+  return Trimmed(commandLine.substr(end));
+}
+
+}  // namespace kellavor::platform
