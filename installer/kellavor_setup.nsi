@@ -5,6 +5,7 @@
 ;   THEMES                      the folder of the shipped theme packages
 ;   MODULE64, MODULE32          the 64-bit and the 32-bit module; MODULE32 may be left out
 ;   WRITER, VARNELLO, ORRISETT  the programs beside the module
+;   VIEWER, DICTSITE            the word-detail viewer and the local dictionary site it starts
 ;
 ; Modules that applications still have loaded cannot be replaced or deleted. Such a file is
 ; renamed aside under a name of its own and that name is deleted at the next start of Windows:
@@ -82,6 +83,9 @@ Section "Install"
   File "${WRITER}"
   File "${VARNELLO}"
   File "${ORRISETT}"
+  ; A viewer and its site may be running while the setup replaces them.
+  !insertmacro PlaceFile "$INSTDIR" "Nerovask.exe" "${VIEWER}"
+  !insertmacro PlaceFile "$INSTDIR" "kellavor_dictsite.exe" "${DICTSITE}"
   SetOutPath "$INSTDIR\spell"
   File /r "${DATA}\spell\*.*"
   SetOutPath "$INSTDIR\themes"
@@ -171,6 +175,8 @@ Section "Uninstall"
   Delete /REBOOTOK "$INSTDIR\KellavorWriter.exe"
   Delete "$INSTDIR\Varnello.exe"
   Delete "$INSTDIR\Orrisett.exe"
+  !insertmacro RemoveFile "$INSTDIR" "Nerovask.exe"
+  !insertmacro RemoveFile "$INSTDIR" "kellavor_dictsite.exe"
   RMDir /r "$INSTDIR\spell"
   RMDir /r "$INSTDIR\themes"
   Delete "$INSTDIR\uninstall.exe"

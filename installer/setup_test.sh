@@ -74,7 +74,7 @@ absent "no removal at restart names the module itself" grep -qE 'KellavorIme\.im
 expect "the dictionaries are installed" test -f "$folder/data_si.bin"
 expect "the spell folder is installed" test -f "$folder/spell/de_DE.dic"
 expect "the themes are installed" test -f "$folder/themes/Lagoon.thm"
-expect "the programs are installed" test -f "$folder/Orrisett.exe" -a -f "$folder/Varnello.exe" -a -f "$folder/KellavorWriter.exe"
+expect "the programs are installed" test -f "$folder/Orrisett.exe" -a -f "$folder/Varnello.exe" -a -f "$folder/KellavorWriter.exe" -a -f "$folder/Nerovask.exe" -a -f "$folder/kellavor_dictsite.exe"
 expect "mainPath in the 64-bit view" reg_has 'HKLM\SoftWare\Cendravia\KellavorIME' mainPath
 expect "mainPath in the 32-bit view" reg_has 'HKLM\SoftWare\Wow6432Node\Cendravia\KellavorIME' mainPath
 expect "the uninstall entry" reg_has "$uninstall" UninstallString
