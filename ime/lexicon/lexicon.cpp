@@ -44,6 +44,7 @@ void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
 void Lexicon::LoadFuzzyPairs(const std::u16string& mohuyinPath, bool useFuzzy) {
   fuzzyPairs_.LoadFuzzyPairs(mohuyinPath, useFuzzy);
   sentenceScratch_.Forget();
+  reuse_.Forget();
   syllableSet_ = SyllableSet(Syllables(), FuzzyPairs());
 }
 
