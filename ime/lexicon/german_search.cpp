@@ -133,7 +133,7 @@ int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, bas
   if (text.empty()) return 0;
   const std::u16string folded = FoldGermanKey(text);
   const PrefixMatches prefix = AppendPrefixRange(sources.dictionaries, folded, out);
-  if (text.size() >= kSpellerMinimumUnits && prefix.frequency < kCommonWordFrequency) {
+  if (SpellerWanted(text.size(), prefix.frequency)) {
     AppendCorrections(sources, text, folded, prefix.exact, out);
   }
   UserWordSearch(sources.user, text, out);

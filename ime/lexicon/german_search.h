@@ -26,6 +26,12 @@ inline constexpr size_t kSpellerSuggestions = 5;
 // begins only Standarte; Ergebniss begins Ergebnisse, and loses Ergebnis).
 inline constexpr uint32_t kCommonWordFrequency = 3000;
 
+// Whether the speller is asked for an input of `units` UTF-16 units whose prefix range holds words
+// of at most `prefixFrequency` (0 for none).
+constexpr bool SpellerWanted(size_t units, uint32_t prefixFrequency) {
+  return units >= kSpellerMinimumUnits && prefixFrequency < kCommonWordFrequency;
+}
+
 // What the German search reads.
 struct GermanSources {
   const SystemDictionaries& dictionaries;
