@@ -19,21 +19,22 @@ class RecordRange {
         size_(static_cast<size_t>(recordSize)),
         compare_(compare),
         context_(context),
-        scratch_(size_ * 2) {}
+        heapScratch_(size_ * 2 > sizeof(inlineScratch_) ? size_ * 2 : 0),
+        scratch_(heapScratch_.empty() ? inlineScratch_ : heapScratch_.data()) {}
 
   uint8_t* At(int32_t i) const { return base_ + static_cast<size_t>(i) * size_; }
   int Compare(const void* a, const void* b) const { return compare_(a, b, context_); }
 
   void Swap(int32_t i, int32_t j) {
     if (i == j) return;
-    std::memcpy(scratch_.data(), At(i), size_);
+    std::memcpy(scratch_, At(i), size_);
     std::memcpy(At(i), At(j), size_);
-    std::memcpy(At(j), scratch_.data(), size_);
+    std::memcpy(At(j), scratch_, size_);
   }
 
   // Sorts [lo, hi] by inserting each record at the upper bound of the sorted records before it.
   void BinaryInsertionSort(int32_t lo, int32_t hi) {
-    uint8_t* held = scratch_.data();
+    uint8_t* held = scratch_;
     for (int32_t k = lo + 1; k <= hi; ++k) {
       int32_t first = lo;
       int32_t last = k;
@@ -68,7 +69,7 @@ class RecordRange {
     const int32_t length = hi - lo + 1;
     const int32_t mid = lo + length / 2;
     const int32_t spread = (length / 16) | 1;
-    uint8_t* pivot = scratch_.data() + size_;
+    uint8_t* pivot = scratch_ + size_;
     std::memcpy(pivot, At(MedianOfThree(mid - spread, mid, mid + spread)), size_);
     int32_t i = lo;
     int32_t j = hi;
@@ -92,7 +93,11 @@ class RecordRange {
   size_t size_;
   CompareFunction compare_;
   void* context_;
-  std::vector<uint8_t> scratch_;  // one record for swaps and insertions, one for the pivot
+  // One record for swaps and insertions, one for the pivot: in place for the small records the
+  // searches sort many times per key, on the heap for larger ones.
+  alignas(8) uint8_t inlineScratch_[64];
+  std::vector<uint8_t> heapScratch_;
+  uint8_t* scratch_;
 };
 
 struct PendingRange {
