@@ -72,16 +72,6 @@ int RankPhraseAgainstLearned(const Candidate& a, const Candidate& b) {
   return order != 0 ? order : 1;
 }
 
-int CompareIdentities(const void* a, const void* b, void* context) {
-  return IdentityCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b),
-                         *static_cast<const bool*>(context));
-}
-
-int CompareRanks(const void* a, const void* b, void* context) {
-  return RankCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b),
-                     *static_cast<const bool*>(context));
-}
-
 }  // namespace
 
 namespace {
@@ -129,6 +119,9 @@ int IdentityCompare(const Candidate& a, const Candidate& b, bool tieBreak) {
 }
 
 int RankCompare(const Candidate& a, const Candidate& b, bool bestOnly) {
+  if (a.kind == candidate_kind::kSi && b.kind == candidate_kind::kSi && a.entry != nullptr && b.entry != nullptr) {
+    return RankCharacters(*static_cast<const CharRecord*>(a.entry), *static_cast<const CharRecord*>(b.entry));
+  }
   const CandidateView x(a);
   const CandidateView y(b);
   if (!x.isRecord() || !y.isRecord()) return 0;
@@ -142,8 +135,9 @@ int RankCompare(const Candidate& a, const Candidate& b, bool bestOnly) {
 }
 
 void Deduplicate(base::GrowArray& list) {
-  bool tieBreak = true;
-  base::SortRecords(list.data(), list.count(), list.recordSize(), CompareIdentities, &tieBreak);
+  base::SortRecordsBy(list.data(), list.count(), list.recordSize(), [](const void* a, const void* b) {
+    return IdentityCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b), true);
+  });
   const std::span<Candidate> records = Records<Candidate>(list);
   size_t kept = 0;
   for (size_t i = 0; i < records.size(); ++i) {
@@ -153,7 +147,9 @@ void Deduplicate(base::GrowArray& list) {
 }
 
 void RankCandidates(base::GrowArray& list, bool bestOnly) {
-  base::SortRecords(list.data(), list.count(), list.recordSize(), CompareRanks, &bestOnly);
+  base::SortRecordsBy(list.data(), list.count(), list.recordSize(), [bestOnly](const void* a, const void* b) {
+    return RankCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b), bestOnly);
+  });
 }
 
 }  // namespace kellavor::lexicon

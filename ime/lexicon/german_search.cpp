@@ -138,7 +138,8 @@ int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, bas
   }
   UserWordSearch(sources.user, text, out);
   Deduplicate(out);
-  base::SortRecords(out.data(), out.count(), out.recordSize(), GermanRankCompare, nullptr);
+  base::SortRecordsBy(out.data(), out.count(), out.recordSize(),
+                      [](const void* a, const void* b) { return GermanRankCompare(a, b, nullptr); });
   return out.count();
 }
 
