@@ -3,6 +3,7 @@
 // records and the comparator's answers, so a comparator that answers alike sorts alike.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -19,24 +20,27 @@ inline constexpr int32_t kInsertionSortLimit = 12;
 // insertion sort. Pushing the larger half first keeps the depth logarithmic, so this is a guard.
 inline constexpr int kMaxPendingRanges = 64;
 
-template <typename Compare>
+// kSize: the record size when known at compile time (the moves of 16-byte candidates are then
+// inlined), else 0 and the size is the one given.
+template <typename Compare, size_t kSize>
 class RecordRange {
  public:
   RecordRange(void* base, int32_t recordSize, const Compare& compare)
       : base_(static_cast<uint8_t*>(base)),
-        size_(static_cast<size_t>(recordSize)),
+        size_(kSize != 0 ? kSize : static_cast<size_t>(recordSize)),
         compare_(compare),
         heapScratch_(size_ * 2 > sizeof(inlineScratch_) ? size_ * 2 : 0),
         scratch_(heapScratch_.empty() ? inlineScratch_ : heapScratch_.data()) {}
 
-  uint8_t* At(int32_t i) const { return base_ + static_cast<size_t>(i) * size_; }
+  size_t Size() const { return kSize != 0 ? kSize : size_; }
+  uint8_t* At(int32_t i) const { return base_ + static_cast<size_t>(i) * Size(); }
   int CompareAt(const void* a, const void* b) const { return compare_(a, b); }
 
   void Swap(int32_t i, int32_t j) {
     if (i == j) return;
-    std::memcpy(scratch_, At(i), size_);
-    std::memcpy(At(i), At(j), size_);
-    std::memcpy(At(j), scratch_, size_);
+    std::memcpy(scratch_, At(i), Size());
+    std::memcpy(At(i), At(j), Size());
+    std::memcpy(At(j), scratch_, Size());
   }
 
   // Sorts [lo, hi] by inserting each record at the upper bound of the sorted records before it.
@@ -54,9 +58,9 @@ class RecordRange {
         }
       }
       if (first == k) continue;
-      std::memcpy(held, At(k), size_);
-      std::memmove(At(first + 1), At(first), static_cast<size_t>(k - first) * size_);
-      std::memcpy(At(first), held, size_);
+      std::memcpy(held, At(k), Size());
+      std::memmove(At(first + 1), At(first), static_cast<size_t>(k - first) * Size());
+      std::memcpy(At(first), held, Size());
     }
   }
 
@@ -76,8 +80,8 @@ class RecordRange {
     const int32_t length = hi - lo + 1;
     const int32_t mid = lo + length / 2;
     const int32_t spread = (length / 16) | 1;
-    uint8_t* pivot = scratch_ + size_;
-    std::memcpy(pivot, At(MedianOfThree(mid - spread, mid, mid + spread)), size_);
+    uint8_t* pivot = scratch_ + Size();
+    std::memcpy(pivot, At(MedianOfThree(mid - spread, mid, mid + spread)), Size());
     int32_t i = lo;
     int32_t j = hi;
     // The scans are bounded by the range: a comparator that is not a strict weak order (ranking
@@ -97,7 +101,7 @@ class RecordRange {
 
  private:
   uint8_t* base_;
-  size_t size_;
+  const size_t size_;
   const Compare& compare_;
   // One record for swaps and insertions, one for the pivot: in place for the small records the
   // searches sort many times per key, on the heap for larger ones.
@@ -111,20 +115,15 @@ struct PendingRange {
   int32_t hi;
 };
 
-}  // namespace sort_detail
-
-// compare(a, b) on record pointers, called in place (the searches sort thousands of candidates per
-// key). Does nothing when recordSize is not positive or count is below 2.
-template <typename Compare>
-void SortRecordsBy(void* records, int32_t count, int32_t recordSize, const Compare& compare) {
-  if (records == nullptr || recordSize <= 0 || count < 2) return;
-  sort_detail::RecordRange<Compare> range(records, recordSize, compare);
-  sort_detail::PendingRange pending[sort_detail::kMaxPendingRanges];
+template <size_t kSize, typename Compare>
+void SortRange(void* records, int32_t count, int32_t recordSize, const Compare& compare) {
+  RecordRange<Compare, kSize> range(records, recordSize, compare);
+  PendingRange pending[kMaxPendingRanges];
   int depth = 0;
   pending[depth++] = {0, count - 1};
   while (depth > 0) {
-    const sort_detail::PendingRange current = pending[--depth];
-    if (current.hi - current.lo + 1 <= sort_detail::kInsertionSortLimit || depth + 2 > sort_detail::kMaxPendingRanges) {
+    const PendingRange current = pending[--depth];
+    if (current.hi - current.lo + 1 <= kInsertionSortLimit || depth + 2 > kMaxPendingRanges) {
       range.BinaryInsertionSort(current.lo, current.hi);
       continue;
     }
@@ -136,8 +135,8 @@ void SortRecordsBy(void* records, int32_t count, int32_t recordSize, const Compa
       range.BinaryInsertionSort(current.lo, current.hi);
       continue;
     }
-    sort_detail::PendingRange left{current.lo, j};
-    sort_detail::PendingRange right{i, current.hi};
+    PendingRange left{current.lo, j};
+    PendingRange right{i, current.hi};
     if (left.hi - left.lo > right.hi - right.lo) std::swap(left, right);
     // The larger half waits; the smaller is taken next, which bounds the pending ranges.
     if (right.lo < right.hi) pending[depth++] = right;
@@ -145,6 +144,19 @@ void SortRecordsBy(void* records, int32_t count, int32_t recordSize, const Compa
   }
 }
 
+}  // namespace sort_detail
+
+// compare(a, b) on record pointers, called in place (the searches sort thousands of candidates per
+// key). Does nothing when recordSize is not positive or count is below 2.
+template <typename Compare>
+void SortRecordsBy(void* records, int32_t count, int32_t recordSize, const Compare& compare) {
+  if (records == nullptr || recordSize <= 0 || count < 2) return;
+  if (recordSize == 16) {
+    sort_detail::SortRange<16>(records, count, recordSize, compare);
+  } else {
+    sort_detail::SortRange<0>(records, count, recordSize, compare);
+  }
+}
 
 // The same with a comparator function and its context; does nothing when compare is null.
 inline void SortRecords(void* records, int32_t count, int32_t recordSize, CompareFunction compare, void* context) {

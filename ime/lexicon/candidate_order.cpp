@@ -87,11 +87,38 @@ int CompareRecordTexts(const void* a, const void* b) {
   return *x < *y ? -1 : 1;
 }
 
+// The identity order of any two candidates, read through their views.
+int IdentityOfViews(const Candidate& a, const Candidate& b, bool tieBreak) {
+  const CandidateView x(a);
+  const CandidateView y(b);
+  if (!x.isRecord() || !y.isRecord()) return 0;
+  const bool single = x.isSingleCharacter();
+  if (const int order = FirstWhen(single, y.isSingleCharacter())) return order;
+  const int order = single ? Ascending(x.characterValue(), y.characterValue()) : CompareTexts(x, y);
+  if (order != 0 || !tieBreak) return order;
+  if (x.isLearned() || y.isLearned()) return FirstWhen(x.isLearned(), y.isLearned());
+  return Descending(x.frequency(), y.frequency());
+}
+
+// The rank order of any two candidates, read through their views.
+int RankOfViews(const Candidate& a, const Candidate& b, bool bestOnly) {
+  const CandidateView x(a);
+  const CandidateView y(b);
+  if (!x.isRecord() || !y.isRecord()) return 0;
+  const CharRecord* const characterA = x.character();
+  const CharRecord* const characterB = y.character();
+  if (characterA != nullptr && characterB != nullptr) return RankCharacters(*characterA, *characterB);
+  if (characterA != nullptr || characterB != nullptr) return FirstWhen(characterB != nullptr, characterA != nullptr);
+  if (x.isLearned() && y.isLearned()) return RankLearned(a, b, x.user(), y.user());
+  if (x.isLearned()) return -RankPhraseAgainstLearned(b, a);
+  return y.isLearned() ? RankPhraseAgainstLearned(a, b) : RankPhrases(a, b, x, y, bestOnly);
+}
+
 }  // namespace
 
+// The most common pairs, two dictionary phrases or words and two dictionary characters, take the
+// general rules' paths without the views: the searches sort thousands of them per key.
 int IdentityCompare(const Candidate& a, const Candidate& b, bool tieBreak) {
-  // The most common pairs, two dictionary phrases or words and two dictionary characters, take
-  // the general rule's path without the views: the searches sort thousands of them per key.
   if (a.kind == b.kind && a.entry != nullptr && b.entry != nullptr) {
     if (a.kind == candidate_kind::kPh) {
       const int order = CompareRecordTexts(a.entry, b.entry);
@@ -107,31 +134,14 @@ int IdentityCompare(const Candidate& a, const Candidate& b, bool tieBreak) {
       return Descending(x.frequency(), y.frequency());
     }
   }
-  const CandidateView x(a);
-  const CandidateView y(b);
-  if (!x.isRecord() || !y.isRecord()) return 0;
-  const bool single = x.isSingleCharacter();
-  if (const int order = FirstWhen(single, y.isSingleCharacter())) return order;
-  const int order = single ? Ascending(x.characterValue(), y.characterValue()) : CompareTexts(x, y);
-  if (order != 0 || !tieBreak) return order;
-  if (x.isLearned() || y.isLearned()) return FirstWhen(x.isLearned(), y.isLearned());
-  return Descending(x.frequency(), y.frequency());
+  return IdentityOfViews(a, b, tieBreak);
 }
 
 int RankCompare(const Candidate& a, const Candidate& b, bool bestOnly) {
   if (a.kind == candidate_kind::kSi && b.kind == candidate_kind::kSi && a.entry != nullptr && b.entry != nullptr) {
     return RankCharacters(*static_cast<const CharRecord*>(a.entry), *static_cast<const CharRecord*>(b.entry));
   }
-  const CandidateView x(a);
-  const CandidateView y(b);
-  if (!x.isRecord() || !y.isRecord()) return 0;
-  const CharRecord* const characterA = x.character();
-  const CharRecord* const characterB = y.character();
-  if (characterA != nullptr && characterB != nullptr) return RankCharacters(*characterA, *characterB);
-  if (characterA != nullptr || characterB != nullptr) return FirstWhen(characterB != nullptr, characterA != nullptr);
-  if (x.isLearned() && y.isLearned()) return RankLearned(a, b, x.user(), y.user());
-  if (x.isLearned()) return -RankPhraseAgainstLearned(b, a);
-  return y.isLearned() ? RankPhraseAgainstLearned(a, b) : RankPhrases(a, b, x, y, bestOnly);
+  return RankOfViews(a, b, bestOnly);
 }
 
 void Deduplicate(base::GrowArray& list) {
