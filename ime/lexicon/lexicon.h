@@ -143,6 +143,10 @@ class Lexicon {
   // The positions whose phrase is of the mask and matches the first typed syllable, kept under
   // the first syllable and the first letter of the second.
   const std::vector<uint32_t>& PhraseHeads(std::span<const SyllableItem> syllables, uint8_t mask);
+  // Whether the user searches of a one-syllable input (the syllable `first`, the alternative
+  // reading) find anything.
+  bool LearnedEntriesMatch(const SyllableItem& first, std::span<const SyllableItem> alternative, uint8_t classMask,
+                           uint8_t charMask, bool withUser);
   // The characters CharSearch appends for the syllable, computed once.
   void FindCharacters(const SyllableItem& syllable, uint8_t mask, std::vector<Candidate>& found);
   bool PhraseExists(std::span<const SyllableItem> syllables, uint8_t mask);
@@ -169,6 +173,7 @@ class Lexicon {
   base::GrowArray mainSyllables_;
   base::GrowArray alternativeSyllables_;
   base::GrowArray sentenceCandidates_;
+  base::GrowArray learnedScratch_;
   char16_t sentenceText_[kSentenceTextUnits + 1] = {};
   uint16_t sentenceSyllables_[kSentenceSyllables + 1] = {};  // count, then the syllable numbers
 };

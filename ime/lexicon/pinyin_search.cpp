@@ -32,6 +32,17 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out,
   if (main.empty()) return 0;
   const uint8_t charMask = main.size() > 1 ? 1 : classMask;
 
+  // An input of one syllable that no learned entry matches ranks as it did the last time.
+  const bool keepsList = reuseOn_ && !bestOnly && main.size() == 1 && out.count() == 0 &&
+                         !LearnedEntriesMatch(main[0], alternative, classMask, charMask, withUser);
+  const OneSyllableKey key{keepsList ? std::u16string(text) : std::u16string(), classMask};
+  if (keepsList) {
+    if (const std::vector<Candidate>* kept = reuse_.oneSyllable.Find(key)) {
+      for (const Candidate& candidate : *kept) Append(out, candidate);
+      return out.count();
+    }
+  }
+
   const int32_t r1 = PhraseSearch(main, out, classMask) + UserPhraseSearch(main, out, classMask, withUser);
   if (!bestOnly || r1 == 0) {
     CharSearch(main[0], out, charMask);
@@ -47,7 +58,22 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out,
   }
   if (!bestOnly) Deduplicate(out);
   RankCandidates(out, bestOnly);
+  if (keepsList) {
+    const std::span<const Candidate> ranked = Records<Candidate>(out);
+    reuse_.oneSyllable.Add(key).assign(ranked.begin(), ranked.end());
+  }
   return out.count();
+}
+
+bool Lexicon::LearnedEntriesMatch(const SyllableItem& first, std::span<const SyllableItem> alternative,
+                                  uint8_t classMask, uint8_t charMask, bool withUser) {
+  EmptyList(learnedScratch_);
+  if (withUser) UserCharSearch(first, learnedScratch_, charMask);
+  if (!alternative.empty()) {
+    UserPhraseSearch(alternative, learnedScratch_, classMask, withUser);
+    if (withUser && alternative[0].view() != first.view()) UserCharSearch(alternative[0], learnedScratch_, charMask);
+  }
+  return learnedScratch_.count() > 0;
 }
 
 void Lexicon::SplitSyllables(std::u16string_view text, base::GrowArray& main, base::GrowArray& alternative) {

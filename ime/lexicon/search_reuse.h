@@ -5,9 +5,10 @@
 // answer depends only on its key, the mapped system dictionaries and the fuzzy pairs, so a kept
 // answer is the answer the search would compute again; everything is forgotten when the pairs are
 // loaded or the phrase table is released. Learned entries are never kept (the shared user block
-// may change at any moment).
+// may change at any moment): a kept list is used only when no learned entry matches.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -19,23 +20,26 @@
 
 namespace kellavor::lexicon {
 
-// A small set of kept answers under a key; when full, it starts again empty (the answers of a
-// sentence being typed are asked again within a few keystrokes, older ones rarely).
+// A small set of kept answers under a key; when full, the answer used least recently goes.
 template <typename Key, typename Answer>
 class KeptAnswers {
  public:
   explicit KeptAnswers(size_t capacity) : capacity_(capacity) {}
 
-  const Answer* Find(const Key& key) const {
-    for (const Entry& entry : entries_) {
-      if (entry.key == key) return &entry.answer;
+  // The answer of key, now the most recently used; valid until the next Find, Add or Clear.
+  const Answer* Find(const Key& key) {
+    for (size_t i = entries_.size(); i-- > 0;) {
+      if (!(entries_[i].key == key)) continue;
+      std::rotate(entries_.begin() + static_cast<ptrdiff_t>(i), entries_.begin() + static_cast<ptrdiff_t>(i) + 1,
+                  entries_.end());
+      return &entries_.back().answer;
     }
     return nullptr;
   }
 
-  // Room for the answer of key; the reference stays valid until the next Add or Clear.
+  // Room for the answer of key; the reference stays valid until the next Find, Add or Clear.
   Answer& Add(const Key& key) {
-    if (entries_.size() >= capacity_) entries_.clear();
+    if (!entries_.empty() && entries_.size() >= capacity_) entries_.erase(entries_.begin());
     entries_.push_back({key, Answer{}});
     return entries_.back().answer;
   }
@@ -71,6 +75,16 @@ struct CharKey {
   bool operator==(const CharKey& other) const { return syllable.view() == other.syllable.view() && mask == other.mask; }
 };
 
+// The ranked candidates of an input that is one syllable (the first keys of every word), under
+// the class mask of the search: the characters of a lone initial are hundreds, deduplicated and
+// ranked. Kept only for inputs no learned entry matches.
+struct OneSyllableKey {
+  std::u16string text;
+  uint8_t mask = 0;
+
+  bool operator==(const OneSyllableKey& other) const { return text == other.text && mask == other.mask; }
+};
+
 // The two readings of the last text split.
 struct KeptSplit {
   std::u16string text;
@@ -81,15 +95,18 @@ struct KeptSplit {
 struct SearchReuse {
   static constexpr size_t kPhraseHeads = 64;
   static constexpr size_t kCharacters = 64;
+  static constexpr size_t kOneSyllableInputs = 32;
 
   void Forget() {
     phraseHeads.Clear();
     characters.Clear();
+    oneSyllable.Clear();
     splitKept = false;
   }
 
   KeptAnswers<PhraseHeadKey, std::vector<uint32_t>> phraseHeads{kPhraseHeads};
   KeptAnswers<CharKey, std::vector<Candidate>> characters{kCharacters};
+  KeptAnswers<OneSyllableKey, std::vector<Candidate>> oneSyllable{kOneSyllableInputs};
   bool splitKept = false;
   KeptSplit split;
 };

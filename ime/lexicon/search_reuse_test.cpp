@@ -78,14 +78,16 @@ TEST(SearchReuse, KeptAnswersGiveTheResultsOfAFreshSearch) {
   EXPECT_GT(compared, inputs.size()) << "the inputs find candidates";
 }
 
-TEST(SearchReuse, KeptAnswersAreFoundByTheirKeyAndDroppedWhenFull) {
+TEST(SearchReuse, KeptAnswersAreFoundByTheirKeyAndTheLeastRecentGoes) {
   KeptAnswers<int, std::string> answers(2);
   answers.Add(1) = "one";
   answers.Add(2) = "two";
   ASSERT_NE(answers.Find(2), nullptr);
   EXPECT_EQ(*answers.Find(2), "two");
+  ASSERT_NE(answers.Find(1), nullptr);
   answers.Add(3) = "three";
-  EXPECT_EQ(answers.Find(1), nullptr) << "a full set starts again";
+  EXPECT_EQ(answers.Find(2), nullptr) << "the answer used least recently went";
+  EXPECT_EQ(*answers.Find(1), "one");
   EXPECT_EQ(*answers.Find(3), "three");
   answers.Clear();
   EXPECT_EQ(answers.Find(3), nullptr);
