@@ -19,6 +19,9 @@ build_and_test() {
 
 stage native-test "native data" build_and_test native-test
 
+# The fuzz targets briefly, then the long key storms under the sanitizers and under valgrind.
+stage fuzz "native fuzz" bash scripts/fuzz.sh "${KELLAVOR_FUZZ_SECONDS:-10}"
+
 # The Windows builds make their data with the native dictionary writer of the release build.
 stage "dictionary writer" "native" configure_and_build native-release --target dictbuild
 
