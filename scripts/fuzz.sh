@@ -53,6 +53,6 @@ for target in "${targets[@]}"; do
 done
 rm -rf "$TMPDIR"
 # The named locks the targets' dictionaries leave behind, one set per target process.
-rm -f /dev/shm/KellavorFuzz_*
+rm -f /dev/shm/*KellavorFuzz_*
 
 [ ${#failed[@]} -eq 0 ] || { echo "fuzz: ${#failed[@]} target(s) failed: ${failed[*]}"; exit 1; }
