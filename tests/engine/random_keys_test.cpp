@@ -21,7 +21,7 @@ TEST(RandomKeys, OnTheFixtureDictionaries) {
 
 size_t StormKeys() {
   const char* keys = std::getenv("KELLAVOR_STORM_KEYS");
-  return keys != nullptr ? std::strtoull(keys, nullptr, 10) : 5000;
+  return keys != nullptr ? static_cast<size_t>(std::strtoull(keys, nullptr, 10)) : 5000;
 }
 
 // The settings that change what the keys do, given new values in config.ini before a reload.
