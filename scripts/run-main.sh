@@ -43,7 +43,8 @@ else
 fi
 
 stage "native release" "native data npm" configure_and_build native-release
-for preset in win64 win32; do
+# win32 first: the 64-bit build makes the setup, which carries the 32-bit module as well.
+for preset in win32 win64; do
   if [ "$(stage_result "native release")" != passed ]; then
     stage_skip "$preset build" "its dictionaries come from the native release, which did not build"
     continue
