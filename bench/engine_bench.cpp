@@ -9,17 +9,14 @@
 // Escape; scripts/make-keystreams.sh writes the streams of real text.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <time.h>
-
+#include "bench/key_stream.h"
 #include "ime/platform/file_system.h"
 #include "ime/platform/module_resources.h"
 #include "ime/platform/utf.h"
@@ -36,21 +33,8 @@ std::u16string Folder() {
   return platform::Utf8ToUtf16(folder != nullptr ? folder : KELLAVOR_BUILT_DICTIONARIES) + u"/";
 }
 
-double ThreadMicroseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
-}
-
 double WallMicroseconds() {
   return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-double Percentile(std::vector<double> values, double fraction) {
-  if (values.empty()) return 0;
-  const size_t at = std::min(values.size() - 1, static_cast<size_t>(fraction * static_cast<double>(values.size())));
-  std::nth_element(values.begin(), values.begin() + static_cast<ptrdiff_t>(at), values.end());
-  return values[at];
 }
 
 // A fresh user folder of the benchmark's own: the module's start copies the shipped files into
@@ -83,31 +67,26 @@ void TypeWords(benchmark::State& state, uint32_t mode, const std::vector<std::u1
   for (auto _ : state) {
     for (const std::u16string& word : words) {
       for (char16_t letter : word) {
-        const double cpuStart = ThreadMicroseconds();
+        const double cpuStart = bench::ThreadMicroseconds();
         const double wallStart = WallMicroseconds();
         engine->Type(std::u16string(1, letter));
-        cpu.push_back(ThreadMicroseconds() - cpuStart);
+        cpu.push_back(bench::ThreadMicroseconds() - cpuStart);
         wall.push_back(WallMicroseconds() - wallStart);
       }
       engine->Tap(vk::kEscape);
     }
   }
   state.counters["keys"] = static_cast<double>(cpu.size());
-  state.counters["median_us"] = Percentile(cpu, 0.5);
-  state.counters["p99_us"] = Percentile(cpu, 0.99);
-  state.counters["wall_median_us"] = Percentile(wall, 0.5);
-  state.counters["wall_p99_us"] = Percentile(wall, 0.99);
+  state.counters["median_us"] = bench::KeyPercentile(cpu, 0.5);
+  state.counters["p99_us"] = bench::KeyPercentile(cpu, 0.99);
+  state.counters["wall_median_us"] = bench::KeyPercentile(wall, 0.5);
+  state.counters["wall_p99_us"] = bench::KeyPercentile(wall, 0.99);
 }
 
 // The words of a key stream file.
 std::vector<std::u16string> ReadKeyStream(const char* path) {
   std::vector<std::u16string> words;
-  std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line)) {
-    const std::string letters = line.substr(0, line.find('\t'));
-    if (!letters.empty() && letters[0] != '#') words.push_back(platform::Utf8ToUtf16(letters));
-  }
+  for (const std::string& letters : bench::ReadKeyStream(path)) words.push_back(platform::Utf8ToUtf16(letters));
   return words;
 }
 

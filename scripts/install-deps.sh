@@ -21,8 +21,9 @@ declare -A group_packages=(
   [wine]="wine wine64 xvfb xauth fonts-wqy-microhei"
   [wine32]="wine32:i386"
   [fuzz]="clang libclang-rt-dev valgrind"
+  [librime]="librime-dev librime-data rime-data-luna-pinyin"
 )
-group_order=(native data windows wine wine32 fuzz)
+group_order=(native data windows wine wine32 fuzz librime)
 
 status_file=build/deps-status
 update_attempts=3
