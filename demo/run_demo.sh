@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The installed input method at work: installs SETUP silently into a fresh Wine prefix under
+# FOLDER, opens notepad on a 1024x768 virtual desktop under Xvfb in a Chinese locale, and has the
+# driver type the demonstration into it, saving screenshots to FOLDER/*.png; prints what notepad
+# holds at the end. The prefix stays for typing by hand (see the README).
+#   run_demo.sh SETUP DRIVER FOLDER
+set -uo pipefail
+setup=$1
+driver=$2
+folder=$(realpath -m "$3")
+export WINEPREFIX="$folder/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Pinyin: a word, a sentence whose first candidate is chosen by digit, Chinese punctuation; Shift
+# tapped alone switches to German, where the candidates carry their glosses; back in pinyin,
+# Ctrl+Shift+L turns traditional output on for one word and off again.
+steps=(
+  keys:nihao shot:01-pinyin-candidates keys:{Space}
+  keys:woxiangqubeijing shot:02-sentence keys:1 keys:,
+  keys:{Shift} keys:haus shot:03-german-glosses keys:{Space} keys:{Shift}
+  keys:{Ctrl+Shift+L} keys:zhongguo shot:04-traditional keys:1 keys:{Ctrl+Shift+L} keys:.
+  shot:05-final-text
+)
+
+[ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1
+rm -rf "$WINEPREFIX" "$folder"/*.png
+mkdir -p "$folder"
+log="$folder/demo.log"
+xvfb-run -a sh -c 'wineboot -i && wineserver -w' >/dev/null 2>&1 || { echo "demo: wineboot failed"; exit 1; }
+
+# Notepad and the driver open on the same virtual desktop, "Default"; the driver closes notepad
+# when it is done.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+wineserver -w
+xvfb-run -a sh -c 'wine "$0" /S; status=$?; wineserver -k; exit $status' "$setup" >/dev/null 2>&1 \
+  || { echo "demo: the setup failed"; exit 1; }
+echo "installed $(basename "$setup") into $WINEPREFIX"
+# Notepad and the driver open on the same virtual desktop, "Default"; the driver closes notepad
+# when it is done. In the first session after the install the driver may not see notepad (Wine
+# is still finishing the prefix's start-up); the session then runs once more.
+session() {
+  xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+    unset WINEDLLOVERRIDES
+    export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+    wine explorer /desktop=Default,1024x768 notepad &
+    sleep 4
+    wine explorer /desktop=Default,1024x768 "$@"
+    wineserver -w
+  ' demo "$driver" "$(winepath -w "$folder")" "${steps[@]}" 2>&1 | grep -v -e wine32 -e fixme: | tee "$log"
+  grep -q "^notepad holds:" "$log"
+}
+session || { echo "demo: once more"; session; }
