@@ -29,8 +29,7 @@ mkdir -p "$folder"
 log="$folder/demo.log"
 xvfb-run -a sh -c 'wineboot -i && wineserver -w' >/dev/null 2>&1 || { echo "demo: wineboot failed"; exit 1; }
 
-# Notepad and the driver open on the same virtual desktop, "Default"; the driver closes notepad
-# when it is done.
+# Programs of the prefix open on the virtual desktop "Default" of 1024x768.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
 wineserver -w
