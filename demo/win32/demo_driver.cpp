@@ -34,7 +34,7 @@ std::string Utf8(const std::wstring& text) {
 }
 
 HWND WaitForNotepad() {
-  for (int i = 0; i < 200; ++i) {
+  for (int i = 0; i < 1200; ++i) {
     if (HWND window = FindWindowW(L"Notepad", nullptr); window != nullptr) return window;
     Sleep(100);
   }
