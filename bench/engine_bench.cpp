@@ -3,12 +3,17 @@
 // in German mode. Every key is timed on its own; reported per key are the median and the 99th
 // percentile over all keys of all iterations, in CPU time of the thread (steady on a shared
 // machine) and in wall time.
+//
+// KeyStream types the words of the file named by KELLAVOR_KEYSTREAM (one a line, the letters
+// before an optional tab; empty lines and lines starting with '#' are skipped), each followed by
+// Escape; scripts/make-keystreams.sh writes the streams of real text.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -94,6 +99,33 @@ void TypeWords(benchmark::State& state, uint32_t mode, const std::vector<std::u1
   state.counters["wall_p99_us"] = Percentile(wall, 0.99);
 }
 
+// The words of a key stream file.
+std::vector<std::u16string> ReadKeyStream(const char* path) {
+  std::vector<std::u16string> words;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::string letters = line.substr(0, line.find('\t'));
+    if (!letters.empty() && letters[0] != '#') words.push_back(platform::Utf8ToUtf16(letters));
+  }
+  return words;
+}
+
+void KeyStream(benchmark::State& state, uint32_t mode) {
+  const char* path = std::getenv("KELLAVOR_KEYSTREAM");
+  if (path == nullptr || *path == '\0') {
+    state.SkipWithError("KELLAVOR_KEYSTREAM is not set: name a file of words to type, one a line");
+    return;
+  }
+  const std::vector<std::u16string> words = ReadKeyStream(path);
+  if (words.empty()) {
+    state.SkipWithError("the file of KELLAVOR_KEYSTREAM holds no words");
+    return;
+  }
+  TypeWords(state, mode, words);
+  state.counters["words"] = static_cast<double>(words.size());
+}
+
 void PinyinKeystroke(benchmark::State& state) {
   TypeWords(state, core::kPinyinMode,
             {u"nihao", u"shi", u"zhongguoren", u"woxiangqubeijingkankan", u"zhonghuarenmingongheguo", u"zgrm",
@@ -114,6 +146,8 @@ void GermanShortWordKeystroke(benchmark::State& state) {
 BENCHMARK(PinyinKeystroke)->Unit(benchmark::kMillisecond);
 BENCHMARK(GermanKeystroke)->Unit(benchmark::kMillisecond);
 BENCHMARK(GermanShortWordKeystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(KeyStream, pinyin, core::kPinyinMode)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(KeyStream, german, core::kGermanMode)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kellavor

@@ -12,6 +12,11 @@ if(KELLAVOR_SANITIZE)
   target_link_options(kellavor_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(KELLAVOR_FUZZ)
+  # Every library carries the fuzzer's coverage counters; only the fuzz targets link its main.
+  target_compile_options(kellavor_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 if(WIN32)
   # The produced binaries must run without any mingw runtime beside them.
   target_compile_definitions(kellavor_options INTERFACE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX

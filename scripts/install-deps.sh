@@ -20,8 +20,9 @@ declare -A group_packages=(
   [windows]="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix dpkg-dev nsis"
   [wine]="wine wine64 xvfb xauth fonts-wqy-microhei"
   [wine32]="wine32:i386"
+  [fuzz]="clang libclang-rt-dev valgrind"
 )
-group_order=(native data windows wine wine32)
+group_order=(native data windows wine wine32 fuzz)
 
 status_file=build/deps-status
 update_attempts=3

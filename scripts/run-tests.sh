@@ -19,6 +19,17 @@ build_and_test() {
 
 stage native-test "native data" build_and_test native-test
 
+# The fuzz targets briefly, then the key storms: a million keys under the sanitizers (the
+# native-test build), a shorter storm under valgrind (a build without sanitizers).
+stage fuzz "native fuzz" bash scripts/fuzz.sh "${KELLAVOR_FUZZ_SECONDS:-10}"
+if [ "$(stage_result native-test)" = passed ]; then
+  stage "key storm" "native data" ctest --preset storm
+else
+  stage_skip "key storm" "the native-test build did not pass"
+fi
+stage "valgrind storm" "native data fuzz" eval \
+  'configure_and_build native-release --target kellavor_engine_tests && ctest --preset storm-valgrind'
+
 # The Windows builds make their data with the native dictionary writer of the release build.
 stage "dictionary writer" "native" configure_and_build native-release --target dictbuild
 

@@ -9,9 +9,10 @@ buttons. Glyphs are drawn from a 5 x 7 pixel font of the few letters the buttons
 Usage: make_themes.py OUTPUT_FOLDER
 """
 import os
-import struct
 import sys
 import zipfile
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "ime", "resources"))
+from bitmap_drawing import bitmap_bytes, blend  # noqa: E402
 
 KEY = (255, 0, 255)  # the key colour of the status bar's cut-out corners
 
@@ -52,26 +53,6 @@ BUTTONS = [  # section, glyph, x
     ("SoftkbdOnBt", "#", 86), ("SoftkbdOffBt", "#", 86), ("SimplifiedBt", "S", 106), ("TraditionalBt", "T", 106),
     ("OptionBt", "=", 126),
 ]
-
-
-def bitmap_bytes(width, height, pixel):
-    row_size = (width * 3 + 3) & ~3
-    rows = []
-    for y in range(height - 1, -1, -1):
-        row = bytearray()
-        for x in range(width):
-            r, g, b = pixel(x, y)
-            row += bytes((b, g, r))
-        row += bytes(row_size - len(row))
-        rows.append(bytes(row))
-    image = b"".join(rows)
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(image), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(image), 2835, 2835, 0, 0)
-    return header + info + image
-
-
-def blend(a, b, t):
-    return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
 
 
 def panel(c, width, height):

@@ -1,15 +1,9 @@
 #include "theme_installer/theme_command.h"
 
+#include "ime/platform/program_arguments.h"
+
 namespace kellavor::theme_installer {
 namespace {
-
-bool IsBlank(char16_t unit) { return unit == u' ' || unit == u'\t'; }
-
-std::u16string_view Trimmed(std::u16string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 bool StartsWithFolded(std::u16string_view text, std::u16string_view prefix) {
   if (text.size() < prefix.size()) return false;
@@ -24,11 +18,13 @@ bool StartsWithFolded(std::u16string_view text, std::u16string_view prefix) {
 }  // namespace
 
 ThemeCommand ParseThemeCommand(std::u16string_view arguments) {
-  arguments = Trimmed(arguments);
+  arguments = platform::TrimmedBlanks(arguments);
   if (StartsWithFolded(arguments, u"-usenone") && arguments.size() == 8) return {ThemeCommand::Action::kUseNone, {}};
   if (!StartsWithFolded(arguments, u"-use")) return {};
-  std::u16string_view path = Trimmed(arguments.substr(4));
-  if (path.size() >= 2 && path.front() == u'"' && path.back() == u'"') path = Trimmed(path.substr(1, path.size() - 2));
+  std::u16string_view path = platform::TrimmedBlanks(arguments.substr(4));
+  if (path.size() >= 2 && path.front() == u'"' && path.back() == u'"') {
+    path = platform::TrimmedBlanks(path.substr(1, path.size() - 2));
+  }
   if (path.empty() || path.find(u'"') != std::u16string_view::npos) return {};
   return {ThemeCommand::Action::kUse, std::u16string(path)};
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "ime/ui/screen_geometry.h"
+
 namespace kellavor::viewer {
 
 struct FormRect {
@@ -15,12 +17,7 @@ struct FormRect {
   friend bool operator==(const FormRect&, const FormRect&) = default;
 };
 
-struct WorkArea {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
-};
+using WorkArea = ui::ScreenRect;
 
 // Within this many pixels of the right or bottom edge the pointer resizes.
 inline constexpr int32_t kResizeZone = 10;

@@ -9,8 +9,9 @@ it off. The pins and the close symbol stand on magenta, the key colour the form 
 Usage: make_title_bitmaps.py OUTPUT_FOLDER
 """
 import os
-import struct
 import sys
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "ime", "resources"))
+from bitmap_drawing import bitmap_bytes, blend  # noqa: E402
 
 TOP = (246, 246, 246)
 BOTTOM = (214, 214, 216)
@@ -19,27 +20,6 @@ GLYPH = (70, 74, 84)
 PIN_HEAD = (200, 60, 56)
 PIN_LIGHT = (236, 130, 120)
 KEY = (255, 0, 255)
-
-
-def bitmap_bytes(width, height, pixel):
-    """A bottom-up 24-bit BMP of the image given by pixel(x, y) -> (r, g, b)."""
-    row_size = (width * 3 + 3) & ~3
-    rows = []
-    for y in range(height - 1, -1, -1):
-        row = bytearray()
-        for x in range(width):
-            r, g, b = pixel(x, y)
-            row += bytes((b, g, r))
-        row += bytes(row_size - len(row))
-        rows.append(bytes(row))
-    image = b"".join(rows)
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(image), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(image), 2835, 2835, 0, 0)
-    return header + info + image
-
-
-def blend(a, b, t):
-    return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
 
 
 def bar_colour(y, height):

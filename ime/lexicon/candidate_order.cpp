@@ -72,19 +72,23 @@ int RankPhraseAgainstLearned(const Candidate& a, const Candidate& b) {
   return order != 0 ? order : 1;
 }
 
-int CompareIdentities(const void* a, const void* b, void* context) {
-  return IdentityCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b),
-                         *static_cast<const bool*>(context));
-}
-
-int CompareRanks(const void* a, const void* b, void* context) {
-  return RankCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b),
-                     *static_cast<const bool*>(context));
-}
-
 }  // namespace
 
-int IdentityCompare(const Candidate& a, const Candidate& b, bool tieBreak) {
+namespace {
+
+// The texts of two dictionary phrases (or German words), compared in place up to their zero
+// units: the order of comparing them as whole texts, without measuring them first.
+int CompareRecordTexts(const void* a, const void* b) {
+  const auto* x = reinterpret_cast<const char16_t*>(static_cast<const uint8_t*>(a) + PhraseRecord::kTextOffset);
+  const auto* y = reinterpret_cast<const char16_t*>(static_cast<const uint8_t*>(b) + PhraseRecord::kTextOffset);
+  for (; *x == *y; ++x, ++y) {
+    if (*x == u'\0') return 0;
+  }
+  return *x < *y ? -1 : 1;
+}
+
+// The identity order of any two candidates, read through their views.
+int IdentityOfViews(const Candidate& a, const Candidate& b, bool tieBreak) {
   const CandidateView x(a);
   const CandidateView y(b);
   if (!x.isRecord() || !y.isRecord()) return 0;
@@ -96,7 +100,8 @@ int IdentityCompare(const Candidate& a, const Candidate& b, bool tieBreak) {
   return Descending(x.frequency(), y.frequency());
 }
 
-int RankCompare(const Candidate& a, const Candidate& b, bool bestOnly) {
+// The rank order of any two candidates, read through their views.
+int RankOfViews(const Candidate& a, const Candidate& b, bool bestOnly) {
   const CandidateView x(a);
   const CandidateView y(b);
   if (!x.isRecord() || !y.isRecord()) return 0;
@@ -109,9 +114,40 @@ int RankCompare(const Candidate& a, const Candidate& b, bool bestOnly) {
   return y.isLearned() ? RankPhraseAgainstLearned(a, b) : RankPhrases(a, b, x, y, bestOnly);
 }
 
+}  // namespace
+
+// The most common pairs, two dictionary phrases or words and two dictionary characters, take the
+// general rules' paths without the views: the searches sort thousands of them per key.
+int IdentityCompare(const Candidate& a, const Candidate& b, bool tieBreak) {
+  if (a.kind == b.kind && a.entry != nullptr && b.entry != nullptr) {
+    if (a.kind == candidate_kind::kPh) {
+      const int order = CompareRecordTexts(a.entry, b.entry);
+      if (order != 0 || !tieBreak) return order;
+      return Descending(PhraseRecord(static_cast<const uint8_t*>(a.entry)).frequency(),
+                        PhraseRecord(static_cast<const uint8_t*>(b.entry)).frequency());
+    }
+    if (a.kind == candidate_kind::kSi) {
+      const auto& x = *static_cast<const CharRecord*>(a.entry);
+      const auto& y = *static_cast<const CharRecord*>(b.entry);
+      const int order = Ascending(x.character(), y.character());
+      if (order != 0 || !tieBreak) return order;
+      return Descending(x.frequency(), y.frequency());
+    }
+  }
+  return IdentityOfViews(a, b, tieBreak);
+}
+
+int RankCompare(const Candidate& a, const Candidate& b, bool bestOnly) {
+  if (a.kind == candidate_kind::kSi && b.kind == candidate_kind::kSi && a.entry != nullptr && b.entry != nullptr) {
+    return RankCharacters(*static_cast<const CharRecord*>(a.entry), *static_cast<const CharRecord*>(b.entry));
+  }
+  return RankOfViews(a, b, bestOnly);
+}
+
 void Deduplicate(base::GrowArray& list) {
-  bool tieBreak = true;
-  base::SortRecords(list.data(), list.count(), list.recordSize(), CompareIdentities, &tieBreak);
+  base::SortRecordsBy(list.data(), list.count(), list.recordSize(), [](const void* a, const void* b) {
+    return IdentityCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b), true);
+  });
   const std::span<Candidate> records = Records<Candidate>(list);
   size_t kept = 0;
   for (size_t i = 0; i < records.size(); ++i) {
@@ -121,7 +157,9 @@ void Deduplicate(base::GrowArray& list) {
 }
 
 void RankCandidates(base::GrowArray& list, bool bestOnly) {
-  base::SortRecords(list.data(), list.count(), list.recordSize(), CompareRanks, &bestOnly);
+  base::SortRecordsBy(list.data(), list.count(), list.recordSize(), [bestOnly](const void* a, const void* b) {
+    return RankCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b), bestOnly);
+  });
 }
 
 }  // namespace kellavor::lexicon

@@ -1,6 +1,7 @@
 #include "ime/lexicon/german_search.h"
 
 #include <algorithm>
+
 #include <string>
 
 #include "ime/base/sort_records.h"
@@ -47,12 +48,21 @@ struct WordKeyOrder {
   }
 };
 
-// Appends the words whose key begins with the folded input; true when one of them is the input
-// itself. Keys equal to the input sort before the longer keys it begins, so only the records at
-// the start of the range need their key measured.
-bool AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_view folded, base::GrowArray& out) {
+// What the prefix range held: the highest frequency of its words (0 for none), and the input
+// itself as a word.
+struct PrefixMatches {
+  uint32_t frequency = 0;
+  bool exact = false;
+};
+
+// Appends the words whose key begins with the folded input. Keys equal to the input sort before
+// the longer keys it begins, so only the records at the start of the range need their key
+// measured.
+PrefixMatches AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_view folded,
+                                base::GrowArray& out) {
   const IndexView index = dictionaries.WordKeyIndex();
   const KeyRange range = EqualRangeBy(index.size(), WordKeyOrder{dictionaries, index, folded, folded.size()});
+  uint32_t frequency = 0;
   bool exact = false;
   bool inExactRun = true;
   for (uint32_t k = range.first; k < range.last && out.count() < kGermanPrefixLimit; ++k) {
@@ -61,8 +71,9 @@ bool AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16string_vi
     inExactRun = inExactRun && ExtentFor(record.key(), folded.size()) == 0;
     exact = exact || inExactRun;
     Append(out, candidate_kind::kPh, inExactRun ? 0 : 1, record.bytes());
+    frequency = std::max(frequency, record.frequency());
   }
-  return exact;
+  return {frequency, exact};
 }
 
 // Appends the dictionary words the speller's first suggestions name: every word whose key is the
@@ -121,11 +132,14 @@ int32_t UserWordSearch(const UserBlockView& user, std::u16string_view text, base
 int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, base::GrowArray& out) {
   if (text.empty()) return 0;
   const std::u16string folded = FoldGermanKey(text);
-  const bool exact = AppendPrefixRange(sources.dictionaries, folded, out);
-  if (text.size() >= kSpellerMinimumUnits) AppendCorrections(sources, text, folded, exact, out);
+  const PrefixMatches prefix = AppendPrefixRange(sources.dictionaries, folded, out);
+  if (SpellerWanted(text.size(), prefix.frequency)) {
+    AppendCorrections(sources, text, folded, prefix.exact, out);
+  }
   UserWordSearch(sources.user, text, out);
   Deduplicate(out);
-  base::SortRecords(out.data(), out.count(), out.recordSize(), GermanRankCompare, nullptr);
+  base::SortRecordsBy(out.data(), out.count(), out.recordSize(),
+                      [](const void* a, const void* b) { return GermanRankCompare(a, b, nullptr); });
   return out.count();
 }
 

@@ -19,6 +19,18 @@ namespace kellavor::lexicon {
 inline constexpr int32_t kGermanPrefixLimit = 5000;
 inline constexpr size_t kSpellerMinimumUnits = 5;
 inline constexpr size_t kSpellerSuggestions = 5;
+// The speller is not asked while the typed letters begin a word this frequent (30 uses per
+// million words, the scale of WordRecord::frequency): the writer is taken to be typing that word.
+// A request costs milliseconds, and asked at every keystroke of every word it was most of the
+// German keystroke. Letters that begin only rare words, or none, still get corrections (Standart
+// begins only Standarte; Ergebniss begins Ergebnisse, and loses Ergebnis).
+inline constexpr uint32_t kCommonWordFrequency = 3000;
+
+// Whether the speller is asked for an input of `units` UTF-16 units whose prefix range holds words
+// of at most `prefixFrequency` (0 for none).
+constexpr bool SpellerWanted(size_t units, uint32_t prefixFrequency) {
+  return units >= kSpellerMinimumUnits && prefixFrequency < kCommonWordFrequency;
+}
 
 // What the German search reads.
 struct GermanSources {

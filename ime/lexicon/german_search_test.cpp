@@ -147,6 +147,13 @@ TEST_F(GermanSearchTest, ACorrectionNeverOutranksTheTypedWordAndKeepsTheDictiona
   EXPECT_EQ(gestern[1], u"Gestern");
 }
 
+TEST(GermanSearch, TheSpellerWaitsWhileTheLettersBeginACommonWord) {
+  EXPECT_FALSE(SpellerWanted(4, 0)) << "four units are never corrected";
+  EXPECT_TRUE(SpellerWanted(5, 0)) << "letters that begin no word";
+  EXPECT_TRUE(SpellerWanted(9, kCommonWordFrequency - 1)) << "letters that begin only rare words (Standart: Standarte)";
+  EXPECT_FALSE(SpellerWanted(9, kCommonWordFrequency)) << "letters that begin a common word are that word being typed";
+}
+
 TEST(GermanRankCompare, OrdersKindsByExtentThenLearnedFirst) {
   const uint8_t record[16] = {};
   const Candidate learnedLonger = MakeCandidate(candidate_kind::kUs, 1, 0, record);

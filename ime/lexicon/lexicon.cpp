@@ -18,6 +18,8 @@ using namespace candidate_kind;
 constexpr uint8_t kSentenceClassMask = 1;
 constexpr int32_t kSentenceCandidateCapacity = 10000;
 constexpr int32_t kSyllableListCapacity = 10;
+// Room for the learned entries of a one-syllable input at a time (the list grows by as much).
+constexpr int32_t kLearnedScratchCapacity = 64;
 
 // The letters a search reads: up to the first zero unit, at most kMaxSegmentedLetters.
 std::u16string_view TypedLetters(std::u16string_view text) {
@@ -32,7 +34,8 @@ Lexicon::Lexicon(SystemMappingNames names)
       model_(std::move(names.model)),
       mainSyllables_(sizeof(SyllableItem), kSyllableListCapacity),
       alternativeSyllables_(sizeof(SyllableItem), kSyllableListCapacity),
-      sentenceCandidates_(sizeof(Candidate), kSentenceCandidateCapacity) {}
+      sentenceCandidates_(sizeof(Candidate), kSentenceCandidateCapacity),
+      learnedScratch_(sizeof(Candidate), kLearnedScratchCapacity) {}
 
 void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
   dictionaries_.MapSystemFiles(files.charPath, files.phrasePath, files.wordPath);
@@ -44,6 +47,7 @@ void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
 void Lexicon::LoadFuzzyPairs(const std::u16string& mohuyinPath, bool useFuzzy) {
   fuzzyPairs_.LoadFuzzyPairs(mohuyinPath, useFuzzy);
   sentenceScratch_.Forget();
+  reuse_.Forget();
   syllableSet_ = SyllableSet(Syllables(), FuzzyPairs());
 }
 

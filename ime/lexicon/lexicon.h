@@ -20,6 +20,7 @@
 #include "ime/lexicon/fuzzy_pairs.h"
 #include "ime/lexicon/first_letter_ranges.h"
 #include "ime/lexicon/language_model.h"
+#include "ime/lexicon/search_reuse.h"
 #include "ime/lexicon/sentence_search.h"
 #include "ime/lexicon/syllable_match_memo.h"
 #include "ime/lexicon/syllable_set.h"
@@ -56,7 +57,10 @@ class Lexicon {
 
   const SystemDictionaries& Dictionaries() const { return dictionaries_; }
   // Frees the phrase pointer table (on request from outside); the next phrase search rebuilds it.
-  void ReleasePhraseTable() { dictionaries_.ReleasePhraseTable(); }
+  void ReleasePhraseTable() {
+    dictionaries_.ReleasePhraseTable();
+    reuse_.Forget();
+  }
   std::span<const FuzzyPair> FuzzyPairs() const { return fuzzyPairs_.Pairs(); }
 
   // smartsentence: the sentence is the best path of the lattice under the language model; off, or
@@ -64,6 +68,14 @@ class Lexicon {
   void SetSmartSentence(bool on) { smartSentence_ = on; }
   // Why the language model is absent; empty while it is present or not yet needed.
   const std::string& ModelFault() const { return model_.Fault(); }
+
+  // Whether the searches keep answers from keystroke to keystroke (search_reuse.h); on by default.
+  // Off, every search computes everything again: the results are the same, which the tests and
+  // the benchmarks' side-by-side check compare.
+  void SetSearchReuse(bool on) {
+    reuseOn_ = on;
+    reuse_.Forget();
+  }
 
   // The shared user block the user searches read; empty until a user dictionary is opened.
   void SetUserBlock(UserBlockView view) { userBlock_ = view; }
@@ -124,6 +136,19 @@ class Lexicon {
   // Calls visit(phrase, consumed) for every matching phrase until it returns false.
   template <typename Visit>
   void ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mask, const Visit& visit);
+  // Calls visit(k) for every position of the phrase initials index the phrase search reads (the
+  // first letters of the first two syllables and their fuzzy lookups) until it returns false.
+  template <typename Visit>
+  void ForEachPhrasePosition(std::span<const SyllableItem> syllables, const Visit& visit);
+  // The positions whose phrase is of the mask and matches the first typed syllable, kept under
+  // the first syllable and the first letter of the second.
+  const std::vector<uint32_t>& PhraseHeads(std::span<const SyllableItem> syllables, uint8_t mask);
+  // Whether the user searches of a one-syllable input (the syllable `first`, the alternative
+  // reading) find anything.
+  bool LearnedEntriesMatch(const SyllableItem& first, std::span<const SyllableItem> alternative, uint8_t classMask,
+                           uint8_t charMask, bool withUser);
+  // The characters CharSearch appends for the syllable, computed once.
+  void FindCharacters(const SyllableItem& syllable, uint8_t mask, std::vector<Candidate>& found);
   bool PhraseExists(std::span<const SyllableItem> syllables, uint8_t mask);
   UserRecord UserIndex2Record(uint32_t k) const;
   // Fills the sentence buffers; consumed: the letters the sentence covers (low 8 bits).
@@ -141,11 +166,14 @@ class Lexicon {
   SyllableSet syllableSet_;  // of the table and the pairs above
   FirstLetterRanges ranges_;
   UserBlockView userBlock_;
+  bool reuseOn_ = true;
+  SearchReuse reuse_;
   SyllableMatchMemo phraseMemo_;
   SyllableMatchMemo charMemo_;
   base::GrowArray mainSyllables_;
   base::GrowArray alternativeSyllables_;
   base::GrowArray sentenceCandidates_;
+  base::GrowArray learnedScratch_;
   char16_t sentenceText_[kSentenceTextUnits + 1] = {};
   uint16_t sentenceSyllables_[kSentenceSyllables + 1] = {};  // count, then the syllable numbers
 };

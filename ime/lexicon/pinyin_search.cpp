@@ -32,6 +32,17 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out,
   if (main.empty()) return 0;
   const uint8_t charMask = main.size() > 1 ? 1 : classMask;
 
+  // An input of one syllable that no learned entry matches ranks as it did the last time.
+  const bool keepsList = reuseOn_ && !bestOnly && main.size() == 1 && out.count() == 0 &&
+                         !LearnedEntriesMatch(main[0], alternative, classMask, charMask, withUser);
+  const OneSyllableKey key{keepsList ? std::u16string(text) : std::u16string(), classMask};
+  if (keepsList) {
+    if (const std::vector<Candidate>* kept = reuse_.oneSyllable.Find(key)) {
+      for (const Candidate& candidate : *kept) Append(out, candidate);
+      return out.count();
+    }
+  }
+
   const int32_t r1 = PhraseSearch(main, out, classMask) + UserPhraseSearch(main, out, classMask, withUser);
   if (!bestOnly || r1 == 0) {
     CharSearch(main[0], out, charMask);
@@ -47,12 +58,41 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out,
   }
   if (!bestOnly) Deduplicate(out);
   RankCandidates(out, bestOnly);
+  if (keepsList) {
+    const std::span<const Candidate> ranked = Records<Candidate>(out);
+    reuse_.oneSyllable.Add(key).assign(ranked.begin(), ranked.end());
+  }
   return out.count();
 }
 
+bool Lexicon::LearnedEntriesMatch(const SyllableItem& first, std::span<const SyllableItem> alternative,
+                                  uint8_t classMask, uint8_t charMask, bool withUser) {
+  EmptyList(learnedScratch_);
+  if (withUser) UserCharSearch(first, learnedScratch_, charMask);
+  if (!alternative.empty()) {
+    UserPhraseSearch(alternative, learnedScratch_, classMask, withUser);
+    if (withUser && alternative[0].view() != first.view()) UserCharSearch(alternative[0], learnedScratch_, charMask);
+  }
+  return learnedScratch_.count() > 0;
+}
+
 void Lexicon::SplitSyllables(std::u16string_view text, base::GrowArray& main, base::GrowArray& alternative) {
+  // The candidate search and the sentence split the same text one after the other.
+  KeptSplit& kept = reuse_.split;
+  if (reuseOn_ && reuse_.splitKept && kept.text == text) {
+    EmptyList(main);
+    EmptyList(alternative);
+    for (const SyllableItem& item : kept.main) Append(main, item);
+    for (const SyllableItem& item : kept.alternative) Append(alternative, item);
+    return;
+  }
   lexicon::SplitSyllables(syllableSet_, text, main, alternative,
                           [this](std::span<const SyllableItem> pieces) { return PhraseExists(pieces, kSplitClassMask); });
+  if (!reuseOn_) return;
+  kept.text.assign(text);
+  kept.main.assign(Records<SyllableItem>(main).begin(), Records<SyllableItem>(main).end());
+  kept.alternative.assign(Records<SyllableItem>(alternative).begin(), Records<SyllableItem>(alternative).end());
+  reuse_.splitKept = true;
 }
 
 bool Lexicon::PhraseSyllableMatches(const SyllableItem& typed, uint16_t reading) const {
@@ -85,25 +125,61 @@ std::optional<uint8_t> Lexicon::MatchPhrase(std::span<const SyllableItem> syllab
 }
 
 template <typename Visit>
-void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mask, const Visit& visit) {
-  // A released phrase table is rebuilt before any index entry is read; one that cannot be rebuilt
-  // leaves the dictionary absent.
-  if (!dictionaries_.PhraseRecordAt(0)) return;
-  const IndexView index = dictionaries_.PhraseInitialsIndex();
+void Lexicon::ForEachPhrasePosition(std::span<const SyllableItem> syllables, const Visit& visit) {
   const LookupLetters firsts = LookupLettersOf(syllables[0], FuzzyPairs(), kPhraseLookups);
   const LookupLetters seconds = LookupLettersOf(syllables[1], FuzzyPairs(), kPhraseLookups);
-  phraseMemo_.Reset(Syllables().Count());
   for (const char16_t first : firsts.view()) {
     for (const char16_t second : seconds.view()) {
       const KeyRange range = ranges_.Phrases(dictionaries_, first, second);
       if (range.empty()) break;
       for (uint32_t k = range.first; k < range.last; ++k) {
-        const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
-        if (!phrase || (phrase.charClass() & mask) == 0) continue;
-        const std::optional<uint8_t> consumed = MatchPhrase(syllables, phrase);
-        if (consumed && !visit(phrase, *consumed)) return;
+        if (!visit(k)) return;
       }
     }
+  }
+}
+
+// A phrase is compared with the first typed syllable before any other (a phrase without
+// syllables compares none), so the phrases failing there can be left out of later searches with
+// the same first syllable: while the second syllable grows, letter by letter, and while the
+// syllables after it are typed.
+const std::vector<uint32_t>& Lexicon::PhraseHeads(std::span<const SyllableItem> syllables, uint8_t mask) {
+  const PhraseHeadKey key{syllables[0], syllables[1].text[0], mask};
+  if (const std::vector<uint32_t>* kept = reuse_.phraseHeads.Find(key)) return *kept;
+  std::vector<uint32_t>& heads = reuse_.phraseHeads.Add(key);
+  const IndexView index = dictionaries_.PhraseInitialsIndex();
+  ForEachPhrasePosition(syllables, [&](uint32_t k) {
+    const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
+    if (!phrase || (phrase.charClass() & mask) == 0) return true;
+    if (phrase.syllableCount() > 0 &&
+        !phraseMemo_.Matches(0, phrase.syllable(0), [&] { return PhraseSyllableMatches(syllables[0], phrase.syllable(0)); })) {
+      return true;
+    }
+    heads.push_back(k);
+    return true;
+  });
+  return heads;
+}
+
+template <typename Visit>
+void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mask, const Visit& visit) {
+  // A released phrase table is rebuilt before any index entry is read; one that cannot be rebuilt
+  // leaves the dictionary absent.
+  if (!dictionaries_.PhraseRecordAt(0)) return;
+  const IndexView index = dictionaries_.PhraseInitialsIndex();
+  phraseMemo_.Reset(Syllables().Count());
+  const auto visitAt = [&](uint32_t k) {
+    const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
+    if (!phrase || (phrase.charClass() & mask) == 0) return true;
+    const std::optional<uint8_t> consumed = MatchPhrase(syllables, phrase);
+    return !consumed || visit(phrase, *consumed);
+  };
+  if (!reuseOn_) {
+    ForEachPhrasePosition(syllables, visitAt);
+    return;
+  }
+  for (const uint32_t k : PhraseHeads(syllables, mask)) {
+    if (!visitAt(k)) return;
   }
 }
 
@@ -135,6 +211,24 @@ bool Lexicon::CharMatch(const SyllableItem& syllable, uint16_t reading) const {
 }
 
 int32_t Lexicon::CharSearch(const SyllableItem& syllable, base::GrowArray& out, uint8_t mask) {
+  if (!reuseOn_) {
+    std::vector<Candidate> found;
+    FindCharacters(syllable, mask, found);
+    for (const Candidate& candidate : found) Append(out, candidate);
+    return out.count();
+  }
+  const CharKey key{syllable, mask};
+  const std::vector<Candidate>* kept = reuse_.characters.Find(key);
+  if (kept == nullptr) {
+    std::vector<Candidate>& found = reuse_.characters.Add(key);
+    FindCharacters(syllable, mask, found);
+    kept = &found;
+  }
+  for (const Candidate& candidate : *kept) Append(out, candidate);
+  return out.count();
+}
+
+void Lexicon::FindCharacters(const SyllableItem& syllable, uint8_t mask, std::vector<Candidate>& found) {
   const IndexView index = dictionaries_.CharIndex();
   const LookupLetters lookups = LookupLettersOf(syllable, FuzzyPairs());
   charMemo_.Reset(Syllables().Count());
@@ -146,10 +240,9 @@ int32_t Lexicon::CharSearch(const SyllableItem& syllable, base::GrowArray& out, 
       if ((record->charClass() & mask) == 0) continue;
       const uint16_t reading = record->syllable();
       if (!charMemo_.Matches(0, reading, [&] { return CharMatch(syllable, reading); })) continue;
-      Append(out, MakeCandidate(kSi, static_cast<uint8_t>(k + 1), static_cast<uint8_t>(syllable.length), record));
+      found.push_back(MakeCandidate(kSi, static_cast<uint8_t>(k + 1), static_cast<uint8_t>(syllable.length), record));
     }
   }
-  return out.count();
 }
 
 }  // namespace kellavor::lexicon

@@ -127,8 +127,9 @@ void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std
 
 const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageModelView& model,
                                              const SyllableItem& syllable, SentenceScratch& scratch) {
-  for (const SyllableChoice& choice : scratch.choices) {
-    if (choice.syllable.view() == syllable.view()) return choice.words;
+  // The syllables of the last keys were kept last.
+  for (auto choice = scratch.choices.rbegin(); choice != scratch.choices.rend(); ++choice) {
+    if (choice->syllable.view() == syllable.view()) return choice->words;
   }
   if (scratch.choices.size() >= kKeptSyllables) scratch.choices.clear();
   EmptyList(scratch.found);
@@ -149,8 +150,8 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
     return std::equal(key.begin(), key.end(), choice.syllables.begin(), choice.syllables.end(),
                       [](const SyllableItem& a, const SyllableItem& b) { return a.view() == b.view(); });
   };
-  for (const StretchChoice& choice : scratch.stretches) {
-    if (same(choice)) return choice.words;
+  for (auto choice = scratch.stretches.rbegin(); choice != scratch.stretches.rend(); ++choice) {
+    if (same(*choice)) return choice->words;
   }
   if (scratch.stretches.size() >= kKeptStretches) scratch.stretches.clear();
   EmptyList(scratch.found);

@@ -5,16 +5,16 @@ namespace {
 
 bool IsBlank(char16_t unit) { return unit == u' ' || unit == u'\t'; }
 
-std::u16string_view Trimmed(std::u16string_view text) {
+}  // namespace
+
+std::u16string_view TrimmedBlanks(std::u16string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
 }
 
-}  // namespace
-
 std::u16string_view ArgumentsOf(std::u16string_view commandLine) {
-  commandLine = Trimmed(commandLine);
+  commandLine = TrimmedBlanks(commandLine);
   size_t end = 0;
   if (!commandLine.empty() && commandLine.front() == u'"') {
     end = commandLine.find(u'"', 1);
@@ -22,7 +22,7 @@ std::u16string_view ArgumentsOf(std::u16string_view commandLine) {
   } else {
     while (end < commandLine.size() && !IsBlank(commandLine[end])) ++end;
   }
-  return Trimmed(commandLine.substr(end));
+  return TrimmedBlanks(commandLine.substr(end));
 }
 
 }  // namespace kellavor::platform

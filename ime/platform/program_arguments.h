@@ -6,6 +6,9 @@
 
 namespace kellavor::platform {
 
+// The text without the blanks (spaces, tabs) around it.
+std::u16string_view TrimmedBlanks(std::u16string_view text);
+
 // What follows the program's name, without the blanks around it.
 std::u16string_view ArgumentsOf(std::u16string_view commandLine);
 

@@ -12,8 +12,8 @@ drawn with.
 Usage: make_skin_bitmaps.py OUTPUT_FOLDER
 """
 import os
-import struct
 import sys
+from bitmap_drawing import bitmap_bytes, blend
 
 BORDER = (150, 165, 190)
 INNER = (232, 238, 247)
@@ -21,27 +21,6 @@ FACE_TOP = (255, 255, 255)
 FACE_BOTTOM = (242, 246, 252)
 GLYPH = (62, 90, 140)
 KEY = (0, 255, 0)
-
-
-def bitmap_bytes(width, height, pixel):
-    """A bottom-up 24-bit BMP of the image given by pixel(x, y) -> (r, g, b)."""
-    row_size = (width * 3 + 3) & ~3
-    rows = []
-    for y in range(height - 1, -1, -1):
-        row = bytearray()
-        for x in range(width):
-            r, g, b = pixel(x, y)
-            row += bytes((b, g, r))
-        row += bytes(row_size - len(row))
-        rows.append(bytes(row))
-    image = b"".join(rows)
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(image), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(image), 2835, 2835, 0, 0)
-    return header + info + image
-
-
-def blend(a, b, t):
-    return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
 
 
 def panel(width, height):

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <random>
 
 #include "tests/support/engine_harness.h"
@@ -43,8 +44,15 @@ inline void ExpectEngineConsistent(EngineHarness& engine, size_t step) {
   ASSERT_EQ(engine.sim().LockCount(fields->candidateInfo), 0) << "step " << step;
 }
 
+// What a stream does besides keys when the engine runs on the module's objects: the settings and
+// the theme reloaded as the external event window's messages have them reloaded. Empty: neither.
+struct StreamReloads {
+  std::function<void()> settings;
+  std::function<void()> theme;
+};
+
 // Feeds steps random events to the engine and checks it after each.
-inline void TypeRandomKeys(EngineHarness& engine, uint32_t seed, size_t steps) {
+inline void TypeRandomKeys(EngineHarness& engine, uint32_t seed, size_t steps, const StreamReloads& reloads = {}) {
   using namespace core;
   std::mt19937 random(seed);
   auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
@@ -62,6 +70,8 @@ inline void TypeRandomKeys(EngineHarness& engine, uint32_t seed, size_t steps) {
     }
     if (chance(1)) engine.SetConversion(engine.Conversion() ^ (chance(50) ? platform::kCmodeFullShape : platform::kCmodeSoftKbd));
     if (chance(1)) settings.softkbdid = static_cast<uint16_t>(random() % 15);
+    if (reloads.settings && random() % 1000 < 2) reloads.settings();
+    if (reloads.theme && random() % 1000 < 2) reloads.theme();
 
     const uint32_t key = random_keys::kKeys[random() % std::size(random_keys::kKeys)];
     const uint32_t modifier = modifiers[random() % std::size(modifiers)];

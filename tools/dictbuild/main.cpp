@@ -4,11 +4,14 @@
 //                       [--usage-texts F] [--gloss-corrections F] [--template FILE] OUT_DIR
 //   dictbuild check DIR
 //   dictbuild top DIR [COUNT]     the most frequent German words with rank, frequency and glosses
+//   dictbuild same-searches DIR STREAM...   the pinyin search with and without kept answers gives
+//                                 the same candidates for every prefix of every word of the streams
 // Exit status: 0 done, 1 violations found or the build failed, 2 wrong command line.
 #include <algorithm>
 #include <chrono>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <string>
@@ -20,6 +23,7 @@
 #include "tools/dictbuild/dictionary_writer.h"
 #include "tools/dictbuild/fixture_source.h"
 #include "tools/dictbuild/german_probes.h"
+#include "tools/dictbuild/search_identity.h"
 #include "tools/dictbuild/open_data/open_data_sources.h"
 
 namespace kellavor::dictbuild {
@@ -33,7 +37,8 @@ int Usage() {
                "  dictbuild open-data --pinyin F --unihan F --german F [--german-extra F] --cedict F"
                " [--corpus DIR[:DIR...]] [--usage-texts F] [--gloss-corrections F] [--template FILE] OUT_DIR\n"
                "  dictbuild check DIR\n"
-               "  dictbuild top DIR [COUNT]\n";
+               "  dictbuild top DIR [COUNT]\n"
+               "  dictbuild same-searches DIR STREAM...\n";
   return kUsageError;
 }
 
@@ -133,6 +138,36 @@ int Top(const std::vector<std::string>& arguments) {
   return 0;
 }
 
+// The words of key stream files: one a line, the letters before an optional tab; empty lines and
+// lines starting with '#' are skipped.
+std::vector<std::u16string> ReadStreams(const std::vector<std::string>& paths) {
+  std::vector<std::u16string> words;
+  for (const std::string& path : paths) {
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+      const std::string letters = line.substr(0, line.find('\t'));
+      if (!letters.empty() && letters[0] != '#') words.push_back(std::u16string(letters.begin(), letters.end()));
+    }
+  }
+  return words;
+}
+
+int SameSearches(const std::vector<std::string>& arguments) {
+  constexpr uint8_t kCharacterSet = 2;
+  if (arguments.size() < 2) return Usage();
+  const std::vector<std::u16string> words = ReadStreams({arguments.begin() + 1, arguments.end()});
+  int status = 0;
+  for (const bool fuzzy : {false, true}) {
+    const SearchIdentityReport report = CompareSearchPaths(arguments[0], words, fuzzy, kCharacterSet);
+    std::cout << (fuzzy ? "with" : "without") << " fuzzy pairs: " << report.searches << " searches, "
+              << report.candidates << " candidates compared, " << report.different << " searches differ\n";
+    for (const std::string& line : report.differences) std::cout << "  " << line << "\n";
+    if (report.different > 0 || report.searches == 0) status = 1;
+  }
+  return status;
+}
+
 int Run(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return Usage();
   const std::string& command = arguments[0];
@@ -141,6 +176,7 @@ int Run(const std::vector<std::string>& arguments) {
   if (command == "open-data") return OpenData(rest);
   if (command == "check") return Check(rest);
   if (command == "top") return Top(rest);
+  if (command == "same-searches") return SameSearches(rest);
   return Usage();
 }
 

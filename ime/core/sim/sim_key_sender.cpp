@@ -38,9 +38,9 @@ KeyOutcome SimKeySender::Send(uint32_t virtualKey, uint32_t keyFlags) {
   outcome.claimed = ImeProcessKey(sim_, core_, context_, virtualKey, keyFlags << 16, keyState);
   if (!outcome.claimed) return outcome;
 
-  TranslationListBuffer buffer(kTranslationListCapacity);
-  const uint32_t count = ImeToAsciiEx(sim_, core_, virtualKey, keyFlags, keyState, buffer.data(), 0, context_);
-  const TranslationList list = buffer.list();
+  const uint32_t count =
+      ImeToAsciiEx(sim_, core_, virtualKey, keyFlags, keyState, translationList_.data(), 0, context_);
+  const TranslationList list = translationList_.list();
   for (uint32_t i = 0; i < count; ++i) {
     const platform::ImeMessage message = list.At(i);
     outcome.messages.push_back(message);

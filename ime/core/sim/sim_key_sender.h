@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ime/core/ime_core.h"
+#include "ime/core/translation_list.h"
 #include "ime/platform/sim/sim_input_method.h"
 
 namespace kellavor::core {
@@ -42,6 +43,9 @@ class SimKeySender {
   platform::SimInputMethod& sim_;
   ImeCore* core_;
   platform::ContextHandle context_;
+  // The translation list of every key, allocated once: the engine writes the messages of the key
+  // from its start and returns their count.
+  TranslationListBuffer translationList_{kTranslationListCapacity};
 };
 
 // Both outcomes of a tap as one: the press's messages, then the release's.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "ime/platform/file_fault_hook.h"
 #include "ime/platform/posix/path_utf8.h"
 
 namespace kellavor::platform {
@@ -31,7 +32,8 @@ class Descriptor {
 
 bool WriteAll(int fd, const uint8_t* bytes, size_t length) {
   while (length > 0) {
-    const ssize_t written = write(fd, bytes, length);
+    ReachFileFaultPoint(FileFaultPoint::kWrite);
+    const ssize_t written = write(fd, bytes, FaultPieceLimit(length));
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) return false;
     bytes += written;
@@ -91,13 +93,26 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::u16string& path, si
 }
 
 bool WriteWholeFile(const std::u16string& path, const void* bytes, size_t length) {
+  ReachFileFaultPoint(FileFaultPoint::kCreate);
   Descriptor file(open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
   if (!file.ok()) return false;
-  return WriteAll(file.get(), static_cast<const uint8_t*>(bytes), length) && fsync(file.get()) == 0;
+  if (!WriteAll(file.get(), static_cast<const uint8_t*>(bytes), length)) return false;
+  ReachFileFaultPoint(FileFaultPoint::kFlush);
+  return fsync(file.get()) == 0;
 }
 
 bool ReplaceFileWith(const std::u16string& from, const std::u16string& to) {
-  return rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+  ReachFileFaultPoint(FileFaultPoint::kReplace);
+  const std::string target = NativePath(to);
+  if (rename(NativePath(from).c_str(), target.c_str()) != 0) return false;
+  ReachFileFaultPoint(FileFaultPoint::kReplaced);
+  // The new name is made durable too, so that a power cut after the save leaves one of the two
+  // files under it, not neither.
+  const size_t slash = target.rfind('/');
+  Descriptor folder(open(slash == std::string::npos ? "." : target.substr(0, slash + 1).c_str(),
+                         O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.ok()) fsync(folder.get());
+  return true;
 }
 
 bool RemoveFile(const std::u16string& path) { return unlink(NativePath(path).c_str()) == 0; }

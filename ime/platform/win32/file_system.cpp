@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ime/platform/file_fault_hook.h"
 #include "ime/platform/win32/wide.h"
 
 namespace kellavor::platform {
@@ -61,21 +62,27 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::u16string& path, si
 }
 
 bool WriteWholeFile(const std::u16string& path, const void* bytes, size_t length) {
+  ReachFileFaultPoint(FileFaultPoint::kCreate);
   FileHandle file(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.ok()) return false;
   const auto* cursor = static_cast<const uint8_t*>(bytes);
   while (length > 0) {
+    ReachFileFaultPoint(FileFaultPoint::kWrite);
     DWORD written = 0;
-    const DWORD want = static_cast<DWORD>(std::min<size_t>(length, 1u << 30));
+    const DWORD want = static_cast<DWORD>(std::min<size_t>(FaultPieceLimit(length), 1u << 30));
     if (!WriteFile(file.get(), cursor, want, &written, nullptr) || written == 0) return false;
     cursor += written;
     length -= written;
   }
+  ReachFileFaultPoint(FileFaultPoint::kFlush);
   return FlushFileBuffers(file.get()) != FALSE;
 }
 
 bool ReplaceFileWith(const std::u16string& from, const std::u16string& to) {
-  return MoveFileExW(Wide(from), Wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+  ReachFileFaultPoint(FileFaultPoint::kReplace);
+  if (MoveFileExW(Wide(from), Wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == FALSE) return false;
+  ReachFileFaultPoint(FileFaultPoint::kReplaced);
+  return true;
 }
 
 bool RemoveFile(const std::u16string& path) { return DeleteFileW(Wide(path)) != FALSE; }
