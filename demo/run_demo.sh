@@ -13,12 +13,14 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Pinyin: a word, a sentence whose first candidate is chosen by digit, Chinese punctuation; Shift
-# tapped alone switches to German, where the candidates carry their glosses; back in pinyin,
-# Ctrl+Shift+L turns traditional output on for one word and off again.
+# tapped alone switches to German, shown as a vertical list where the candidates carry their
+# glosses (set as the settings program would, then set back); back in pinyin, Ctrl+Shift+L turns
+# traditional output on for one word and off again.
 steps=(
   keys:nihao shot:01-pinyin-candidates keys:{Space}
   keys:woxiangqubeijing shot:02-sentence keys:1 keys:,
-  keys:{Shift} keys:haus shot:03-german-glosses keys:{Space} keys:{Shift}
+  keys:{Shift} setting:UI/showmode=1 keys:haus shot:03-german-glosses keys:{Space}
+  setting:UI/showmode=0 keys:{Shift}
   keys:{Ctrl+Shift+L} keys:zhongguo shot:04-traditional keys:1 keys:{Ctrl+Shift+L} keys:.
   shot:05-final-text
 )
@@ -36,17 +38,20 @@ wineserver -w
 xvfb-run -a sh -c 'wine "$0" /S; status=$?; wineserver -k; exit $status' "$setup" >/dev/null 2>&1 \
   || { echo "demo: the setup failed"; exit 1; }
 echo "installed $(basename "$setup") into $WINEPREFIX"
-# Notepad and the driver open on the same virtual desktop, "Default"; the driver closes notepad
-# when it is done. In the first session after the install the driver may not see notepad (Wine
-# is still finishing the prefix's start-up); the session then runs once more.
+# Notepad opens on the virtual desktop "Default", and the driver, started as a plain program of
+# the prefix, joins that desktop (the prefix's default); it closes notepad when it is done. Should
+# the driver not find notepad (Wine still finishing the prefix's start-up), the session runs once
+# more.
 session() {
   xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     unset WINEDLLOVERRIDES
     export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
     wine explorer /desktop=Default,1024x768 notepad &
     sleep 4
-    wine explorer /desktop=Default,1024x768 "$@"
-    wineserver -w
+    wine "$@"
+    status=$?
+    wineserver -k
+    exit $status
   ' demo "$driver" "$(winepath -w "$folder")" "${steps[@]}" 2>&1 | grep -v -e wine32 -e fixme: | tee "$log"
   grep -q "^notepad holds:" "$log"
 }

@@ -3,13 +3,20 @@
 // has the hook activate the layout the setup recorded, runs the steps given on the command line,
 // prints the text notepad holds at the end and closes notepad.
 //   kellavor_demo FOLDER STEP...
-//   STEP: keys:SCRIPT (typed into notepad, see demo_keys.h) or shot:NAME (FOLDER\NAME.png of the screen)
+//   STEP: keys:SCRIPT (typed into notepad, see demo_keys.h), shot:NAME (FOLDER\NAME.png of the
+//   screen) or setting:SECTION/KEY=VALUE (written to the user's config.ini, which every running
+//   module then reloads, as after the settings program)
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "demo/win32/demo_request.h"
+#include "ime/module/module_paths.h"
+#include "ime/module/win32/application_data_folder.h"
+#include "ime/platform/win32/wide.h"
+#include "ime/settings/win32/ext_event_broadcast.h"
+#include "ime/settings/win32/ext_event_window.h"
 #include "tests/wine/window_capture.h"
 
 namespace {
@@ -53,6 +60,21 @@ std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
   text.resize(static_cast<size_t>(SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
+}
+
+// SECTION/KEY=VALUE into the user's config.ini, then every module reloads its settings.
+bool ChangeSetting(const std::wstring& assignment) {
+  const size_t slash = assignment.find(L'/');
+  const size_t equals = assignment.find(L'=');
+  const auto userFolder = kellavor::module::UserFolderIn(kellavor::module::ApplicationDataFolder());
+  if (slash == std::wstring::npos || equals == std::wstring::npos || equals < slash || !userFolder) return false;
+  const std::u16string file = *userFolder + u"config.ini";
+  if (!WritePrivateProfileStringW(assignment.substr(0, slash).c_str(), assignment.substr(slash + 1, equals - slash - 1).c_str(),
+                                  assignment.substr(equals + 1).c_str(), kellavor::platform::Wide(file))) {
+    return false;
+  }
+  kellavor::settings::SendToEveryEventWindow(kellavor::settings::WM_IMEEXT_RELOADSETTINGS);
+  return true;
 }
 
 }  // namespace
@@ -100,6 +122,12 @@ int wmain(int argc, wchar_t** argv) {
     if (step.rfind(L"keys:", 0) == 0) {
       std::printf("typing %s\n", Utf8(step.substr(5)).c_str());
       Request(notepad, L"keys " + step.substr(5));
+    } else if (step.rfind(L"setting:", 0) == 0) {
+      if (!ChangeSetting(step.substr(8))) {
+        std::fprintf(stderr, "kellavor_demo: cannot change the setting %s\n", Utf8(step.substr(8)).c_str());
+        return 6;
+      }
+      std::printf("setting %s\n", Utf8(step.substr(8)).c_str());
     } else if (step.rfind(L"shot:", 0) == 0) {
       Sleep(700);
       const std::wstring file = folder + L"\\" + step.substr(5) + L".png";
