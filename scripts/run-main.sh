@@ -3,7 +3,9 @@
 # First the native release (the console front end, the dictionary writer and the shipped
 # dictionaries), and the engine runs in the console on those dictionaries: interactively when
 # attached to a terminal, otherwise it types a short demonstration script and prints what every
-# key did. Then both Windows flavours are built, as far as their tools could be installed.
+# key did. Then both Windows flavours are built, as far as their tools could be installed, and the
+# setup they make is installed into a private Wine prefix where notepad is typed into through the
+# installed input method (demo/run_demo.sh).
 # Installs what is missing first and ends with a summary of every stage.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -52,6 +54,19 @@ for preset in win32 win64; do
   echo "(building $preset: KellavorIme.ime and the install folder land in build/$preset)"
   stage "$preset build" "windows" configure_and_build "$preset"
 done
+
+# The real thing: the setup installed into a private Wine prefix, notepad typed into through the
+# installed input method, screenshots in build/demo.
+setup=build/win64/KellavorSetup.exe
+driver=build/win64/demo/kellavor_demo.exe
+if [ "$(stage_result "win64 build")" != passed ]; then
+  stage_skip "notepad demonstration" "the win64 build, which makes the setup, did not pass"
+elif [ ! -f "$setup" ] || [ ! -f "$driver" ]; then
+  stage_skip "notepad demonstration" "the win64 build made no $(basename "$setup") or demo driver (makensis missing?)"
+else
+  echo "(installing $setup into build/demo/prefix and typing into notepad; screenshots in build/demo)"
+  stage "notepad demonstration" "wine" demo/run_demo.sh "$setup" "$driver" build/demo
+fi
 
 echo
 echo "Built:"
