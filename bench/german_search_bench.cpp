@@ -48,7 +48,8 @@ void BM_TypeMisspellings(benchmark::State& state) {
     speller.CreateSpeller(platform::Utf8ToUtf16(std::string(KELLAVOR_BENCH_FOLDER) + (shipped ? "shipped" : "stock") +
                                                 "/data_si.bin"));
     speller.SuggestWords(u"x");  // loading is measured by the speller's own benchmark
-    const GermanSources sources{Dictionaries(), speller, UserBlockView()};
+    NearKeys nearKeys;
+    const GermanSources sources{Dictionaries(), speller, UserBlockView(), &nearKeys};
     keystrokes.clear();
     corrected = 0;
     base::GrowArray list(sizeof(Candidate), 10000);
