@@ -77,7 +77,9 @@ PrefixMatches AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16
 }
 
 // Appends the records of a corrected key: every word of it, in each case the dictionary has.
-// When the input is itself a dictionary word, the corrections rank after it.
+// When the input is itself a dictionary word, the corrections rank after it; otherwise they are
+// what the writer meant to type, whatever their length, and rank with the exactly typed words,
+// before the longer words the input begins (Haus before Häuser for hause).
 void AppendCorrectedKey(const SystemDictionaries& dictionaries, KeyRange range, bool exact, base::GrowArray& out) {
   const IndexView index = dictionaries.WordKeyIndex();
   for (uint32_t k = range.first; k < range.last; ++k) {
@@ -152,7 +154,7 @@ int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, bas
   if (text.empty()) return 0;
   const std::u16string folded = FoldGermanKey(text);
   const PrefixMatches prefix = AppendPrefixRange(sources.dictionaries, folded, out);
-  if (SpellerWanted(text.size(), prefix.frequency)) {
+  if (CorrectionsWanted(text.size(), prefix.frequency)) {
     AppendCorrections(sources, text, folded, prefix.exact, out);
   }
   UserWordSearch(sources.user, text, out);

@@ -1,0 +1,98 @@
+#include "ime/lexicon/german_near_keys.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/support/user_dictionary_fixture.h"
+
+namespace kellavor::lexicon {
+namespace {
+
+class NearKeysTest : public ::testing::Test {
+ protected:
+  // The keys one edit from folded, and whether some key begins within one edit.
+  std::vector<std::u16string> Near(std::u16string_view folded, bool* begins = nullptr) {
+    const NearKeyMatches matches = NearKeys().Find(*dictionaries_, folded);
+    if (begins != nullptr) *begins = matches.begins;
+    std::vector<std::u16string> keys;
+    for (const KeyRange& range : matches.words) {
+      keys.emplace_back(dictionaries_->WordRecordAt(dictionaries_->WordKeyIndex()[range.first]).key());
+    }
+    return keys;
+  }
+
+  std::unique_ptr<SystemDictionaries> dictionaries_ = MapFixtureDictionaries();
+};
+
+using Keys = std::vector<std::u16string>;
+
+TEST_F(NearKeysTest, FindsTheKeysOneEditAwayAndNothingFarther) {
+  EXPECT_EQ(Near(u"mdchen"), (Keys{u"machen", u"madchen"})) << "a letter replaced, or one dropped";
+  EXPECT_EQ(Near(u"hausr"), (Keys{u"haus", u"hauser"})) << "a letter added, or one missing before the last";
+  EXPECT_EQ(Near(u"comptuer"), Keys{u"computer"}) << "two neighbours swapped";
+  EXPECT_EQ(Near(u"maxhen"), Keys{u"machen"}) << "a letter replaced";
+  EXPECT_EQ(Near(u"maken"), Keys{u"machen"}) << "k written for ch";
+  EXPECT_EQ(Near(u"hund"), Keys{u"und"}) << "the input itself is no correction of itself";
+  EXPECT_EQ(Near(u"saufn"), Keys{u"saufen"}) << "kaufen is two edits away";
+  EXPECT_EQ(Near(u"gesetrn"), Keys{u"gestern"}) << "one key for Gestern and gestern";
+
+  bool begins = false;
+  EXPECT_TRUE(Near(u"cpmpu", &begins).empty());
+  EXPECT_TRUE(begins) << "cpmpu is one edit from the beginning of computer";
+  EXPECT_TRUE(Near(u"xqxqx", &begins).empty());
+  EXPECT_FALSE(begins);
+}
+
+// Words of the dictionary typed with a random slip, each after backspacing to where it parts from
+// the input before: the kept variants give exactly what a fresh search finds, and nothing kept
+// survives a change of dictionary.
+TEST_F(NearKeysTest, KeptVariantsGiveTheAnswersOfAFreshSearch) {
+  const std::vector<std::u16string> words = {u"haus", u"hauser", u"madchen", u"machen", u"computer", u"strassen",
+                                             u"gestern", u"kaufen", u"saufen", u"heute", u"apfel"};
+  constexpr std::u16string_view kLetters = u"acehmnsux";
+  std::mt19937 random(19);
+  NearKeys kept;
+  std::u16string input;
+  size_t searches = 0;
+  size_t compared = 0;
+  for (int round = 0; round < 300; ++round) {
+    std::u16string target = words[random() % words.size()];
+    const size_t at = random() % target.size();
+    const char16_t letter = kLetters[random() % kLetters.size()];
+    switch (random() % 4) {
+      case 0: target.erase(at, 1); break;
+      case 1: target.insert(at, 1, letter); break;
+      case 2: target[at] = letter; break;
+      default: break;
+    }
+    size_t shared = 0;
+    while (shared < input.size() && shared < target.size() && input[shared] == target[shared]) ++shared;
+    input.resize(shared);
+    if (round % 50 == 0) {
+      const SystemDictionaries noWords;
+      const NearKeyMatches none = kept.Find(noWords, input);
+      EXPECT_TRUE(none.words.empty());
+      EXPECT_FALSE(none.begins);
+    }
+    while (input.size() < target.size()) {
+      input += target[input.size()];
+      const NearKeyMatches a = kept.Find(*dictionaries_, input);
+      const NearKeyMatches b = NearKeys().Find(*dictionaries_, input);
+      ++searches;
+      ASSERT_EQ(a.begins, b.begins) << "after " << searches << " searches";
+      ASSERT_EQ(a.words.size(), b.words.size()) << "after " << searches << " searches";
+      for (size_t i = 0; i < a.words.size(); ++i) {
+        EXPECT_EQ(a.words[i].first, b.words[i].first);
+        EXPECT_EQ(a.words[i].last, b.words[i].last);
+      }
+      compared += a.words.size();
+    }
+  }
+  EXPECT_GT(compared, 300u) << "the typing reached words";
+}
+
+}  // namespace
+}  // namespace kellavor::lexicon
