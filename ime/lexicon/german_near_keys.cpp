@@ -44,12 +44,13 @@ struct KeyUnits {
   KeyRange Ending(KeyRange range, uint32_t d) const { return {range.first, Bound(range, d, u'\0', true)}; }
 
   // Calls visit(unit, entries) for every unit that follows the first d units in range, ascending.
+  // Each step moves on by one entry at least (the key index is not checked for order).
   template <typename Visit>
   void Children(KeyRange range, uint32_t d, const Visit& visit) const {
     uint32_t k = Ending(range, d).last;
     while (k < range.last) {
       const char16_t unit = UnitAt(k, d);
-      const uint32_t end = Bound({k, range.last}, d, unit, true);
+      const uint32_t end = Bound({k + 1, range.last}, d, unit, true);
       visit(unit, KeyRange{k, end});
       k = end;
     }

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "ime/platform/file_system.h"
+#include "tests/support/test_folder.h"
 #include "tests/support/user_dictionary_fixture.h"
 
 namespace kellavor::lexicon {
@@ -92,6 +96,31 @@ TEST_F(NearKeysTest, KeptVariantsGiveTheAnswersOfAFreshSearch) {
     }
   }
   EXPECT_GT(compared, 300u) << "the typing reached words";
+}
+
+// The order of the key index is not checked when a dictionary is mapped: walking an index out of
+// order gives wrong answers, but every search ends.
+TEST(NearKeys, AnIndexOutOfOrderStillEnds) {
+  UseFixtureResources();
+  std::vector<uint8_t> words = platform::ReadWholeFile(FixtureDictionaryPath(u"data_de.bin"), 1u << 20).value_or(
+      std::vector<uint8_t>{});
+  ASSERT_FALSE(words.empty());
+  const uint32_t count = HeaderWord(words.data(), header_word::kEntryCount);
+  const uint32_t offset = HeaderWord(words.data(), header_word::kWordKeyIndex);
+  for (uint32_t k = 0; k < count / 2; ++k) {
+    std::swap_ranges(words.begin() + offset + 4 * k, words.begin() + offset + 4 * k + 4,
+                     words.begin() + offset + 4 * (count - 1 - k));
+  }
+  TestFolder folder("near_keys_out_of_order");
+  ASSERT_TRUE(platform::WriteWholeFile(folder.Path(u"de.bin"), words.data(), words.size()));
+  SystemDictionaries reversed(SystemMappingNames{u"KellavorTest_Si_Rev", u"KellavorTest_Ph_Rev", u"KellavorTest_De_Rev"});
+  reversed.MapSystemFiles(u"", u"", folder.Path(u"de.bin"));
+  ASSERT_TRUE(reversed.IsPresent(SystemFile::kWords));
+  NearKeys kept;
+  for (std::u16string_view input : {u"hausr", u"mdchen", u"strassen", u"zzzzz", u"comptuer"}) {
+    kept.Find(reversed, input);
+    NearKeys().Find(reversed, input);
+  }
 }
 
 }  // namespace
