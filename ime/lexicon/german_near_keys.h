@@ -1,13 +1,13 @@
-// The keys of the German word index one edit away from a folded input: a letter dropped, added or
-// replaced, two neighbouring letters swapped, or f written for ph, k for ch. They are the German search's own corrections,
-// found by binary searches of the sorted key index, and they are kept from keystroke to keystroke:
-// the one-edit variants of the typed letters that begin some key are the variants of the letters
-// before, each followed by the new letter, plus the few variants that involve the new letter, so
-// appending a letter narrows the ranges kept for the input before instead of searching again.
+// The keys of the German word index one edit away from a folded input: a letter dropped, added
+// or replaced, two neighbouring letters swapped, or f written for ph, k for ch. They are the
+// German search's own corrections, found by binary searches of the sorted key index, and they are
+// kept from keystroke to keystroke: the one-edit variants of the typed letters that begin some key
+// are the variants of the letters before, each followed by the new letter, plus the few variants
+// that involve the new letter, so appending a letter narrows the ranges kept for the input before
+// instead of searching again.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 

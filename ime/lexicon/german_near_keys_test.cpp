@@ -113,7 +113,8 @@ TEST(NearKeys, AnIndexOutOfOrderStillEnds) {
   }
   TestFolder folder("near_keys_out_of_order");
   ASSERT_TRUE(platform::WriteWholeFile(folder.Path(u"de.bin"), words.data(), words.size()));
-  SystemDictionaries reversed(SystemMappingNames{u"KellavorTest_Si_Rev", u"KellavorTest_Ph_Rev", u"KellavorTest_De_Rev"});
+  SystemDictionaries reversed(
+      SystemMappingNames{u"KellavorTest_Si_Rev", u"KellavorTest_Ph_Rev", u"KellavorTest_De_Rev"});
   reversed.MapSystemFiles(u"", u"", folder.Path(u"de.bin"));
   ASSERT_TRUE(reversed.IsPresent(SystemFile::kWords));
   NearKeys kept;

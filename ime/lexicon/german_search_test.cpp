@@ -166,8 +166,10 @@ TEST_F(GermanSearchTest, CorrectsFromTheDictionaryWithoutTheSpeller) {
 TEST(GermanSearch, CorrectionsWaitWhileTheLettersBeginACommonWord) {
   EXPECT_FALSE(CorrectionsWanted(4, 0)) << "four units are never corrected";
   EXPECT_TRUE(CorrectionsWanted(5, 0)) << "letters that begin no word";
-  EXPECT_TRUE(CorrectionsWanted(9, kCommonWordFrequency - 1)) << "letters that begin only rare words (Standart: Standarte)";
-  EXPECT_FALSE(CorrectionsWanted(9, kCommonWordFrequency)) << "letters that begin a common word are that word being typed";
+  EXPECT_TRUE(CorrectionsWanted(9, kCommonWordFrequency - 1))
+      << "letters that begin only rare words (Standart: Standarte)";
+  EXPECT_FALSE(CorrectionsWanted(9, kCommonWordFrequency))
+      << "letters that begin a common word are that word being typed";
 }
 
 TEST(GermanRankCompare, OrdersKindsByExtentThenLearnedFirst) {
