@@ -76,13 +76,24 @@ PrefixMatches AppendPrefixRange(const SystemDictionaries& dictionaries, std::u16
   return {frequency, exact};
 }
 
-// Appends the dictionary words the speller's first suggestions name: every word whose key is the
-// folded suggestion, in each case the dictionary has (a lower-case input is asked capitalised, and
-// Hunspell then capitalises its suggestions; Gestern and gestern are both brought in, and
-// frequency decides). Words the prefix range holds already are skipped. When the input is itself
-// a dictionary word, the corrections rank after it.
-void AppendCorrections(const GermanSources& sources, std::u16string_view text, std::u16string_view folded,
-                       bool exact, base::GrowArray& out) {
+// Appends the records of a corrected key: every word of it, in each case the dictionary has.
+// When the input is itself a dictionary word, the corrections rank after it; otherwise they are
+// what the writer meant to type, whatever their length, and rank with the exactly typed words,
+// before the longer words the input begins (Haus before Häuser for hause).
+void AppendCorrectedKey(const SystemDictionaries& dictionaries, KeyRange range, bool exact, base::GrowArray& out) {
+  const IndexView index = dictionaries.WordKeyIndex();
+  for (uint32_t k = range.first; k < range.last; ++k) {
+    const WordRecord record = dictionaries.WordRecordAt(index[k]);
+    if (record) Append(out, candidate_kind::kPh, exact ? 1 : 0, record.bytes());
+  }
+}
+
+// Appends the dictionary words the speller's first suggestions name, every word of the folded
+// suggestion's key (a lower-case input is asked capitalised, and Hunspell then capitalises its
+// suggestions; Gestern and gestern are both brought in, and frequency decides). Words the prefix
+// range holds already are skipped.
+void AppendSpellerCorrections(const GermanSources& sources, std::u16string_view text, std::u16string_view folded,
+                              bool exact, base::GrowArray& out) {
   const std::vector<std::u16string> suggestions = sources.speller.SuggestWords(text);
   const IndexView index = sources.dictionaries.WordKeyIndex();
   const size_t looked = std::min(suggestions.size(), kSpellerSuggestions);
@@ -91,11 +102,21 @@ void AppendCorrections(const GermanSources& sources, std::u16string_view text, s
     if (key.starts_with(folded)) continue;
     // Over one unit more than the key, so that only keys ending where it ends compare equal.
     const KeyRange range = EqualRangeBy(index.size(), WordKeyOrder{sources.dictionaries, index, key, key.size() + 1});
-    for (uint32_t k = range.first; k < range.last; ++k) {
-      const WordRecord record = sources.dictionaries.WordRecordAt(index[k]);
-      if (record) Append(out, candidate_kind::kPh, exact ? 1 : ExtentFor(record.key(), folded.size()), record.bytes());
-    }
+    AppendCorrectedKey(sources.dictionaries, range, exact, out);
   }
+}
+
+// Appends the corrections of the input: the dictionary words one edit away. Only when there are
+// none and no word begins within one edit of the input either is the speller asked; letters one
+// edit from the beginning of a word are that word in the making, where the speller, which corrects
+// whole words, costs milliseconds for nothing.
+void AppendCorrections(const GermanSources& sources, std::u16string_view text, std::u16string_view folded,
+                       bool exact, base::GrowArray& out) {
+  NearKeys fresh;
+  NearKeys& kept = sources.nearKeys != nullptr ? *sources.nearKeys : fresh;
+  const NearKeyMatches near = kept.Find(sources.dictionaries, folded);
+  for (const KeyRange& range : near.words) AppendCorrectedKey(sources.dictionaries, range, exact, out);
+  if (near.words.empty() && !near.begins) AppendSpellerCorrections(sources, text, folded, exact, out);
 }
 
 // User index 1 holds single characters, then German words by their text, then Chinese phrases;
@@ -133,7 +154,7 @@ int32_t SearchGerman(const GermanSources& sources, std::u16string_view text, bas
   if (text.empty()) return 0;
   const std::u16string folded = FoldGermanKey(text);
   const PrefixMatches prefix = AppendPrefixRange(sources.dictionaries, folded, out);
-  if (SpellerWanted(text.size(), prefix.frequency)) {
+  if (CorrectionsWanted(text.size(), prefix.frequency)) {
     AppendCorrections(sources, text, folded, prefix.exact, out);
   }
   UserWordSearch(sources.user, text, out);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ime/base/grow_array.h"
+#include "ime/lexicon/german_near_keys.h"
 #include "ime/lexicon/speller.h"
 #include "ime/lexicon/system_dictionaries.h"
 #include "ime/lexicon/user_block.h"
@@ -14,22 +15,23 @@
 namespace kellavor::lexicon {
 
 // At most this many candidates come from the dictionary's prefix range; inputs longer than
-// kSpellerMinimumUnits - 1 units also ask the speller, whose first kSpellerSuggestions answers are
-// looked up.
+// kCorrectionMinimumUnits - 1 units are also corrected: by the dictionary words one edit away, or when
+// there are none and the letters are no edit away from the beginning of any word, by the speller,
+// whose first kSpellerSuggestions answers are looked up.
 inline constexpr int32_t kGermanPrefixLimit = 5000;
-inline constexpr size_t kSpellerMinimumUnits = 5;
+inline constexpr size_t kCorrectionMinimumUnits = 5;
 inline constexpr size_t kSpellerSuggestions = 5;
-// The speller is not asked while the typed letters begin a word this frequent (30 uses per
-// million words, the scale of WordRecord::frequency): the writer is taken to be typing that word.
-// A request costs milliseconds, and asked at every keystroke of every word it was most of the
-// German keystroke. Letters that begin only rare words, or none, still get corrections (Standart
-// begins only Standarte; Ergebniss begins Ergebnisse, and loses Ergebnis).
+// No correction is sought while the typed letters begin a word this frequent (30 uses per
+// million words, the scale of WordRecord::frequency): the writer is taken to be typing that word,
+// and an exactly typed common word keeps its completions on the first page. Letters that begin
+// only rare words, or none, get corrections (Standart begins only Standarte; Ergebniss begins
+// Ergebnisse, and loses Ergebnis).
 inline constexpr uint32_t kCommonWordFrequency = 3000;
 
-// Whether the speller is asked for an input of `units` UTF-16 units whose prefix range holds words
+// Whether corrections are sought for an input of `units` UTF-16 units whose prefix range holds words
 // of at most `prefixFrequency` (0 for none).
-constexpr bool SpellerWanted(size_t units, uint32_t prefixFrequency) {
-  return units >= kSpellerMinimumUnits && prefixFrequency < kCommonWordFrequency;
+constexpr bool CorrectionsWanted(size_t units, uint32_t prefixFrequency) {
+  return units >= kCorrectionMinimumUnits && prefixFrequency < kCommonWordFrequency;
 }
 
 // What the German search reads.
@@ -37,6 +39,8 @@ struct GermanSources {
   const SystemDictionaries& dictionaries;
   Speller& speller;
   UserBlockView user;
+  // What is kept of the corrections between keystrokes; null searches afresh.
+  NearKeys* nearKeys = nullptr;
 };
 
 // Fills `out` (empty on entry) and returns its count.

@@ -147,11 +147,29 @@ TEST_F(GermanSearchTest, ACorrectionNeverOutranksTheTypedWordAndKeepsTheDictiona
   EXPECT_EQ(gestern[1], u"Gestern");
 }
 
-TEST(GermanSearch, TheSpellerWaitsWhileTheLettersBeginACommonWord) {
-  EXPECT_FALSE(SpellerWanted(4, 0)) << "four units are never corrected";
-  EXPECT_TRUE(SpellerWanted(5, 0)) << "letters that begin no word";
-  EXPECT_TRUE(SpellerWanted(9, kCommonWordFrequency - 1)) << "letters that begin only rare words (Standart: Standarte)";
-  EXPECT_FALSE(SpellerWanted(9, kCommonWordFrequency)) << "letters that begin a common word are that word being typed";
+TEST_F(GermanSearchTest, CorrectsFromTheDictionaryWithoutTheSpeller) {
+  const std::vector<Found> hause = Search(u"Hause");
+  ASSERT_EQ(hause.size(), 2u);
+  EXPECT_EQ(hause[0].text, u"Haus") << "a correction of another length comes before the longer words";
+  EXPECT_EQ(hause[0].extent, 0);
+  EXPECT_EQ(hause[1].text, u"Häuser");
+  EXPECT_EQ(SearchTexts(u"strassn"), (std::vector<std::u16string>{u"Straßen", u"Straße"}))
+      << "both one edit away, by frequency";
+  EXPECT_EQ(SearchTexts(u"gesetrn"), (std::vector<std::u16string>{u"gestern", u"Gestern"}));
+  const std::vector<Found> kaufen = Search(u"kaufen");
+  ASSERT_EQ(kaufen.size(), 2u);
+  EXPECT_EQ(kaufen[1].text, u"Saufen") << "after the typed word, though more frequent";
+  EXPECT_EQ(kaufen[1].extent, 1);
+  EXPECT_TRUE(Search(u"Hudn").empty()) << "four units: no correction sought";
+}
+
+TEST(GermanSearch, CorrectionsWaitWhileTheLettersBeginACommonWord) {
+  EXPECT_FALSE(CorrectionsWanted(4, 0)) << "four units are never corrected";
+  EXPECT_TRUE(CorrectionsWanted(5, 0)) << "letters that begin no word";
+  EXPECT_TRUE(CorrectionsWanted(9, kCommonWordFrequency - 1))
+      << "letters that begin only rare words (Standart: Standarte)";
+  EXPECT_FALSE(CorrectionsWanted(9, kCommonWordFrequency))
+      << "letters that begin a common word are that word being typed";
 }
 
 TEST(GermanRankCompare, OrdersKindsByExtentThenLearnedFirst) {

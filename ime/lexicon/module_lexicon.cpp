@@ -38,7 +38,7 @@ int32_t ModuleLexicon::SearchPinyin(std::u16string_view key, base::GrowArray& ca
 }
 
 int32_t ModuleLexicon::SearchGerman(std::u16string_view key, base::GrowArray& candidates) {
-  return lexicon::SearchGerman({lexicon_.Dictionaries(), speller_, userDictionary_.View()}, key, candidates);
+  return lexicon::SearchGerman({lexicon_.Dictionaries(), speller_, userDictionary_.View(), &nearKeys_}, key, candidates);
 }
 
 int32_t ModuleLexicon::SearchCustomPhrases(std::u16string_view key, base::GrowArray& candidates) {

@@ -8,6 +8,7 @@
 
 #include "ime/lexicon/lexicon_port.h"
 #include "ime/lexicon/custom_phrases.h"
+#include "ime/lexicon/german_near_keys.h"
 #include "ime/lexicon/lexicon.h"
 #include "ime/lexicon/speller.h"
 #include "ime/lexicon/system_dictionaries.h"
@@ -64,6 +65,7 @@ class ModuleLexicon final : public lexicon::LexiconPort {
   Lexicon lexicon_;
   UserDictionary userDictionary_;
   Speller speller_;
+  NearKeys nearKeys_;  // the German corrections of the last input, extended when a letter is appended
   CustomPhrases customPhrases_;
 };
 

@@ -6,6 +6,7 @@
 //   dictbuild top DIR [COUNT]     the most frequent German words with rank, frequency and glosses
 //   dictbuild same-searches DIR STREAM...   the pinyin search with and without kept answers gives
 //                                 the same candidates for every prefix of every word of the streams
+//   dictbuild same-german DIR STREAM...     the same for the German search and its corrections
 // Exit status: 0 done, 1 violations found or the build failed, 2 wrong command line.
 #include <algorithm>
 #include <chrono>
@@ -23,6 +24,7 @@
 #include "tools/dictbuild/dictionary_writer.h"
 #include "tools/dictbuild/fixture_source.h"
 #include "tools/dictbuild/german_probes.h"
+#include "tools/dictbuild/german_search_identity.h"
 #include "tools/dictbuild/search_identity.h"
 #include "tools/dictbuild/open_data/open_data_sources.h"
 
@@ -38,7 +40,8 @@ int Usage() {
                " [--corpus DIR[:DIR...]] [--usage-texts F] [--gloss-corrections F] [--template FILE] OUT_DIR\n"
                "  dictbuild check DIR\n"
                "  dictbuild top DIR [COUNT]\n"
-               "  dictbuild same-searches DIR STREAM...\n";
+               "  dictbuild same-searches DIR STREAM...\n"
+               "  dictbuild same-german DIR STREAM...\n";
   return kUsageError;
 }
 
@@ -168,6 +171,16 @@ int SameSearches(const std::vector<std::string>& arguments) {
   return status;
 }
 
+int SameGermanSearches(const std::vector<std::string>& arguments) {
+  if (arguments.size() < 2) return Usage();
+  const GermanIdentityReport report =
+      CompareGermanSearchPaths(arguments[0], ReadGermanStreams({arguments.begin() + 1, arguments.end()}));
+  std::cout << report.searches << " searches, " << report.corrections << " corrections and " << report.candidates
+            << " candidates compared, " << report.different << " searches differ\n";
+  for (const std::string& line : report.differences) std::cout << "  " << line << "\n";
+  return report.different > 0 || report.searches == 0 ? 1 : 0;
+}
+
 int Run(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return Usage();
   const std::string& command = arguments[0];
@@ -177,6 +190,7 @@ int Run(const std::vector<std::string>& arguments) {
   if (command == "check") return Check(rest);
   if (command == "top") return Top(rest);
   if (command == "same-searches") return SameSearches(rest);
+  if (command == "same-german") return SameGermanSearches(rest);
   return Usage();
 }
 
