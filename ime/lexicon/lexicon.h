@@ -143,6 +143,9 @@ class Lexicon {
   // The positions whose phrase is of the mask and matches the first typed syllable, kept under
   // the first syllable and the first letter of the second.
   const std::vector<uint32_t>& PhraseHeads(std::span<const SyllableItem> syllables, uint8_t mask);
+  // The positions whose phrase is of the mask and matches the first count typed syllables (as far
+  // as it has syllables), in the order of PhraseHeads, kept under those syllables.
+  const std::vector<uint32_t>& MatchingPhrases(std::span<const SyllableItem> syllables, size_t count, uint8_t mask);
   // Whether the user searches of a one-syllable input (the syllable `first`, the alternative
   // reading) find anything.
   bool LearnedEntriesMatch(const SyllableItem& first, std::span<const SyllableItem> alternative, uint8_t classMask,

@@ -2,6 +2,7 @@
 // search that ranks them.
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "ime/lexicon/candidate_order.h"
 #include "ime/lexicon/lexicon.h"
@@ -161,6 +162,30 @@ const std::vector<uint32_t>& Lexicon::PhraseHeads(std::span<const SyllableItem> 
   return heads;
 }
 
+// A phrase matching more typed syllables matches the syllables before the last of them too, so the
+// list for a count is the list for one syllable less, filtered: while the syllables after them are
+// typed, the search reads only the few phrases that begin with all of them.
+const std::vector<uint32_t>& Lexicon::MatchingPhrases(std::span<const SyllableItem> syllables, size_t count,
+                                                      uint8_t mask) {
+  if (count == 1) return PhraseHeads(syllables, mask);
+  PhrasePrefixKey key{{}, mask};
+  for (const SyllableItem& syllable : syllables.first(count)) {
+    key.letters += syllable.view();
+    key.letters += u'\'';
+  }
+  if (const std::vector<uint32_t>* kept = reuse_.phrasePrefixes.Find(key)) return *kept;
+  const std::vector<uint32_t>& fewer = MatchingPhrases(syllables, count - 1, mask);
+  if (fewer.empty()) return fewer;
+  std::vector<uint32_t> matching;
+  const IndexView index = dictionaries_.PhraseInitialsIndex();
+  for (const uint32_t k : fewer) {
+    if (MatchPhrase(syllables.first(count), dictionaries_.PhraseRecordAt(index[k]))) matching.push_back(k);
+  }
+  std::vector<uint32_t>& kept = reuse_.phrasePrefixes.Add(key);
+  kept = std::move(matching);
+  return kept;
+}
+
 template <typename Visit>
 void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mask, const Visit& visit) {
   // A released phrase table is rebuilt before any index entry is read; one that cannot be rebuilt
@@ -178,7 +203,7 @@ void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mas
     ForEachPhrasePosition(syllables, visitAt);
     return;
   }
-  for (const uint32_t k : PhraseHeads(syllables, mask)) {
+  for (const uint32_t k : MatchingPhrases(syllables, syllables.size() - 1, mask)) {
     if (!visitAt(k)) return;
   }
 }

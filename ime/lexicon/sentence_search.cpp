@@ -127,17 +127,13 @@ void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std
 
 const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageModelView& model,
                                              const SyllableItem& syllable, SentenceScratch& scratch) {
-  // The syllables of the last keys were kept last.
-  for (auto choice = scratch.choices.rbegin(); choice != scratch.choices.rend(); ++choice) {
-    if (choice->syllable.view() == syllable.view()) return choice->words;
-  }
-  if (scratch.choices.size() >= kKeptSyllables) scratch.choices.clear();
+  const CharKey key{syllable, kSentenceClassMask};
+  if (const std::vector<LatticeWord>* kept = scratch.characters.Find(key)) return *kept;
   EmptyList(scratch.found);
   lexicon.CharSearch(syllable, scratch.found, kSentenceClassMask);
-  SyllableChoice& choice = scratch.choices.emplace_back();
-  choice.syllable = syllable;
-  KeepSystemWords(lexicon, model, Records<Candidate>(scratch.found), kCharactersPerSyllable, choice.words);
-  return choice.words;
+  std::vector<LatticeWord>& words = scratch.characters.Add(key);
+  KeepSystemWords(lexicon, model, Records<Candidate>(scratch.found), kCharactersPerSyllable, words);
+  return words;
 }
 
 // The system phrases of a position, the most frequent of each length that fit the syllables left
@@ -146,25 +142,24 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
                                           std::span<const SyllableItem> rest, SentenceScratch& scratch) {
   const size_t longest = std::clamp<size_t>(model.LongestWord(), 2, kLongestLatticePhrase);
   const std::span<const SyllableItem> key = rest.first(std::min(rest.size(), longest));
-  const auto same = [&](const StretchChoice& choice) {
-    return std::equal(key.begin(), key.end(), choice.syllables.begin(), choice.syllables.end(),
-                      [](const SyllableItem& a, const SyllableItem& b) { return a.view() == b.view(); });
-  };
-  for (auto choice = scratch.stretches.rbegin(); choice != scratch.stretches.rend(); ++choice) {
-    if (same(*choice)) return choice->words;
+  PhrasePrefixKey& kept = scratch.stretchKey;
+  kept.letters.clear();
+  for (const SyllableItem& syllable : key) {
+    kept.letters += syllable.view();
+    kept.letters += u'\'';
   }
-  if (scratch.stretches.size() >= kKeptStretches) scratch.stretches.clear();
+  kept.mask = kSentenceClassMask;
+  if (const std::vector<LatticeWord>* words = scratch.stretches.Find(kept)) return *words;
   EmptyList(scratch.found);
   lexicon.PhraseSearch(key, scratch.found, kSentenceClassMask);
   std::span<Candidate> found = Records<Candidate>(scratch.found);
   const auto fitting = std::partition(found.begin(), found.end(), [&](const Candidate& c) {
     return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= key.size();
   });
-  StretchChoice& choice = scratch.stretches.emplace_back();
-  choice.syllables.assign(key.begin(), key.end());
+  std::vector<LatticeWord>& words = scratch.stretches.Add(kept);
   KeepSystemWords(lexicon, model, found.first(static_cast<size_t>(fitting - found.begin())), kPhrasesPerStretch,
-                  choice.words);
-  return choice.words;
+                  words);
+  return words;
 }
 
 // Edges of the main reading are placed in the order of their start letters; shared[s] is the
@@ -218,16 +213,20 @@ SentenceScratch::SentenceScratch()
     : main(sizeof(SyllableItem), kSyllableListCapacity),
       alternative(sizeof(SyllableItem), kSyllableListCapacity),
       found(sizeof(Candidate), kFoundCapacity),
+      characters(kKeptSyllables),
+      stretches(kKeptStretches),
       pairCosts(kKeptPairCosts) {}
 
 void SentenceScratch::Forget() {
-  choices.clear();
-  stretches.clear();
+  characters.Clear();
+  stretches.Clear();
   std::fill(pairCosts.begin(), pairCosts.end(), PairCostEntry{});
+  paths.Forget();
 }
 
 std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelView& model, std::u16string_view text,
-                                        bool withUser, SentenceScratch& scratch) {
+                                        bool withUser, bool reuse, SentenceScratch& scratch) {
+  if (!reuse) scratch.Forget();
   scratch.edges.clear();
   scratch.pieces.clear();
   lexicon.SplitSyllables(text, scratch.main, scratch.alternative);
@@ -241,7 +240,7 @@ std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelVie
     return kept.cost;
   };
   const std::vector<uint32_t> path =
-      BestSentencePath(scratch.edges, text.size(), LanguageModelView::kBoundary, pairCost, kBeam);
+      scratch.paths.BestPath(scratch.edges, text.size(), LanguageModelView::kBoundary, pairCost, kBeam);
   std::vector<Candidate> sentence;
   sentence.reserve(path.size());
   for (const uint32_t e : path) sentence.push_back(scratch.pieces[e]);
