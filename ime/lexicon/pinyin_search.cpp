@@ -87,9 +87,14 @@ void Lexicon::SplitSyllables(std::u16string_view text, base::GrowArray& main, ba
     for (const SyllableItem& item : kept.alternative) Append(alternative, item);
     return;
   }
-  lexicon::SplitSyllables(syllableSet_, text, main, alternative,
-                          [this](std::span<const SyllableItem> pieces) { return PhraseExists(pieces, kSplitClassMask); });
-  if (!reuseOn_) return;
+  const PhraseTest hasPhrase = [this](std::span<const SyllableItem> pieces) {
+    return PhraseExists(pieces, kSplitClassMask);
+  };
+  if (!reuseOn_) {
+    lexicon::SplitSyllables(syllableSet_, text, main, alternative, hasPhrase);
+    return;
+  }
+  lexicon::SplitSyllables(syllableSet_, text, main, alternative, hasPhrase, reuse_.readings);
   kept.text.assign(text);
   kept.main.assign(Records<SyllableItem>(main).begin(), Records<SyllableItem>(main).end());
   kept.alternative.assign(Records<SyllableItem>(alternative).begin(), Records<SyllableItem>(alternative).end());

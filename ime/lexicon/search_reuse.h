@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "ime/lexicon/candidate.h"
+#include "ime/lexicon/segmentation.h"
 #include "ime/lexicon/syllable_item.h"
 
 namespace kellavor::lexicon {
@@ -135,6 +136,7 @@ struct SearchReuse {
     characters.Clear();
     oneSyllable.Clear();
     splitKept = false;
+    readings = Readings{};
   }
 
   KeptAnswers<PhraseHeadKey, std::vector<uint32_t>, PhraseHeadKey::Hash> phraseHeads{kPhraseHeads};
@@ -143,6 +145,7 @@ struct SearchReuse {
   KeptAnswers<OneSyllableKey, std::vector<Candidate>, OneSyllableKey::Hash> oneSyllable{kOneSyllableInputs};
   bool splitKept = false;
   KeptSplit split;
+  Readings readings;  // of the text split last, before the phrase test
 };
 
 }  // namespace kellavor::lexicon
