@@ -39,7 +39,7 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out,
   const OneSyllableKey key{keepsList ? std::u16string(text) : std::u16string(), classMask};
   if (keepsList) {
     if (const std::vector<Candidate>* kept = reuse_.oneSyllable.Find(key)) {
-      for (const Candidate& candidate : *kept) Append(out, candidate);
+      AppendAll<Candidate>(out, *kept);
       return out.count();
     }
   }
@@ -83,8 +83,8 @@ void Lexicon::SplitSyllables(std::u16string_view text, base::GrowArray& main, ba
   if (reuseOn_ && reuse_.splitKept && kept.text == text) {
     EmptyList(main);
     EmptyList(alternative);
-    for (const SyllableItem& item : kept.main) Append(main, item);
-    for (const SyllableItem& item : kept.alternative) Append(alternative, item);
+    AppendAll<SyllableItem>(main, kept.main);
+    AppendAll<SyllableItem>(alternative, kept.alternative);
     return;
   }
   const PhraseTest hasPhrase = [this](std::span<const SyllableItem> pieces) {
@@ -244,7 +244,7 @@ int32_t Lexicon::CharSearch(const SyllableItem& syllable, base::GrowArray& out, 
   if (!reuseOn_) {
     std::vector<Candidate> found;
     FindCharacters(syllable, mask, found);
-    for (const Candidate& candidate : found) Append(out, candidate);
+    AppendAll<Candidate>(out, found);
     return out.count();
   }
   const CharKey key{syllable, mask};
@@ -254,7 +254,7 @@ int32_t Lexicon::CharSearch(const SyllableItem& syllable, base::GrowArray& out, 
     FindCharacters(syllable, mask, found);
     kept = &found;
   }
-  for (const Candidate& candidate : *kept) Append(out, candidate);
+  AppendAll<Candidate>(out, *kept);
   return out.count();
 }
 

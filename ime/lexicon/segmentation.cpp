@@ -124,9 +124,9 @@ void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, base
   text = text.substr(0, std::min(text.size(), kMaxSegmentedLetters));
   const Segmenter segmenter(syllables);
   UpdateReadings(segmenter, text, readings);
-  for (const SyllableItem& item : readings.forward) Append(main, item);
+  AppendAll<SyllableItem>(main, readings.forward);
   if (!SameReading(readings.forward, readings.backward)) {
-    for (const SyllableItem& item : readings.backward) Append(alternative, item);
+    AppendAll<SyllableItem>(alternative, readings.backward);
     return;
   }
 
