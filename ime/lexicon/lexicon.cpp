@@ -40,6 +40,7 @@ Lexicon::Lexicon(SystemMappingNames names)
 void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
   dictionaries_.MapSystemFiles(files.charPath, files.phrasePath, files.wordPath);
   ranges_.Build(dictionaries_);
+  charReadings_.Clear();
   model_.SetFile(files.modelPath);
   LoadFuzzyPairs(files.fuzzyPath, useFuzzy);
 }

@@ -17,6 +17,7 @@
 
 #include "ime/base/grow_array.h"
 #include "ime/lexicon/candidate.h"
+#include "ime/lexicon/char_reading_lists.h"
 #include "ime/lexicon/fuzzy_pairs.h"
 #include "ime/lexicon/first_letter_ranges.h"
 #include "ime/lexicon/language_model.h"
@@ -152,6 +153,10 @@ class Lexicon {
                            uint8_t charMask, bool withUser);
   // The characters CharSearch appends for the syllable, computed once.
   void FindCharacters(const SyllableItem& syllable, uint8_t mask, std::vector<Candidate>& found);
+  // How many readings of the letter's range the syllable matches, the last of them in last; none
+  // when the reading lists are not in use or the letter has none.
+  std::optional<size_t> MatchingReadings(const SyllableItem& syllable, char16_t letter,
+                                         const CharReadingLists::Reading*& last);
   bool PhraseExists(std::span<const SyllableItem> syllables, uint8_t mask);
   UserRecord UserIndex2Record(uint32_t k) const;
   // Fills the sentence buffers; consumed: the letters the sentence covers (low 8 bits).
@@ -168,6 +173,7 @@ class Lexicon {
   FuzzyPairList fuzzyPairs_;
   SyllableSet syllableSet_;  // of the table and the pairs above
   FirstLetterRanges ranges_;
+  CharReadingLists charReadings_;  // of the mapped character index, built at its first use
   UserBlockView userBlock_;
   bool reuseOn_ = true;
   SearchReuse reuse_;

@@ -262,17 +262,40 @@ void Lexicon::FindCharacters(const SyllableItem& syllable, uint8_t mask, std::ve
   const IndexView index = dictionaries_.CharIndex();
   const LookupLetters lookups = LookupLettersOf(syllable, FuzzyPairs());
   charMemo_.Reset(Syllables().Count());
+  if (reuseOn_ && !charReadings_.Built()) charReadings_.Build(dictionaries_, ranges_);
   for (size_t k = 0; k < lookups.count; ++k) {
     const KeyRange range = ranges_.Chars(dictionaries_, lookups.letters[k]);
     if (range.empty()) break;
-    for (uint32_t i = range.first; i < range.last; ++i) {
+    const auto add = [&](uint32_t i) {
       const CharRecord* record = dictionaries_.CharRecordAt(index[i]);
-      if ((record->charClass() & mask) == 0) continue;
+      if ((record->charClass() & mask) == 0) return;
       const uint16_t reading = record->syllable();
-      if (!charMemo_.Matches(0, reading, [&] { return CharMatch(syllable, reading); })) continue;
+      if (!charMemo_.Matches(0, reading, [&] { return CharMatch(syllable, reading); })) return;
       found.push_back(MakeCandidate(kSi, static_cast<uint8_t>(k + 1), static_cast<uint8_t>(syllable.length), record));
+    };
+    // The records of the one matching reading are its positions of the range, in the same order.
+    const CharReadingLists::Reading* last = nullptr;
+    const std::optional<size_t> matching = MatchingReadings(syllable, lookups.letters[k], last);
+    if (matching == 0u) continue;
+    if (matching == 1u) {
+      for (const uint32_t i : charReadings_.Positions(*last)) add(i);
+      continue;
     }
+    for (uint32_t i = range.first; i < range.last; ++i) add(i);
   }
+}
+
+std::optional<size_t> Lexicon::MatchingReadings(const SyllableItem& syllable, char16_t letter,
+                                                const CharReadingLists::Reading*& last) {
+  const std::span<const CharReadingLists::Reading> readings = charReadings_.ReadingsOf(letter);
+  if (!reuseOn_ || readings.empty()) return std::nullopt;
+  size_t count = 0;
+  for (const CharReadingLists::Reading& reading : readings) {
+    if (!charMemo_.Matches(0, reading.reading, [&] { return CharMatch(syllable, reading.reading); })) continue;
+    last = &reading;
+    ++count;
+  }
+  return count;
 }
 
 }  // namespace kellavor::lexicon
