@@ -125,15 +125,26 @@ void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std
   }
 }
 
+// A full list of kept choices drops its older half: the newer one holds the syllables of the
+// sentence being typed, searched again at the next key.
+template <typename Choice>
+void DropOlderHalf(std::vector<Choice>& kept) {
+  kept.erase(kept.begin(), kept.begin() + static_cast<ptrdiff_t>(kept.size() / 2));
+}
+
 const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageModelView& model,
                                              const SyllableItem& syllable, SentenceScratch& scratch) {
-  const CharKey key{syllable, kSentenceClassMask};
-  if (const std::vector<LatticeWord>* kept = scratch.characters.Find(key)) return *kept;
+  // The syllables of the last keys were kept last.
+  for (auto choice = scratch.choices.rbegin(); choice != scratch.choices.rend(); ++choice) {
+    if (choice->syllable.view() == syllable.view()) return choice->words;
+  }
+  if (scratch.choices.size() >= kKeptSyllables) DropOlderHalf(scratch.choices);
   EmptyList(scratch.found);
   lexicon.CharSearch(syllable, scratch.found, kSentenceClassMask);
-  std::vector<LatticeWord>& words = scratch.characters.Add(key);
-  KeepSystemWords(lexicon, model, Records<Candidate>(scratch.found), kCharactersPerSyllable, words);
-  return words;
+  SyllableChoice& choice = scratch.choices.emplace_back();
+  choice.syllable = syllable;
+  KeepSystemWords(lexicon, model, Records<Candidate>(scratch.found), kCharactersPerSyllable, choice.words);
+  return choice.words;
 }
 
 // The system phrases of a position, the most frequent of each length that fit the syllables left
@@ -142,24 +153,25 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
                                           std::span<const SyllableItem> rest, SentenceScratch& scratch) {
   const size_t longest = std::clamp<size_t>(model.LongestWord(), 2, kLongestLatticePhrase);
   const std::span<const SyllableItem> key = rest.first(std::min(rest.size(), longest));
-  PhrasePrefixKey& kept = scratch.stretchKey;
-  kept.letters.clear();
-  for (const SyllableItem& syllable : key) {
-    kept.letters += syllable.view();
-    kept.letters += u'\'';
+  const auto same = [&](const StretchChoice& choice) {
+    return std::equal(key.begin(), key.end(), choice.syllables.begin(), choice.syllables.end(),
+                      [](const SyllableItem& a, const SyllableItem& b) { return a.view() == b.view(); });
+  };
+  for (auto choice = scratch.stretches.rbegin(); choice != scratch.stretches.rend(); ++choice) {
+    if (same(*choice)) return choice->words;
   }
-  kept.mask = kSentenceClassMask;
-  if (const std::vector<LatticeWord>* words = scratch.stretches.Find(kept)) return *words;
+  if (scratch.stretches.size() >= kKeptStretches) DropOlderHalf(scratch.stretches);
   EmptyList(scratch.found);
   lexicon.PhraseSearch(key, scratch.found, kSentenceClassMask);
   std::span<Candidate> found = Records<Candidate>(scratch.found);
   const auto fitting = std::partition(found.begin(), found.end(), [&](const Candidate& c) {
     return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= key.size();
   });
-  std::vector<LatticeWord>& words = scratch.stretches.Add(kept);
+  StretchChoice& choice = scratch.stretches.emplace_back();
+  choice.syllables.assign(key.begin(), key.end());
   KeepSystemWords(lexicon, model, found.first(static_cast<size_t>(fitting - found.begin())), kPhrasesPerStretch,
-                  words);
-  return words;
+                  choice.words);
+  return choice.words;
 }
 
 // Edges of the main reading are placed in the order of their start letters; shared[s] is the
@@ -213,13 +225,11 @@ SentenceScratch::SentenceScratch()
     : main(sizeof(SyllableItem), kSyllableListCapacity),
       alternative(sizeof(SyllableItem), kSyllableListCapacity),
       found(sizeof(Candidate), kFoundCapacity),
-      characters(kKeptSyllables),
-      stretches(kKeptStretches),
       pairCosts(kKeptPairCosts) {}
 
 void SentenceScratch::Forget() {
-  characters.Clear();
-  stretches.Clear();
+  choices.clear();
+  stretches.clear();
   std::fill(pairCosts.begin(), pairCosts.end(), PairCostEntry{});
   paths.Forget();
 }

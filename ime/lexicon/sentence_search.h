@@ -11,7 +11,6 @@
 #include "ime/base/grow_array.h"
 #include "ime/lexicon/candidate.h"
 #include "ime/lexicon/language_model.h"
-#include "ime/lexicon/search_reuse.h"
 #include "ime/lexicon/sentence_lattice.h"
 #include "ime/lexicon/syllable_item.h"
 
@@ -26,11 +25,26 @@ struct LatticeWord {
   LatticeEdge edge;
 };
 
+// The system characters chosen for one typed syllable. They depend on nothing but the syllable,
+// the mapped dictionaries, the fuzzy pairs and the model, so they are kept from keystroke to
+// keystroke (typing a sentence searches the same syllables again and again).
+struct SyllableChoice {
+  SyllableItem syllable;
+  std::vector<LatticeWord> words;
+};
+
 // A remembered cost of a word pair; previous + 1, 0 for an empty entry.
 struct PairCostEntry {
   uint32_t previous = 0;
   uint32_t word = 0;
   int32_t cost = 0;
+};
+
+// The system phrases chosen at a position: they depend on the typed syllables from there (as many
+// as a lattice phrase may have), and are kept like the characters.
+struct StretchChoice {
+  std::vector<SyllableItem> syllables;
+  std::vector<LatticeWord> words;
 };
 
 // Reused from search to search, so that typing allocates little once the lists have grown.
@@ -46,14 +60,8 @@ struct SentenceScratch {
   std::vector<LatticeWord> words;
   std::vector<LatticeEdge> edges;
   std::vector<Candidate> pieces;  // the candidate behind each edge
-  // The system characters chosen for a typed syllable, and the system phrases chosen at a position
-  // (under the typed syllables from there, as many as a lattice phrase may have). They depend on
-  // nothing but these syllables, the mapped dictionaries, the fuzzy pairs and the model, so they
-  // are kept from keystroke to keystroke: typing a sentence searches the same syllables again and
-  // again.
-  KeptAnswers<CharKey, std::vector<LatticeWord>, CharKey::Hash> characters;
-  KeptAnswers<PhrasePrefixKey, std::vector<LatticeWord>, PhrasePrefixKey::Hash> stretches;
-  PhrasePrefixKey stretchKey;  // the key looked up, its room reused
+  std::vector<SyllableChoice> choices;
+  std::vector<StretchChoice> stretches;
   // The costs of the pairs scored lately, by a hash of the pair: the same pairs are scored again at
   // every keystroke, and the model's tables are too large to stay in the processor's caches.
   std::vector<PairCostEntry> pairCosts;
