@@ -128,7 +128,7 @@ struct SearchReuse {
   static constexpr size_t kPhraseHeads = 64;
   static constexpr size_t kPhrasePrefixes = 128;
   static constexpr size_t kCharacters = 64;
-  static constexpr size_t kOneSyllableInputs = 32;
+  static constexpr size_t kOneSyllableInputs = 128;
 
   void Forget() {
     phraseHeads.Clear();
