@@ -40,6 +40,7 @@ Lexicon::Lexicon(SystemMappingNames names)
 void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
   dictionaries_.MapSystemFiles(files.charPath, files.phrasePath, files.wordPath);
   ranges_.Build(dictionaries_);
+  charReadings_.Clear();
   model_.SetFile(files.modelPath);
   LoadFuzzyPairs(files.fuzzyPath, useFuzzy);
 }
@@ -95,7 +96,7 @@ bool Lexicon::AssembleSmartSentence(std::u16string_view text, bool withUser, uin
   std::fill(std::begin(sentenceSyllables_), std::end(sentenceSyllables_), uint16_t{0});
   size_t textLength = 0;
   size_t sum = 0;
-  for (const Candidate& piece : FindBestSentence(*this, *model, text, withUser, sentenceScratch_)) {
+  for (const Candidate& piece : FindBestSentence(*this, *model, text, withUser, reuseOn_, sentenceScratch_)) {
     if (!AppendToSentence(piece, textLength)) break;
     sum += piece.consumed;
   }

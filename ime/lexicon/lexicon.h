@@ -17,6 +17,7 @@
 
 #include "ime/base/grow_array.h"
 #include "ime/lexicon/candidate.h"
+#include "ime/lexicon/char_reading_lists.h"
 #include "ime/lexicon/fuzzy_pairs.h"
 #include "ime/lexicon/first_letter_ranges.h"
 #include "ime/lexicon/language_model.h"
@@ -143,12 +144,19 @@ class Lexicon {
   // The positions whose phrase is of the mask and matches the first typed syllable, kept under
   // the first syllable and the first letter of the second.
   const std::vector<uint32_t>& PhraseHeads(std::span<const SyllableItem> syllables, uint8_t mask);
+  // The positions whose phrase is of the mask and matches the first count typed syllables (as far
+  // as it has syllables), in the order of PhraseHeads, kept under those syllables.
+  const std::vector<uint32_t>& MatchingPhrases(std::span<const SyllableItem> syllables, size_t count, uint8_t mask);
   // Whether the user searches of a one-syllable input (the syllable `first`, the alternative
   // reading) find anything.
   bool LearnedEntriesMatch(const SyllableItem& first, std::span<const SyllableItem> alternative, uint8_t classMask,
                            uint8_t charMask, bool withUser);
   // The characters CharSearch appends for the syllable, computed once.
   void FindCharacters(const SyllableItem& syllable, uint8_t mask, std::vector<Candidate>& found);
+  // How many readings of the letter's range the syllable matches, the last of them in last; none
+  // when the reading lists are not in use or the letter has none.
+  std::optional<size_t> MatchingReadings(const SyllableItem& syllable, char16_t letter,
+                                         const CharReadingLists::Reading*& last);
   bool PhraseExists(std::span<const SyllableItem> syllables, uint8_t mask);
   UserRecord UserIndex2Record(uint32_t k) const;
   // Fills the sentence buffers; consumed: the letters the sentence covers (low 8 bits).
@@ -165,6 +173,7 @@ class Lexicon {
   FuzzyPairList fuzzyPairs_;
   SyllableSet syllableSet_;  // of the table and the pairs above
   FirstLetterRanges ranges_;
+  CharReadingLists charReadings_;  // of the mapped character index, built at its first use
   UserBlockView userBlock_;
   bool reuseOn_ = true;
   SearchReuse reuse_;

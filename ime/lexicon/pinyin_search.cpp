@@ -2,6 +2,7 @@
 // search that ranks them.
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "ime/lexicon/candidate_order.h"
 #include "ime/lexicon/lexicon.h"
@@ -38,7 +39,7 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out,
   const OneSyllableKey key{keepsList ? std::u16string(text) : std::u16string(), classMask};
   if (keepsList) {
     if (const std::vector<Candidate>* kept = reuse_.oneSyllable.Find(key)) {
-      for (const Candidate& candidate : *kept) Append(out, candidate);
+      AppendAll<Candidate>(out, *kept);
       return out.count();
     }
   }
@@ -82,13 +83,18 @@ void Lexicon::SplitSyllables(std::u16string_view text, base::GrowArray& main, ba
   if (reuseOn_ && reuse_.splitKept && kept.text == text) {
     EmptyList(main);
     EmptyList(alternative);
-    for (const SyllableItem& item : kept.main) Append(main, item);
-    for (const SyllableItem& item : kept.alternative) Append(alternative, item);
+    AppendAll<SyllableItem>(main, kept.main);
+    AppendAll<SyllableItem>(alternative, kept.alternative);
     return;
   }
-  lexicon::SplitSyllables(syllableSet_, text, main, alternative,
-                          [this](std::span<const SyllableItem> pieces) { return PhraseExists(pieces, kSplitClassMask); });
-  if (!reuseOn_) return;
+  const PhraseTest hasPhrase = [this](std::span<const SyllableItem> pieces) {
+    return PhraseExists(pieces, kSplitClassMask);
+  };
+  if (!reuseOn_) {
+    lexicon::SplitSyllables(syllableSet_, text, main, alternative, hasPhrase);
+    return;
+  }
+  lexicon::SplitSyllables(syllableSet_, text, main, alternative, hasPhrase, reuse_.readings);
   kept.text.assign(text);
   kept.main.assign(Records<SyllableItem>(main).begin(), Records<SyllableItem>(main).end());
   kept.alternative.assign(Records<SyllableItem>(alternative).begin(), Records<SyllableItem>(alternative).end());
@@ -161,6 +167,30 @@ const std::vector<uint32_t>& Lexicon::PhraseHeads(std::span<const SyllableItem> 
   return heads;
 }
 
+// A phrase matching more typed syllables matches the syllables before the last of them too, so the
+// list for a count is the list for one syllable less, filtered: while the syllables after them are
+// typed, the search reads only the few phrases that begin with all of them.
+const std::vector<uint32_t>& Lexicon::MatchingPhrases(std::span<const SyllableItem> syllables, size_t count,
+                                                      uint8_t mask) {
+  if (count == 1) return PhraseHeads(syllables, mask);
+  PhrasePrefixKey key{{}, mask};
+  for (const SyllableItem& syllable : syllables.first(count)) {
+    key.letters += syllable.view();
+    key.letters += u'\'';
+  }
+  if (const std::vector<uint32_t>* kept = reuse_.phrasePrefixes.Find(key)) return *kept;
+  const std::vector<uint32_t>& fewer = MatchingPhrases(syllables, count - 1, mask);
+  if (fewer.empty()) return fewer;
+  std::vector<uint32_t> matching;
+  const IndexView index = dictionaries_.PhraseInitialsIndex();
+  for (const uint32_t k : fewer) {
+    if (MatchPhrase(syllables.first(count), dictionaries_.PhraseRecordAt(index[k]))) matching.push_back(k);
+  }
+  std::vector<uint32_t>& kept = reuse_.phrasePrefixes.Add(key);
+  kept = std::move(matching);
+  return kept;
+}
+
 template <typename Visit>
 void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mask, const Visit& visit) {
   // A released phrase table is rebuilt before any index entry is read; one that cannot be rebuilt
@@ -178,7 +208,7 @@ void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mas
     ForEachPhrasePosition(syllables, visitAt);
     return;
   }
-  for (const uint32_t k : PhraseHeads(syllables, mask)) {
+  for (const uint32_t k : MatchingPhrases(syllables, syllables.size() - 1, mask)) {
     if (!visitAt(k)) return;
   }
 }
@@ -214,7 +244,7 @@ int32_t Lexicon::CharSearch(const SyllableItem& syllable, base::GrowArray& out, 
   if (!reuseOn_) {
     std::vector<Candidate> found;
     FindCharacters(syllable, mask, found);
-    for (const Candidate& candidate : found) Append(out, candidate);
+    AppendAll<Candidate>(out, found);
     return out.count();
   }
   const CharKey key{syllable, mask};
@@ -224,7 +254,7 @@ int32_t Lexicon::CharSearch(const SyllableItem& syllable, base::GrowArray& out, 
     FindCharacters(syllable, mask, found);
     kept = &found;
   }
-  for (const Candidate& candidate : *kept) Append(out, candidate);
+  AppendAll<Candidate>(out, *kept);
   return out.count();
 }
 
@@ -232,17 +262,40 @@ void Lexicon::FindCharacters(const SyllableItem& syllable, uint8_t mask, std::ve
   const IndexView index = dictionaries_.CharIndex();
   const LookupLetters lookups = LookupLettersOf(syllable, FuzzyPairs());
   charMemo_.Reset(Syllables().Count());
+  if (reuseOn_ && !charReadings_.Built()) charReadings_.Build(dictionaries_, ranges_);
   for (size_t k = 0; k < lookups.count; ++k) {
     const KeyRange range = ranges_.Chars(dictionaries_, lookups.letters[k]);
     if (range.empty()) break;
-    for (uint32_t i = range.first; i < range.last; ++i) {
+    const auto add = [&](uint32_t i) {
       const CharRecord* record = dictionaries_.CharRecordAt(index[i]);
-      if ((record->charClass() & mask) == 0) continue;
+      if ((record->charClass() & mask) == 0) return;
       const uint16_t reading = record->syllable();
-      if (!charMemo_.Matches(0, reading, [&] { return CharMatch(syllable, reading); })) continue;
+      if (!charMemo_.Matches(0, reading, [&] { return CharMatch(syllable, reading); })) return;
       found.push_back(MakeCandidate(kSi, static_cast<uint8_t>(k + 1), static_cast<uint8_t>(syllable.length), record));
+    };
+    // The records of the one matching reading are its positions of the range, in the same order.
+    const CharReadingLists::Reading* last = nullptr;
+    const std::optional<size_t> matching = MatchingReadings(syllable, lookups.letters[k], last);
+    if (matching == 0u) continue;
+    if (matching == 1u) {
+      for (const uint32_t i : charReadings_.Positions(*last)) add(i);
+      continue;
     }
+    for (uint32_t i = range.first; i < range.last; ++i) add(i);
   }
+}
+
+std::optional<size_t> Lexicon::MatchingReadings(const SyllableItem& syllable, char16_t letter,
+                                                const CharReadingLists::Reading*& last) {
+  const std::span<const CharReadingLists::Reading> readings = charReadings_.ReadingsOf(letter);
+  if (!reuseOn_ || readings.empty()) return std::nullopt;
+  size_t count = 0;
+  for (const CharReadingLists::Reading& reading : readings) {
+    if (!charMemo_.Matches(0, reading.reading, [&] { return CharMatch(syllable, reading.reading); })) continue;
+    last = &reading;
+    ++count;
+  }
+  return count;
 }
 
 }  // namespace kellavor::lexicon

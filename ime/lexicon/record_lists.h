@@ -30,6 +30,13 @@ void Append(base::GrowArray& list, const Record& record) {
   list.InsertAt(&record, 1, list.count());
 }
 
+// Appends records in one step; when the storage cannot grow to hold them all, none is appended.
+template <typename Record>
+void AppendAll(base::GrowArray& list, std::span<const Record> records) {
+  static_assert(std::is_trivially_copyable_v<Record>, "records are moved as raw bytes");
+  list.InsertAt(records.data(), static_cast<int32_t>(records.size()), list.count());
+}
+
 // Empties the list and keeps its storage: lists whose step is their capacity never shrink, so the
 // next search fills the same memory again.
 inline void EmptyList(base::GrowArray& list) {

@@ -13,46 +13,52 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "ime/lexicon/candidate.h"
+#include "ime/lexicon/segmentation.h"
 #include "ime/lexicon/syllable_item.h"
 
 namespace kellavor::lexicon {
 
-// A small set of kept answers under a key; when full, the answer used least recently goes.
-template <typename Key, typename Answer>
+// A small set of kept answers under a key (Hash hashes it); when full, the answer used least
+// recently goes.
+template <typename Key, typename Answer, typename Hash = std::hash<Key>>
 class KeptAnswers {
  public:
   explicit KeptAnswers(size_t capacity) : capacity_(capacity) {}
 
-  // The answer of key, now the most recently used; valid until the next Find, Add or Clear.
+  // The answer of key, now the most recently used; valid until the next Add or Clear.
   const Answer* Find(const Key& key) {
-    for (size_t i = entries_.size(); i-- > 0;) {
-      if (!(entries_[i].key == key)) continue;
-      std::rotate(entries_.begin() + static_cast<ptrdiff_t>(i), entries_.begin() + static_cast<ptrdiff_t>(i) + 1,
-                  entries_.end());
-      return &entries_.back().answer;
-    }
-    return nullptr;
+    const auto found = entries_.find(key);
+    if (found == entries_.end()) return nullptr;
+    found->second.lastUse = ++uses_;
+    return &found->second.answer;
   }
 
-  // Room for the answer of key; the reference stays valid until the next Find, Add or Clear.
+  // Room for the answer of a key not found; the reference stays valid until the next Add or Clear.
   Answer& Add(const Key& key) {
-    if (!entries_.empty() && entries_.size() >= capacity_) entries_.erase(entries_.begin());
-    entries_.push_back({key, Answer{}});
-    return entries_.back().answer;
+    if (!entries_.empty() && entries_.size() >= capacity_) {
+      entries_.erase(std::min_element(entries_.begin(), entries_.end(), [](const auto& a, const auto& b) {
+        return a.second.lastUse < b.second.lastUse;
+      }));
+    }
+    Entry& entry = entries_[key];
+    entry = {Answer{}, ++uses_};
+    return entry.answer;
   }
 
   void Clear() { entries_.clear(); }
 
  private:
   struct Entry {
-    Key key;
     Answer answer;
+    uint64_t lastUse = 0;
   };
   size_t capacity_;
-  std::vector<Entry> entries_;
+  uint64_t uses_ = 0;
+  std::unordered_map<Key, Entry, Hash> entries_;
 };
 
 // The phrases whose first syllable matches a typed first syllable, for the first letters of the
@@ -65,6 +71,24 @@ struct PhraseHeadKey {
   bool operator==(const PhraseHeadKey& other) const {
     return first.view() == other.first.view() && secondLetter == other.secondLetter && mask == other.mask;
   }
+  struct Hash {
+    size_t operator()(const PhraseHeadKey& key) const {
+      return std::hash<std::u16string_view>()(key.first.view()) ^ (size_t{key.secondLetter} << 8) ^ key.mask;
+    }
+  };
+};
+
+// The phrases matching the first typed syllables (two or more, their letters each followed by a
+// separator) under a class mask: positions of the phrase initials index, in the order of the
+// phrase heads.
+struct PhrasePrefixKey {
+  std::u16string letters;
+  uint8_t mask = 0;
+
+  bool operator==(const PhrasePrefixKey& other) const { return letters == other.letters && mask == other.mask; }
+  struct Hash {
+    size_t operator()(const PhrasePrefixKey& key) const { return std::hash<std::u16string>()(key.letters) ^ key.mask; }
+  };
 };
 
 // The characters of one typed syllable under a class mask, as CharSearch appends them.
@@ -73,6 +97,11 @@ struct CharKey {
   uint8_t mask = 0;
 
   bool operator==(const CharKey& other) const { return syllable.view() == other.syllable.view() && mask == other.mask; }
+  struct Hash {
+    size_t operator()(const CharKey& key) const {
+      return std::hash<std::u16string_view>()(key.syllable.view()) ^ key.mask;
+    }
+  };
 };
 
 // The ranked candidates of an input that is one syllable (the first keys of every word), under
@@ -83,6 +112,9 @@ struct OneSyllableKey {
   uint8_t mask = 0;
 
   bool operator==(const OneSyllableKey& other) const { return text == other.text && mask == other.mask; }
+  struct Hash {
+    size_t operator()(const OneSyllableKey& key) const { return std::hash<std::u16string>()(key.text) ^ key.mask; }
+  };
 };
 
 // The two readings of the last text split.
@@ -94,21 +126,26 @@ struct KeptSplit {
 
 struct SearchReuse {
   static constexpr size_t kPhraseHeads = 64;
+  static constexpr size_t kPhrasePrefixes = 128;
   static constexpr size_t kCharacters = 64;
   static constexpr size_t kOneSyllableInputs = 32;
 
   void Forget() {
     phraseHeads.Clear();
+    phrasePrefixes.Clear();
     characters.Clear();
     oneSyllable.Clear();
     splitKept = false;
+    readings = Readings{};
   }
 
-  KeptAnswers<PhraseHeadKey, std::vector<uint32_t>> phraseHeads{kPhraseHeads};
-  KeptAnswers<CharKey, std::vector<Candidate>> characters{kCharacters};
-  KeptAnswers<OneSyllableKey, std::vector<Candidate>> oneSyllable{kOneSyllableInputs};
+  KeptAnswers<PhraseHeadKey, std::vector<uint32_t>, PhraseHeadKey::Hash> phraseHeads{kPhraseHeads};
+  KeptAnswers<PhrasePrefixKey, std::vector<uint32_t>, PhrasePrefixKey::Hash> phrasePrefixes{kPhrasePrefixes};
+  KeptAnswers<CharKey, std::vector<Candidate>, CharKey::Hash> characters{kCharacters};
+  KeptAnswers<OneSyllableKey, std::vector<Candidate>, OneSyllableKey::Hash> oneSyllable{kOneSyllableInputs};
   bool splitKept = false;
   KeptSplit split;
+  Readings readings;  // of the text split last, before the phrase test
 };
 
 }  // namespace kellavor::lexicon

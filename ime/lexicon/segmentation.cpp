@@ -14,31 +14,47 @@ class Segmenter {
 
   bool IsSyllable(std::u16string_view letters) const { return syllables_.Contains(letters); }
 
-  // Longest syllable first from the left. No syllable is longer than seven letters, so the
-  // pieces tried start at seven.
-  void ReadForward(std::u16string_view text, base::GrowArray& main) const {
+  // Longest syllable first from the left, after the syllables already in forward. No syllable is
+  // longer than seven letters, so the pieces tried start at seven.
+  void ReadForward(std::u16string_view text, std::vector<SyllableItem>& forward) const {
     size_t p = 0;
+    for (const SyllableItem& item : forward) p += static_cast<size_t>(item.length);
     while (p < text.size()) {
       size_t n = std::min<size_t>(text.size() - p, kMaxSyllableLetters);
       for (; n > 1; --n) {
         const std::u16string_view piece = text.substr(p, n);
         if (IsSyllable(piece) && !(IsDoubleInitial(piece) && text.size() > n)) break;
       }
-      Append(main, MakeSyllableItem(text.substr(p, n)));
+      forward.push_back(MakeSyllableItem(text.substr(p, n)));
       p += n;
     }
   }
 
-  // Longest syllable first from the right.
-  void ReadBackward(std::u16string_view text, base::GrowArray& alternative) const {
+  // Longest syllable first from the right. The walk from a letter reads only the letters before
+  // it, so once it reaches a syllable boundary of the kept reading of a text this one begins with,
+  // the kept syllables before that boundary are the rest of the reading.
+  void ReadBackward(std::u16string_view text, std::span<const SyllableItem> kept, size_t keptLetters,
+                    std::vector<SyllableItem>& backward) const {
+    std::vector<size_t> boundaries{0};
+    for (const SyllableItem& item : kept) boundaries.push_back(boundaries.back() + static_cast<size_t>(item.length));
+    std::vector<SyllableItem> right;
     size_t e = text.size();
+    size_t keptCount = 0;
     while (e > 0) {
+      if (e <= keptLetters) {
+        const auto at = std::lower_bound(boundaries.begin(), boundaries.end(), e);
+        if (at != boundaries.end() && *at == e) {
+          keptCount = static_cast<size_t>(at - boundaries.begin());
+          break;
+        }
+      }
       size_t s = e > kMaxSyllableLetters ? e - kMaxSyllableLetters : 0;
       while (e - s > 1 && !IsSyllable(text.substr(s, e - s))) ++s;
-      const SyllableItem item = MakeSyllableItem(text.substr(s, e - s));
-      alternative.InsertAt(&item, 1, 0);
+      right.push_back(MakeSyllableItem(text.substr(s, e - s)));
       e = s;
     }
+    backward.assign(kept.begin(), kept.begin() + static_cast<ptrdiff_t>(keptCount));
+    backward.insert(backward.end(), right.rbegin(), right.rend());
   }
 
   // The pieces a main syllable splits into, shortest syllable of two or more letters first; fewer
@@ -66,18 +82,53 @@ bool SameReading(std::span<const SyllableItem> a, std::span<const SyllableItem> 
                     [](const SyllableItem& x, const SyllableItem& y) { return x.view() == y.view(); });
 }
 
+// The syllables of the forward reading whose pieces tried all lay inside the kept text, so that
+// no letter after it changes them: those starting more than seven letters before its end.
+size_t LastingForward(const Readings& kept) {
+  size_t count = 0;
+  size_t p = 0;
+  for (const SyllableItem& item : kept.forward) {
+    if (p + kMaxSyllableLetters >= kept.text.size()) break;
+    p += static_cast<size_t>(item.length);
+    ++count;
+  }
+  return count;
+}
+
+void UpdateReadings(const Segmenter& segmenter, std::u16string_view text, Readings& readings) {
+  const bool extends = text.size() >= readings.text.size() && text.substr(0, readings.text.size()) == readings.text;
+  if (!extends) {
+    readings.forward.clear();
+    readings.backward.clear();
+    readings.text.clear();
+  }
+  readings.forward.resize(LastingForward(readings));
+  segmenter.ReadForward(text, readings.forward);
+  const std::vector<SyllableItem> kept = std::move(readings.backward);
+  segmenter.ReadBackward(text, kept, readings.text.size(), readings.backward);
+  readings.text.assign(text);
+}
+
 }  // namespace
 
 void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, base::GrowArray& main,
                     base::GrowArray& alternative, const PhraseTest& hasPhrase) {
+  Readings fresh;
+  SplitSyllables(syllables, text, main, alternative, hasPhrase, fresh);
+}
+
+void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, base::GrowArray& main,
+                    base::GrowArray& alternative, const PhraseTest& hasPhrase, Readings& readings) {
   EmptyList(main);
   EmptyList(alternative);
   text = text.substr(0, std::min(text.size(), kMaxSegmentedLetters));
   const Segmenter segmenter(syllables);
-  segmenter.ReadForward(text, main);
-  segmenter.ReadBackward(text, alternative);
-  if (SameReading(Records<SyllableItem>(main), Records<SyllableItem>(alternative))) EmptyList(alternative);
-  if (alternative.count() > 0) return;
+  UpdateReadings(segmenter, text, readings);
+  AppendAll<SyllableItem>(main, readings.forward);
+  if (!SameReading(readings.forward, readings.backward)) {
+    AppendAll<SyllableItem>(alternative, readings.backward);
+    return;
+  }
 
   for (const SyllableItem& item : Records<SyllableItem>(main)) {
     SyllableItem pieces[kMaxSyllableLetters];

@@ -8,7 +8,9 @@
 #include <cstddef>
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "ime/base/grow_array.h"
 #include "ime/lexicon/syllable_item.h"
@@ -28,5 +30,18 @@ using PhraseTest = std::function<bool(std::span<const SyllableItem> syllables)>;
 // it is the whole text (elsewhere c, s or z is taken and the h stands alone).
 void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, base::GrowArray& main,
                     base::GrowArray& alternative, const PhraseTest& hasPhrase);
+
+// The forward and the backward reading of a text, each left to right, before the phrase test.
+struct Readings {
+  std::u16string text;
+  std::vector<SyllableItem> forward;
+  std::vector<SyllableItem> backward;
+};
+
+// The same with the readings of the text split last: when text begins with that text (a letter was
+// appended), the syllables the added letters cannot change are taken from them. readings holds the
+// readings of text afterwards.
+void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, base::GrowArray& main,
+                    base::GrowArray& alternative, const PhraseTest& hasPhrase, Readings& readings);
 
 }  // namespace kellavor::lexicon

@@ -93,6 +93,35 @@ TEST_F(Segmentation, TheWorkingCopyHoldsTwoHundredFiftyFiveLetters) {
   EXPECT_EQ(alternative.count(), 0);
 }
 
+// Typing letter by letter, now and then going back to a shorter text or starting a new one: the
+// readings kept from the text before split every text as a fresh split does, past 255 letters too.
+TEST_F(Segmentation, KeptReadingsSplitAsAFreshSplit) {
+  std::mt19937 random(11);
+  const std::u16string letters = u"zhongaiuxmnfrwtyvlesbcdjkpq";
+  const std::vector<FuzzyPair> pairs{*ParseFuzzyPair(u"an,ang"), *ParseFuzzyPair(u"z,zh")};
+  const SyllableSet set(table_, pairs);
+  const PhraseTest hasPhrase = [](std::span<const SyllableItem> pieces) { return pieces[0].text[0] != u'x'; };
+  Readings readings;
+  std::u16string text;
+  for (int step = 0; step < 6000; ++step) {
+    const auto change = random() % 40;
+    if (change == 0) {
+      text.resize(random() % (text.size() + 1));
+    } else if (change == 1 || text.size() > 270) {
+      text.clear();
+    }
+    text += letters[random() % (change % 3 == 0 ? 5 : letters.size())];
+    base::GrowArray main(sizeof(SyllableItem), 10);
+    base::GrowArray alternative(sizeof(SyllableItem), 10);
+    base::GrowArray freshMain(sizeof(SyllableItem), 10);
+    base::GrowArray freshAlternative(sizeof(SyllableItem), 10);
+    SplitSyllables(set, text, main, alternative, hasPhrase, readings);
+    SplitSyllables(set, text, freshMain, freshAlternative, hasPhrase);
+    ASSERT_EQ(Joined(main) + " | " + Joined(alternative), Joined(freshMain) + " | " + Joined(freshAlternative))
+        << std::string(text.begin(), text.end());
+  }
+}
+
 TEST_F(Segmentation, FuzzyPairsWidenTheSyllables) {
   std::vector<FuzzyPair> pairs{*ParseFuzzyPair(u"z,zh")};
   EXPECT_EQ(Split(u"zuazua", pairs), "zua zua | ");

@@ -125,13 +125,20 @@ void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std
   }
 }
 
+// A full list of kept choices drops its older half: the newer one holds the syllables of the
+// sentence being typed, searched again at the next key.
+template <typename Choice>
+void DropOlderHalf(std::vector<Choice>& kept) {
+  kept.erase(kept.begin(), kept.begin() + static_cast<ptrdiff_t>(kept.size() / 2));
+}
+
 const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageModelView& model,
                                              const SyllableItem& syllable, SentenceScratch& scratch) {
   // The syllables of the last keys were kept last.
   for (auto choice = scratch.choices.rbegin(); choice != scratch.choices.rend(); ++choice) {
     if (choice->syllable.view() == syllable.view()) return choice->words;
   }
-  if (scratch.choices.size() >= kKeptSyllables) scratch.choices.clear();
+  if (scratch.choices.size() >= kKeptSyllables) DropOlderHalf(scratch.choices);
   EmptyList(scratch.found);
   lexicon.CharSearch(syllable, scratch.found, kSentenceClassMask);
   SyllableChoice& choice = scratch.choices.emplace_back();
@@ -153,7 +160,7 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
   for (auto choice = scratch.stretches.rbegin(); choice != scratch.stretches.rend(); ++choice) {
     if (same(*choice)) return choice->words;
   }
-  if (scratch.stretches.size() >= kKeptStretches) scratch.stretches.clear();
+  if (scratch.stretches.size() >= kKeptStretches) DropOlderHalf(scratch.stretches);
   EmptyList(scratch.found);
   lexicon.PhraseSearch(key, scratch.found, kSentenceClassMask);
   std::span<Candidate> found = Records<Candidate>(scratch.found);
@@ -224,10 +231,12 @@ void SentenceScratch::Forget() {
   choices.clear();
   stretches.clear();
   std::fill(pairCosts.begin(), pairCosts.end(), PairCostEntry{});
+  paths.Forget();
 }
 
 std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelView& model, std::u16string_view text,
-                                        bool withUser, SentenceScratch& scratch) {
+                                        bool withUser, bool reuse, SentenceScratch& scratch) {
+  if (!reuse) scratch.Forget();
   scratch.edges.clear();
   scratch.pieces.clear();
   lexicon.SplitSyllables(text, scratch.main, scratch.alternative);
@@ -241,7 +250,7 @@ std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelVie
     return kept.cost;
   };
   const std::vector<uint32_t> path =
-      BestSentencePath(scratch.edges, text.size(), LanguageModelView::kBoundary, pairCost, kBeam);
+      scratch.paths.BestPath(scratch.edges, text.size(), LanguageModelView::kBoundary, pairCost, kBeam);
   std::vector<Candidate> sentence;
   sentence.reserve(path.size());
   for (const uint32_t e : path) sentence.push_back(scratch.pieces[e]);

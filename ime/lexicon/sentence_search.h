@@ -65,11 +65,14 @@ struct SentenceScratch {
   // The costs of the pairs scored lately, by a hash of the pair: the same pairs are scored again at
   // every keystroke, and the model's tables are too large to stay in the processor's caches.
   std::vector<PairCostEntry> pairCosts;
+  // The path search's states of the letter positions the next letter leaves alone.
+  SentencePathSearch paths;
 };
 
 // The candidates of the best sentence for text, in order; empty when no word matches its start.
-// Words of the sentence come from the characters and phrases of class mask 1.
+// Words of the sentence come from the characters and phrases of class mask 1. Without reuse,
+// nothing kept in scratch is used: the search computes everything again.
 std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelView& model, std::u16string_view text,
-                                        bool withUser, SentenceScratch& scratch);
+                                        bool withUser, bool reuse, SentenceScratch& scratch);
 
 }  // namespace kellavor::lexicon
