@@ -2,8 +2,9 @@
 // the start on the first call of the manager (ImeInquire) takes, and the private memory of the
 // process before the load, after it and after the start; each cycle loads, starts and unloads the
 // module, the first one meets cold caches. Typing processes: new applications, each a process of
-// its own that activates the module's layout through the manager and types "ni" and Escape round
-// after round; the first key of a process against the same key in its later rounds.
+// its own that activates the module's layout through the manager and types "nih" and Escape round
+// after round; the first key of a process against the same key in its later rounds, and the "h"
+// that makes the first input of two syllables (the first phrase search) against its later rounds.
 //
 //   kellavor_module_figures <build install folder> <KellavorIme.ime> <work folder> [cycles] [processes]
 #include <windows.h>
@@ -103,6 +104,7 @@ struct Typing {
   double sessionMs = 0;              // the layout activated, the window made, the module started
   std::vector<double> firstLetter;   // "n" of each round, the first key of the process first
   std::vector<double> secondLetter;  // "i" of each round
+  std::vector<double> thirdLetter;   // "h" of each round: "nih", two syllables
   double privateBeforeMb = 0;
   double privateFirstKeyMb = 0;
   double privateEndMb = 0;
@@ -116,6 +118,18 @@ double TimedTap(kellavor::wine::ImeSession& session, UINT key) {
   return Milliseconds(t0, t1);
 }
 
+// The calls the session makes for every key besides the manager's and the module's (the character
+// of the key, the module's file name), made once before the first key: their first calls in a
+// process load the keyboard tables and read the registry, which a real application has done by
+// the time it gets a key, and which are not the module's.
+void WarmUpKeyTranslation(HKL layout) {
+  BYTE keyState[256] = {};
+  wchar_t character = 0;
+  ToUnicodeEx('N', MapVirtualKeyW('N', MAPVK_VK_TO_VSC), keyState, &character, 1, 0, layout);
+  wchar_t file[MAX_PATH] = {};
+  ImmGetIMEFileNameW(layout, file, MAX_PATH);
+}
+
 // The typing process: writes its figures to the result file, one per line.
 int TypingProcess(const std::filesystem::path& installFolder, const std::filesystem::path& resultFile) {
   const kellavor::wine::InstalledModule installed =
@@ -127,10 +141,12 @@ int TypingProcess(const std::filesystem::path& installFolder, const std::filesys
   kellavor::wine::ImeSession session(installed.layout);
   QueryPerformanceCounter(&t1);
   typing.sessionMs = Milliseconds(t0, t1);
+  WarmUpKeyTranslation(installed.layout);
   for (int round = 0; round < kTypingRounds; ++round) {
     typing.firstLetter.push_back(TimedTap(session, 'N'));
     if (round == 0) typing.privateFirstKeyMb = CommittedMemory().privateMb;
     typing.secondLetter.push_back(TimedTap(session, 'I'));
+    typing.thirdLetter.push_back(TimedTap(session, 'H'));
     session.Tap(VK_ESCAPE);
     session.TakeMessages();
   }
@@ -139,8 +155,8 @@ int TypingProcess(const std::filesystem::path& installFolder, const std::filesys
   out << typing.sessionMs << ' ' << typing.privateBeforeMb << ' ' << typing.privateFirstKeyMb << ' '
       << typing.privateEndMb << '\n';
   for (int round = 0; round < kTypingRounds; ++round) {
-    out << typing.firstLetter[static_cast<size_t>(round)] << ' ' << typing.secondLetter[static_cast<size_t>(round)]
-        << '\n';
+    const auto r = static_cast<size_t>(round);
+    out << typing.firstLetter[r] << ' ' << typing.secondLetter[r] << ' ' << typing.thirdLetter[r] << '\n';
   }
   return out ? 0 : 1;
 }
@@ -166,15 +182,18 @@ bool RunTypingProcess(const std::filesystem::path& installFolder, const std::fil
   for (int round = 0; round < kTypingRounds; ++round) {
     double first = 0;
     double second = 0;
-    in >> first >> second;
+    double third = 0;
+    in >> first >> second >> third;
     typing.firstLetter.push_back(first);
     typing.secondLetter.push_back(second);
+    typing.thirdLetter.push_back(third);
   }
   return static_cast<bool>(in);
 }
 
 void ReportTyping(const std::vector<Typing>& processes) {
-  std::vector<double> sessions, firstKeys, laterKeys, extra, secondFirst, secondLater, firstKeyMemory;
+  std::vector<double> sessions, firstKeys, laterKeys, extra, secondFirst, secondLater, thirdFirst, thirdLater,
+      firstKeyMemory;
   for (const Typing& typing : processes) {
     sessions.push_back(typing.sessionMs);
     firstKeys.push_back(typing.firstLetter[0]);
@@ -182,10 +201,12 @@ void ReportTyping(const std::vector<Typing>& processes) {
     const std::vector<double> later(typing.firstLetter.begin() + 1, typing.firstLetter.end());
     laterKeys.insert(laterKeys.end(), later.begin(), later.end());
     secondLater.insert(secondLater.end(), typing.secondLetter.begin() + 1, typing.secondLetter.end());
+    thirdFirst.push_back(typing.thirdLetter[0]);
+    thirdLater.insert(thirdLater.end(), typing.thirdLetter.begin() + 1, typing.thirdLetter.end());
     extra.push_back(typing.firstLetter[0] - Median(later));
     firstKeyMemory.push_back(typing.privateFirstKeyMb - typing.privateBeforeMb);
   }
-  std::printf("typing processes                   %zu, each %d rounds of \"ni\" and Escape\n", processes.size(),
+  std::printf("typing processes                   %zu, each %d rounds of \"nih\" and Escape\n", processes.size(),
               kTypingRounds);
   Report("application start with the module", sessions);
   Report("first key \"n\" of a process", firstKeys);
@@ -193,7 +214,9 @@ void ReportTyping(const std::vector<Typing>& processes) {
   Report("first key minus later, per process", extra);
   Report("second key \"i\", first round", secondFirst);
   Report("second key \"i\", later rounds", secondLater);
-  std::printf("private memory, start to first key  median %.2f MB (process %.2f MB before, %.2f MB after %d rounds)\n",
+  Report("third key \"h\", first round", thirdFirst);
+  Report("third key \"h\", later rounds", thirdLater);
+  std::printf("private memory added, load to first key  median %.2f MB (process %.2f MB before, %.2f MB after %d rounds)\n",
               Median(firstKeyMemory), processes[0].privateBeforeMb, processes[0].privateEndMb, kTypingRounds);
 }
 
