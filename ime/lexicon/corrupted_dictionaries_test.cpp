@@ -67,10 +67,10 @@ uint64_t ReadEverythingInPlace(const Bytes& chars, const Bytes& phrases, const B
     for (uint32_t k = 0; k < index.size(); ++k) sum += table[index[k]].character() + table[k].flags();
   }
   if (const std::optional<PhraseFileLayout> layout = LocatePhraseFile(phrases, fault)) {
-    std::vector<const uint8_t*> records;
+    std::vector<uint32_t> records;
     if (WalkPhraseArea(phrases, *layout, records, fault)) {
-      for (const uint8_t* bytes : records) {
-        const PhraseRecord phrase(bytes);
+      for (const uint32_t offset : records) {
+        const PhraseRecord phrase(phrases.data() + offset);
         for (char16_t unit : phrase.text()) sum += unit;
         for (uint32_t i = 0; i < phrase.syllableCount(); ++i) sum += phrase.syllable(i);
       }

@@ -140,7 +140,7 @@ PhraseRecord SystemDictionaries::PhraseRecordAt(uint32_t number) {
     phraseView_ = {};
     return {};
   }
-  return PhraseRecord(phraseTable_[number]);
+  return PhraseRecord(phraseView_.data() + phraseTable_[number]);
 }
 
 IndexView SystemDictionaries::PhraseInitialsIndex() const {
@@ -177,6 +177,6 @@ uint8_t SystemDictionaries::CharClass(char16_t unit) const {
   return 0;
 }
 
-void SystemDictionaries::ReleasePhraseTable() { std::vector<const uint8_t*>().swap(phraseTable_); }
+void SystemDictionaries::ReleasePhraseTable() { std::vector<uint32_t>().swap(phraseTable_); }
 
 }  // namespace kellavor::lexicon

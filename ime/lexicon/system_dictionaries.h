@@ -1,5 +1,5 @@
 // The three read-only system dictionaries, mapped as shared views, and the syllable table. Records
-// are used in place; nothing is copied but one pointer per phrase.
+// are used in place; nothing is copied but the offset of each phrase (4 bytes).
 //
 // Nothing in a file is trusted. When a file is mapped its header offsets and counts are checked
 // against the size of the view, every index entry against the table it points into, and the phrase
@@ -50,7 +50,7 @@ class SystemDictionaries {
 
   // Maps the character file, checks it and takes the syllable table from the module resource
   // "Pylist" 163; remembers the phrase and word files for their first use, which maps and checks
-  // them (and builds the phrase pointer table). The fuzzy-sound pairs are the Lexicon's to load
+  // them (and builds the phrase offset table). The fuzzy-sound pairs are the Lexicon's to load
   // next.
   void MapSystemFiles(const std::u16string& charPath, const std::u16string& phrasePath,
                       const std::u16string& wordPath);
@@ -69,7 +69,7 @@ class SystemDictionaries {
     return phraseLayout_.count;
   }
   // The record at that walk position; empty when number is not below PhraseRecordCount(). Rebuilds
-  // the phrase pointer table when it has been released.
+  // the phrase offset table when it has been released.
   PhraseRecord PhraseRecordAt(uint32_t number);
   IndexView PhraseInitialsIndex() const;
 
@@ -89,7 +89,7 @@ class SystemDictionaries {
   // search of the record table; 0 when the character has no record.
   uint8_t CharClass(char16_t unit) const;
 
-  // Frees the phrase pointer table; the next PhraseRecordAt builds it again.
+  // Frees the phrase offset table; the next PhraseRecordAt builds it again.
   void ReleasePhraseTable();
 
  private:
@@ -111,7 +111,7 @@ class SystemDictionaries {
   mutable platform::MappedFile phraseView_;
   mutable PhraseFileLayout phraseLayout_;
   mutable std::string phraseFault_;
-  mutable std::vector<const uint8_t*> phraseTable_;
+  mutable std::vector<uint32_t> phraseTable_;  // offsets of the records in the file
   std::u16string wordPath_;
   mutable bool wordMapped_ = false;
   mutable platform::MappedFile wordView_;
