@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_folder.h"
-#include "ime/platform/posix/profile_document.h"
+#include "ime/platform/profile_document.h"
 #include "ime/settings/ime_settings.h"
 #include "ime/settings/ini_file.h"
 

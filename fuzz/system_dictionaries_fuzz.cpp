@@ -34,10 +34,10 @@ uint64_t ReadChecked(size_t kind, std::span<const uint8_t> file) {
     }
   } else if (kind == 1) {
     if (const std::optional<PhraseFileLayout> layout = LocatePhraseFile(file, fault)) {
-      std::vector<const uint8_t*> records;
+      std::vector<uint32_t> records;
       if (WalkPhraseArea(file, *layout, records, fault)) {
-        for (const uint8_t* bytes : records) {
-          const PhraseRecord phrase(bytes);
+        for (const uint32_t offset : records) {
+          const PhraseRecord phrase(file.data() + offset);
           for (char16_t unit : phrase.text()) sum += unit;
           for (uint32_t i = 0; i < phrase.syllableCount(); ++i) sum += phrase.syllable(i);
         }

@@ -7,7 +7,7 @@
 
 namespace kellavor::lexicon {
 
-void CharReadingLists::Build(const SystemDictionaries& dictionaries, const FirstLetterRanges& ranges) {
+void CharReadingLists::Build(const SystemDictionaries& dictionaries, FirstLetterRanges& ranges) {
   *this = CharReadingLists{};
   const IndexView index = dictionaries.CharIndex();
   std::vector<std::pair<uint16_t, uint32_t>> entries;

@@ -24,7 +24,7 @@ class CharReadingLists {
   };
 
   // Groups the ranges of the letters a to z; the index must not change while the lists are used.
-  void Build(const SystemDictionaries& dictionaries, const FirstLetterRanges& ranges);
+  void Build(const SystemDictionaries& dictionaries, FirstLetterRanges& ranges);
   void Clear() { *this = CharReadingLists{}; }
   bool Built() const { return built_; }
 

@@ -1,5 +1,5 @@
-// Damaged dictionary files: each fault found when the file is mapped leaves that dictionary absent,
-// and no byte pattern makes the readers read outside the file.
+// Damaged dictionary files: each fault found when the file is mapped and checked leaves that
+// dictionary absent, and no byte pattern makes the readers read outside the file.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -67,10 +67,10 @@ uint64_t ReadEverythingInPlace(const Bytes& chars, const Bytes& phrases, const B
     for (uint32_t k = 0; k < index.size(); ++k) sum += table[index[k]].character() + table[k].flags();
   }
   if (const std::optional<PhraseFileLayout> layout = LocatePhraseFile(phrases, fault)) {
-    std::vector<const uint8_t*> records;
+    std::vector<uint32_t> records;
     if (WalkPhraseArea(phrases, *layout, records, fault)) {
-      for (const uint8_t* bytes : records) {
-        const PhraseRecord phrase(bytes);
+      for (const uint32_t offset : records) {
+        const PhraseRecord phrase(phrases.data() + offset);
         for (char16_t unit : phrase.text()) sum += unit;
         for (uint32_t i = 0; i < phrase.syllableCount(); ++i) sum += phrase.syllable(i);
       }
@@ -125,6 +125,25 @@ class CorruptedDictionaries : public ::testing::Test {
 ::testing::AssertionResult Rejected(const std::string& outcome, const std::string& expected) {
   if (outcome.find(expected) != std::string::npos) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "outcome: " << outcome << "; expected a fault with: " << expected;
+}
+
+// The start maps only the character file; the phrase and German files are mapped and checked when
+// they are first read, so a file damaged in between is refused then.
+TEST_F(CorruptedDictionaries, FilesDamagedAfterTheStartAreCheckedAtTheirFirstUse) {
+  ASSERT_TRUE(platform::WriteWholeFile(folder_.Path(u"si.bin"), chars_.data(), chars_.size()));
+  ASSERT_TRUE(platform::WriteWholeFile(folder_.Path(u"ph.bin"), phrases_.data(), phrases_.size()));
+  ASSERT_TRUE(platform::WriteWholeFile(folder_.Path(u"de.bin"), words_.data(), words_.size()));
+  SystemDictionaries& started =
+      dictionaries_.emplace(SystemMappingNames{u"KellavorTest_Si_Late", u"KellavorTest_Ph_Late", u"KellavorTest_De_Late"});
+  started.MapSystemFiles(folder_.Path(u"si.bin"), folder_.Path(u"ph.bin"), folder_.Path(u"de.bin"));
+  ASSERT_TRUE(platform::WriteWholeFile(folder_.Path(u"ph.bin"), phrases_.data(), phrases_.size() / 2));
+  ASSERT_TRUE(platform::WriteWholeFile(folder_.Path(u"de.bin"), words_.data(), words_.size() / 2));
+  ReadEverything(started);
+  EXPECT_TRUE(started.IsPresent(SystemFile::kChars));
+  EXPECT_TRUE(Rejected(started.Fault(SystemFile::kPhrases), "past the end"));
+  EXPECT_FALSE(started.IsPresent(SystemFile::kWords));
+  EXPECT_EQ(started.PhraseRecordAt(0).bytes(), nullptr);
+  EXPECT_EQ(started.WordKeyIndex().size(), 0u);
 }
 
 TEST_F(CorruptedDictionaries, IntactFilesArePresent) {

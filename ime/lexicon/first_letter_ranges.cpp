@@ -24,25 +24,31 @@ KeyRange SearchPhraseRange(SystemDictionaries& dictionaries, char16_t first, cha
   });
 }
 
-void FirstLetterRanges::Build(SystemDictionaries& dictionaries) {
-  for (int a = 0; a < kLetters; ++a) {
-    const auto first = static_cast<char16_t>(u'a' + a);
-    chars_[a] = SearchCharRange(dictionaries, first);
-    for (int b = 0; b < kLetters; ++b) {
-      phrases_[a * kLetters + b] = SearchPhraseRange(dictionaries, first, static_cast<char16_t>(u'a' + b));
-    }
-  }
+void FirstLetterRanges::Forget() {
+  charsFound_.reset();
+  phrasesFound_.reset();
 }
 
-KeyRange FirstLetterRanges::Chars(const SystemDictionaries& dictionaries, char16_t letter) const {
+KeyRange FirstLetterRanges::Chars(const SystemDictionaries& dictionaries, char16_t letter) {
   const int slot = Slot(letter);
-  return slot >= 0 ? chars_[slot] : SearchCharRange(dictionaries, letter);
+  if (slot < 0) return SearchCharRange(dictionaries, letter);
+  if (!charsFound_[static_cast<size_t>(slot)]) {
+    chars_[static_cast<size_t>(slot)] = SearchCharRange(dictionaries, letter);
+    charsFound_.set(static_cast<size_t>(slot));
+  }
+  return chars_[static_cast<size_t>(slot)];
 }
 
-KeyRange FirstLetterRanges::Phrases(SystemDictionaries& dictionaries, char16_t first, char16_t second) const {
+KeyRange FirstLetterRanges::Phrases(SystemDictionaries& dictionaries, char16_t first, char16_t second) {
   const int a = Slot(first);
   const int b = Slot(second);
-  return a >= 0 && b >= 0 ? phrases_[a * kLetters + b] : SearchPhraseRange(dictionaries, first, second);
+  if (a < 0 || b < 0) return SearchPhraseRange(dictionaries, first, second);
+  const auto slot = static_cast<size_t>(a * kLetters + b);
+  if (!phrasesFound_[slot]) {
+    phrases_[slot] = SearchPhraseRange(dictionaries, first, second);
+    phrasesFound_.set(slot);
+  }
+  return phrases_[slot];
 }
 
 }  // namespace kellavor::lexicon

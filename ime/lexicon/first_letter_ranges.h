@@ -1,10 +1,13 @@
 // The equal ranges of the two first-letter indexes of the system dictionaries (characters by the
-// first letter of their reading, phrases by the first letters of their first two syllables), found
-// once for the letters a to z when the dictionaries are mapped, so that a search looks them up
-// instead of searching the index. Other letters are searched in the index as they come.
+// first letter of their reading, phrases by the first letters of their first two syllables), kept
+// for the letters a to z once a search has found them, so that later searches look them up instead
+// of searching the index. Each is found on its first use rather than all when the dictionaries are
+// mapped: the start then reads none of the records. Other letters are searched in the index as
+// they come.
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 #include "ime/lexicon/key_range.h"
@@ -22,12 +25,12 @@ inline uint32_t InitialKey(const SyllableTable& table, uint16_t syllable) {
 
 class FirstLetterRanges {
  public:
-  // Finds every range; the indexes do not change while the views live.
-  void Build(SystemDictionaries& dictionaries);
+  // Forgets every range, for dictionaries mapped anew; the indexes do not change while the views
+  // live.
+  void Forget();
 
-  KeyRange Chars(const SystemDictionaries& dictionaries, char16_t letter) const;
-  // dictionaries: the phrase table must be in place (it is rebuilt by PhraseRecordAt).
-  KeyRange Phrases(SystemDictionaries& dictionaries, char16_t first, char16_t second) const;
+  KeyRange Chars(const SystemDictionaries& dictionaries, char16_t letter);
+  KeyRange Phrases(SystemDictionaries& dictionaries, char16_t first, char16_t second);
 
  private:
   static constexpr int kLetters = 26;
@@ -35,6 +38,8 @@ class FirstLetterRanges {
 
   std::array<KeyRange, kLetters> chars_{};
   std::array<KeyRange, kLetters * kLetters> phrases_{};
+  std::bitset<kLetters> charsFound_;
+  std::bitset<kLetters * kLetters> phrasesFound_;
 };
 
 // The binary searches behind the ranges.

@@ -45,7 +45,7 @@ void FuzzyPairList::LoadFuzzyPairs(const std::u16string& mohuyinPath, bool useFu
   pairs_.Init(sizeof(FuzzyPair), kListStep);
   if (!useFuzzy) return;
   settings::IniFile file;
-  file.Open(mohuyinPath);
+  file.Load(mohuyinPath);
   for (int32_t key = 1; key <= kMaxFuzzyPairs; ++key) {
     const std::string name = std::to_string(key);
     const std::optional<std::u16string> value = file.ReadString(u"Fuzzy", std::u16string(name.begin(), name.end()));

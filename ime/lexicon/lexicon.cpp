@@ -39,7 +39,7 @@ Lexicon::Lexicon(SystemMappingNames names)
 
 void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
   dictionaries_.MapSystemFiles(files.charPath, files.phrasePath, files.wordPath);
-  ranges_.Build(dictionaries_);
+  ranges_.Forget();
   charReadings_.Clear();
   model_.SetFile(files.modelPath);
   LoadFuzzyPairs(files.fuzzyPath, useFuzzy);

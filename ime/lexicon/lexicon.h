@@ -57,7 +57,7 @@ class Lexicon {
   void LoadFuzzyPairs(const std::u16string& mohuyinPath, bool useFuzzy);
 
   const SystemDictionaries& Dictionaries() const { return dictionaries_; }
-  // Frees the phrase pointer table (on request from outside); the next phrase search rebuilds it.
+  // Frees the phrase offset table (on request from outside); the next phrase search rebuilds it.
   void ReleasePhraseTable() {
     dictionaries_.ReleasePhraseTable();
     reuse_.Forget();

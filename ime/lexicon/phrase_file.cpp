@@ -66,7 +66,7 @@ std::optional<PhraseFileLayout> LocatePhraseFile(std::span<const uint8_t> file, 
 }
 
 bool WalkPhraseArea(std::span<const uint8_t> file, const PhraseFileLayout& layout,
-                    std::vector<const uint8_t*>& records, std::string& fault) {
+                    std::vector<uint32_t>& records, std::string& fault) {
   records.clear();
   records.reserve(layout.count);
   const uint8_t* position = file.data() + layout.areaOffset;
@@ -80,7 +80,7 @@ bool WalkPhraseArea(std::span<const uint8_t> file, const PhraseFileLayout& layou
       fault = "phrase record " + std::to_string(records.size()) + " " + recordFault;
       return false;
     }
-    records.push_back(position);
+    records.push_back(static_cast<uint32_t>(position - file.data()));
     position += LoadU16(position + PhraseRecord::kLengthOffset);
   }
   if (records.size() != layout.count) {

@@ -22,11 +22,12 @@ struct PhraseFileLayout {
 // and every index entry names a record; otherwise none, with the reason in fault.
 std::optional<PhraseFileLayout> LocatePhraseFile(std::span<const uint8_t> file, std::string& fault);
 
-// Walks the record area from its start by the record lengths and collects the start of each record.
+// Walks the record area from its start by the record lengths and collects the offset of each record
+// in the file (four bytes a record, half a pointer on 64-bit systems).
 // False, with the reason in fault, when a record is shorter than its fields need, has an odd length
 // (texts stay on even addresses), lacks the zero unit after its text, has fewer than two syllables
 // or runs past the area, or when the walk does not find exactly header word 1 records.
 bool WalkPhraseArea(std::span<const uint8_t> file, const PhraseFileLayout& layout,
-                    std::vector<const uint8_t*>& records, std::string& fault);
+                    std::vector<uint32_t>& records, std::string& fault);
 
 }  // namespace kellavor::lexicon

@@ -26,8 +26,17 @@ SystemDictionaries::SystemDictionaries(SystemMappingNames names)
 void SystemDictionaries::MapSystemFiles(const std::u16string& charPath, const std::u16string& phrasePath,
                                         const std::u16string& wordPath) {
   MapCharFile(charPath);
-  MapPhraseFile(phrasePath);
-  MapWordFile(wordPath);
+  phrasePath_ = phrasePath;
+  phraseMapped_ = false;
+  phraseLayout_ = {};
+  phraseTable_.clear();
+  phraseView_ = {};
+  phraseFault_ = kNotMapped;
+  wordPath_ = wordPath;
+  wordMapped_ = false;
+  wordLayout_ = {};
+  wordView_ = {};
+  wordFault_ = kNotMapped;
   syllables_ = SyllableTable(platform::FindModuleResource(kSyllableResourceType, kSyllableResourceId));
 }
 
@@ -47,10 +56,10 @@ void SystemDictionaries::MapCharFile(const std::u16string& path) {
   charView_ = {};
 }
 
-void SystemDictionaries::MapPhraseFile(const std::u16string& path) {
-  phraseLayout_ = {};
-  phraseTable_.clear();
-  phraseView_ = platform::MapReadOnlyFile(path, names_.phrases);
+void SystemDictionaries::MapPhraseFile() const {
+  if (phraseMapped_) return;
+  phraseMapped_ = true;
+  phraseView_ = platform::MapReadOnlyFile(phrasePath_, names_.phrases);
   if (!phraseView_) {
     phraseFault_ = kNotMapped;
     return;
@@ -61,13 +70,14 @@ void SystemDictionaries::MapPhraseFile(const std::u16string& path) {
     if (BuildPhraseTable()) return;
     phraseLayout_ = {};
   }
-  TraceRejected(path, phraseFault_);
+  TraceRejected(phrasePath_, phraseFault_);
   phraseView_ = {};
 }
 
-void SystemDictionaries::MapWordFile(const std::u16string& path) {
-  wordLayout_ = {};
-  wordView_ = platform::MapReadOnlyFile(path, names_.words);
+void SystemDictionaries::MapWordFile() const {
+  if (wordMapped_) return;
+  wordMapped_ = true;
+  wordView_ = platform::MapReadOnlyFile(wordPath_, names_.words);
   if (!wordView_) {
     wordFault_ = kNotMapped;
     return;
@@ -77,11 +87,11 @@ void SystemDictionaries::MapWordFile(const std::u16string& path) {
     wordLayout_ = *layout;
     return;
   }
-  TraceRejected(path, wordFault_);
+  TraceRejected(wordPath_, wordFault_);
   wordView_ = {};
 }
 
-bool SystemDictionaries::BuildPhraseTable() {
+bool SystemDictionaries::BuildPhraseTable() const {
   if (WalkPhraseArea(Bytes(phraseView_), phraseLayout_, phraseTable_, phraseFault_)) return true;
   phraseTable_.clear();
   return false;
@@ -90,8 +100,12 @@ bool SystemDictionaries::BuildPhraseTable() {
 bool SystemDictionaries::IsPresent(SystemFile file) const {
   switch (file) {
     case SystemFile::kChars: return static_cast<bool>(charView_);
-    case SystemFile::kPhrases: return static_cast<bool>(phraseView_);
-    case SystemFile::kWords: return static_cast<bool>(wordView_);
+    case SystemFile::kPhrases:
+      MapPhraseFile();
+      return static_cast<bool>(phraseView_);
+    case SystemFile::kWords:
+      MapWordFile();
+      return static_cast<bool>(wordView_);
   }
   return false;
 }
@@ -99,9 +113,12 @@ bool SystemDictionaries::IsPresent(SystemFile file) const {
 const std::string& SystemDictionaries::Fault(SystemFile file) const {
   switch (file) {
     case SystemFile::kChars: return charFault_;
-    case SystemFile::kPhrases: return phraseFault_;
+    case SystemFile::kPhrases:
+      MapPhraseFile();
+      return phraseFault_;
     case SystemFile::kWords: break;
   }
+  MapWordFile();
   return wordFault_;
 }
 
@@ -116,26 +133,30 @@ IndexView SystemDictionaries::CharIndex() const {
 }
 
 PhraseRecord SystemDictionaries::PhraseRecordAt(uint32_t number) {
+  MapPhraseFile();
   if (number >= phraseLayout_.count) return {};
   if (phraseTable_.empty() && !BuildPhraseTable()) {
     phraseLayout_ = {};
     phraseView_ = {};
     return {};
   }
-  return PhraseRecord(phraseTable_[number]);
+  return PhraseRecord(phraseView_.data() + phraseTable_[number]);
 }
 
 IndexView SystemDictionaries::PhraseInitialsIndex() const {
+  MapPhraseFile();
   if (phraseLayout_.count == 0) return {};
   return {phraseView_.data() + phraseLayout_.initialsIndexOffset, phraseLayout_.count};
 }
 
 IndexView SystemDictionaries::WordKeyIndex() const {
+  MapWordFile();
   if (wordLayout_.count == 0) return {};
   return {wordView_.data() + wordLayout_.keyIndexOffset, wordLayout_.count};
 }
 
 WordRecord SystemDictionaries::WordRecordAt(uint32_t offset) const {
+  MapWordFile();
   if (!wordView_ || !WordRecordFits(wordLayout_, offset)) return {};
   return WordRecord(wordView_.data() + offset);
 }
@@ -156,6 +177,6 @@ uint8_t SystemDictionaries::CharClass(char16_t unit) const {
   return 0;
 }
 
-void SystemDictionaries::ReleasePhraseTable() { std::vector<const uint8_t*>().swap(phraseTable_); }
+void SystemDictionaries::ReleasePhraseTable() { std::vector<uint32_t>().swap(phraseTable_); }
 
 }  // namespace kellavor::lexicon

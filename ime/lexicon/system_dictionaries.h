@@ -1,10 +1,13 @@
 // The three read-only system dictionaries, mapped as shared views, and the syllable table. Records
-// are used in place; nothing is copied but one pointer per phrase.
+// are used in place; nothing is copied but the offset of each phrase (4 bytes).
 //
 // Nothing in a file is trusted. When a file is mapped its header offsets and counts are checked
 // against the size of the view, every index entry against the table it points into, and the phrase
 // area is walked record by record; any fault leaves that dictionary absent (count 0, empty index),
-// exactly as a missing file does, so that its searches are skipped. The orders of the tables and
+// exactly as a missing file does, so that its searches are skipped. The phrase and German
+// dictionaries are mapped and checked on their first use rather than at the start: most processes
+// that load the module never type, most never type German, and the walk of the phrase area and the
+// German index are the largest checks. The orders of the tables and
 // indexes are not checked here (a wrong order gives wrong results, never a bad read); the writer's
 // check mode reports them.
 #pragma once
@@ -45,8 +48,10 @@ class SystemDictionaries {
  public:
   explicit SystemDictionaries(SystemMappingNames names = {});
 
-  // Maps the three files, checks them, builds the phrase pointer table and takes the syllable table
-  // from the module resource "Pylist" 163. The fuzzy-sound pairs are the Lexicon's to load next.
+  // Maps the character file, checks it and takes the syllable table from the module resource
+  // "Pylist" 163; remembers the phrase and word files for their first use, which maps and checks
+  // them (and builds the phrase offset table). The fuzzy-sound pairs are the Lexicon's to load
+  // next.
   void MapSystemFiles(const std::u16string& charPath, const std::u16string& phrasePath,
                       const std::u16string& wordPath);
 
@@ -59,13 +64,19 @@ class SystemDictionaries {
   const CharRecord* CharRecordAt(uint32_t i) const;
   IndexView CharIndex() const;
 
-  uint32_t PhraseRecordCount() const { return phraseLayout_.count; }
+  uint32_t PhraseRecordCount() const {
+    MapPhraseFile();
+    return phraseLayout_.count;
+  }
   // The record at that walk position; empty when number is not below PhraseRecordCount(). Rebuilds
-  // the phrase pointer table when it has been released.
+  // the phrase offset table when it has been released.
   PhraseRecord PhraseRecordAt(uint32_t number);
   IndexView PhraseInitialsIndex() const;
 
-  uint32_t WordIndexCount() const { return wordLayout_.count; }
+  uint32_t WordIndexCount() const {
+    MapWordFile();
+    return wordLayout_.count;
+  }
   IndexView WordKeyIndex() const;
   // The record at that byte offset (an entry of the key index); empty when no record fits there.
   WordRecord WordRecordAt(uint32_t offset) const;
@@ -78,26 +89,34 @@ class SystemDictionaries {
   // search of the record table; 0 when the character has no record.
   uint8_t CharClass(char16_t unit) const;
 
-  // Frees the phrase pointer table; the next PhraseRecordAt builds it again.
+  // Frees the phrase offset table; the next PhraseRecordAt builds it again.
   void ReleasePhraseTable();
 
  private:
   void MapCharFile(const std::u16string& path);
-  void MapPhraseFile(const std::u16string& path);
-  void MapWordFile(const std::u16string& path);
-  bool BuildPhraseTable();
+  // Maps and checks the phrase file unless that has been done since MapSystemFiles.
+  void MapPhraseFile() const;
+  // Maps and checks the word file unless that has been done since MapSystemFiles.
+  void MapWordFile() const;
+  bool BuildPhraseTable() const;
 
   SystemMappingNames names_;
   platform::MappedFile charView_;
-  platform::MappedFile phraseView_;
-  platform::MappedFile wordView_;
   CharFileLayout charLayout_;
-  PhraseFileLayout phraseLayout_;
-  WordFileLayout wordLayout_;
   std::string charFault_;
-  std::string phraseFault_;
-  std::string wordFault_;
-  std::vector<const uint8_t*> phraseTable_;
+  // The phrase and word files, each mapped by the first call that reads it, which may be a const
+  // one.
+  std::u16string phrasePath_;
+  mutable bool phraseMapped_ = false;
+  mutable platform::MappedFile phraseView_;
+  mutable PhraseFileLayout phraseLayout_;
+  mutable std::string phraseFault_;
+  mutable std::vector<uint32_t> phraseTable_;  // offsets of the records in the file
+  std::u16string wordPath_;
+  mutable bool wordMapped_ = false;
+  mutable platform::MappedFile wordView_;
+  mutable WordFileLayout wordLayout_;
+  mutable std::string wordFault_;
   SyllableTable syllables_;
 };
 

@@ -13,6 +13,17 @@ using platform::kPathSeparator;
 constexpr std::array<std::u16string_view, 4> kShippedUserFiles = {u"config.ini", u"custom.ini", u"mohuyin.Ini",
                                                                   u"data_us.bin"};
 
+// Whether an earlier start prepared the folder: its themes folder and every shipped file are
+// there. A handful of queries, where preparing again tries each folder along the path and opens
+// every file pair, a few dozen calls to the file system that change nothing.
+bool AlreadyPrepared(const ModulePaths& paths) {
+  if (!platform::FileExists(paths.userFolder + u"themes")) return false;
+  for (std::u16string_view name : kShippedUserFiles) {
+    if (!platform::FileExists(paths.userFolder + std::u16string(name))) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::u16string> UserFolderIn(const std::u16string& applicationData) {
@@ -46,7 +57,7 @@ ModulePaths BuildModulePaths(const std::u16string& installFolder, const std::opt
 }
 
 void PrepareUserFolder(const ModulePaths& paths) {
-  if (paths.userFolder.empty()) return;
+  if (paths.userFolder.empty() || AlreadyPrepared(paths)) return;
   CreateDirectoryChain(paths.userFolder);
   CreateDirectoryChain(paths.userFolder + u"themes" + kPathSeparator);
   for (std::u16string_view name : kShippedUserFiles) {

@@ -13,7 +13,10 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
+
+#include "ime/platform/profile_document.h"
 
 namespace kellavor::platform {
 
@@ -28,5 +31,26 @@ size_t ReadProfileValue(const std::u16string& section, const std::u16string& key
 // not exist, or another program holds it open against writing); the file is then unchanged.
 bool WriteProfileValue(const std::u16string& section, const std::u16string& key,
                        const std::u16string& value, const std::u16string& path);
+
+// The whole text of the file as ReadProfileValue decodes it (a file starting with FF FE is
+// UTF-16LE; 8-bit text is natively UTF-8, on Windows in the ANSI code page unless it starts with
+// the UTF-8 byte-order mark); none when the file is missing, unreadable or larger than a profile
+// file may be.
+std::optional<std::u16string> ReadProfileText(const std::u16string& path);
+
+// A file's keys read at once: the file is read one time, and every value is then looked up in
+// memory under the rules of ReadProfileValue. For a reader of many keys, where each
+// ReadProfileValue reads the file again.
+class ProfileSnapshot {
+ public:
+  explicit ProfileSnapshot(const std::u16string& path);
+
+  // As ReadProfileValue, from the text read when the snapshot was taken.
+  size_t ReadValue(const std::u16string& section, const std::u16string& key, const std::u16string& defaultValue,
+                   char16_t* buffer, size_t capacity) const;
+
+ private:
+  std::optional<ProfileDocument> document_;
+};
 
 }  // namespace kellavor::platform

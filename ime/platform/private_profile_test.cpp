@@ -1,5 +1,6 @@
 // The same expectations hold for the native implementation and, in the Windows build, for the
-// platform's own functions. Each test writes a file once and changes it only through
+// platform's own functions; every read is made through a ProfileSnapshot of the file as well,
+// which must answer the same. Each test writes a file once and changes it only through
 // WriteProfileValue: Windows implementations may cache a profile by its time stamp.
 #include "ime/platform/private_profile.h"
 
@@ -40,6 +41,9 @@ std::u16string Read(const std::u16string& path, const std::u16string& section, c
   const size_t count = ReadProfileValue(section, key, fallback, buffer.data(), capacity, path);
   EXPECT_LT(count, capacity);
   EXPECT_EQ(buffer[count], u'\0');
+  std::u16string copy(capacity + 1, u'#');
+  const size_t copied = ProfileSnapshot(path).ReadValue(section, key, fallback, copy.data(), capacity);
+  EXPECT_EQ(copy.substr(0, copied), buffer.substr(0, count)) << "read from a snapshot";
   return buffer.substr(0, count);
 }
 

@@ -62,15 +62,25 @@ std::array<int32_t, N> Numbers(std::u16string_view value) {
 
 void IniFile::Open(const std::u16string& path) {
   path_.reset();
+  copy_.reset();
   if (!path.empty()) path_ = path;
 }
 
-void IniFile::Close() { path_.reset(); }
+void IniFile::Load(const std::u16string& path) {
+  Open(path);
+  if (path_) copy_.emplace(*path_);
+}
+
+void IniFile::Close() {
+  path_.reset();
+  copy_.reset();
+}
 
 std::u16string IniFile::ReadLimited(const std::u16string& section, const std::u16string& key, size_t capacity) const {
   if (!path_) return {};
   std::u16string buffer(capacity, u'\0');
-  buffer.resize(platform::ReadProfileValue(section, key, u"", buffer.data(), capacity, *path_));
+  buffer.resize(copy_ ? copy_->ReadValue(section, key, u"", buffer.data(), capacity)
+                      : platform::ReadProfileValue(section, key, u"", buffer.data(), capacity, *path_));
   return buffer;
 }
 
@@ -119,6 +129,7 @@ void IniFile::ReadFont(const std::u16string& section, const std::u16string& key,
 
 int IniFile::WriteString(const std::u16string& section, const std::u16string& key, const std::u16string& value) const {
   if (!path_) return kIniWritten;
+  copy_.reset();
   if (platform::WriteProfileValue(section, key, value, *path_)) return kIniWritten;
   // Refused, typically in a process that may not write the user folder: the external writer
   // stores the value instead, unless the file holds no such key or already holds this value.

@@ -1,5 +1,7 @@
 // One INI file read and written key by key through the platform's private-profile functions.
-// It holds only the path, no open handle and no cache: every read and write goes to the file.
+// Opened with Open it holds only the path, no open handle and no cache: every read and write goes
+// to the file. Opened with Load it reads the file once and answers every read from that copy, for
+// readers of many keys at once; a write still goes to the file and drops the copy.
 //
 // Numeric values are decimal: leading white space, an optional sign, digits up to the first other
 // character; no digits read as 0, values beyond 32 bits are clamped. Values of several components
@@ -12,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "ime/platform/private_profile.h"
 #include "ime/settings/ime_settings.h"
 
 namespace kellavor::settings {
@@ -24,6 +27,8 @@ class IniFile {
  public:
   // Keeps a copy of the path; an empty path leaves the object without one.
   void Open(const std::u16string& path);
+  // Open, then the whole file read at once.
+  void Load(const std::u16string& path);
   void Close();
 
   // The value (at most 1023 units); none when the file, the key or the value is missing or the
@@ -55,6 +60,8 @@ class IniFile {
   void ReadNumbers(const std::u16string& section, const std::u16string& key, std::array<int32_t, N>& out) const;
 
   std::optional<std::u16string> path_;
+  // Dropped by a write, which a const object may make.
+  mutable std::optional<platform::ProfileSnapshot> copy_;
 };
 
 }  // namespace kellavor::settings

@@ -156,5 +156,30 @@ TEST_F(IniFileTest, RefusedWritesGoToTheExternalWriter) {
   EXPECT_EQ(ini.ReadInt(u"UI", u"iscomb", -1), 0);
 }
 
+TEST_F(IniFileTest, LoadedFileAnswersFromOneReadUntilItWrites) {
+  Put("\xEF\xBB\xBF[UI]\r\nnumofpage = 7\r\nfont=\"12,Sans,400\"\r\n[ui]\r\nnumofpage=9\r\nkeycolor=1,2\r\n");
+  IniFile loaded;
+  loaded.Load(path_);
+  IniFile opened;
+  opened.Open(path_);
+  for (const IniFile* ini : {&loaded, &opened}) {
+    EXPECT_EQ(ini->ReadInt(u"ui", u"NUMOFPAGE", 0), 7);
+    EXPECT_EQ(ini->ReadString(u" UI ", u"font"), u"12,Sans,400");
+    EXPECT_EQ(ini->ReadString(u"UI", u"keycolor"), std::nullopt);
+    EXPECT_EQ(ini->ReadInt(u"UI", u"missing", 3), 3);
+  }
+  // The copy does not follow the file; a write through the loaded object goes to the file, and
+  // its reads go there from then on.
+  std::ofstream(folder_.Native() / "test.ini", std::ios::binary) << "[UI]\r\nnumofpage=5\r\n";
+  EXPECT_EQ(loaded.ReadInt(u"UI", u"numofpage", 0), 7);
+  EXPECT_EQ(loaded.WriteInt(u"UI", u"usetheme", 1), kIniWritten);
+  EXPECT_EQ(loaded.ReadInt(u"UI", u"numofpage", 0), 5);
+  EXPECT_EQ(loaded.ReadInt(u"UI", u"usetheme", 0), 1);
+
+  IniFile absent;
+  absent.Load(folder_.Path(u"absent.ini"));
+  EXPECT_EQ(absent.ReadInt(u"UI", u"numofpage", 6), 6);
+}
+
 }  // namespace
 }  // namespace kellavor::settings

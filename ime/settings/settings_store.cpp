@@ -124,7 +124,7 @@ void LoadSettings(ImeSettings& settings, const std::u16string& path) {
   settings = ImeSettings{};
   for (const FontKey& font : kFontKeys) settings.*font.field = FontSpec{font.face, font.size, font.weight};
   IniFile ini;
-  ini.Open(path);
+  ini.Load(path);
   for (const NumberKey& entry : kNumberKeys) {
     const uint32_t value = Cut(ini.ReadInt(entry.section, entry.key, entry.defaultValue), entry.width);
     std::visit([&](auto field) { settings.*field = static_cast<std::remove_reference_t<decltype(settings.*field)>>(value); },

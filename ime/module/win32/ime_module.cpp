@@ -38,15 +38,20 @@ ImeModule::ImeModule(HINSTANCE instance)
   uiParts_.inputPanel = &panelWindows_;
   uiParts_.statusBar = &statusBar_;
   uiParts_.softKeyboard = &softKeyboards_;
-  // The event window comes after the objects, so that it never acts on half-made ones.
-  settings::CreateExtEventWindow(instance_, objects_);
   ui::WindowProcedures procedures = ui::PanelWindowProcedures();
   procedures.status = &ui::StatusBar::StatusWindowProc;
   ui::RegisterWindowClasses(instance_, procedures, uiParts_);
+  // The event window comes after the objects, so that it never acts on half-made ones.
+  eventWindow_ = std::make_unique<PostedTask>(instance_, [this] { settings::CreateExtEventWindow(instance_, objects_); });
 }
 
 ImeModule::~ImeModule() {
-  if (processEnding_) return;
+  if (processEnding_) {
+    // The process's windows go with it.
+    static_cast<void>(eventWindow_.release());
+    return;
+  }
+  eventWindow_.reset();
   ui::UnregisterWindowClasses(instance_);
   settings::DestroyExtEventWindow(instance_);
 }

@@ -5,8 +5,11 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "ime/module/module_objects.h"
 #include "ime/module/module_paths.h"
+#include "ime/module/win32/posted_task.h"
 #include "ime/platform/win32/win32_input_method.h"
 #include "ime/ui/win32/panel_windows.h"
 #include "ime/ui/win32/soft_keyboards.h"
@@ -18,9 +21,10 @@ namespace kellavor::module {
 class ImeModule final {
  public:
   // In this order: the objects (user folder, settings, panel, dictionaries, engine), the panel's
-  // windows, the soft keyboard, the status bar, the external event window acting on the objects,
-  // the window classes. Nothing here
-  // fails the module: what cannot be set up is left out.
+  // windows, the soft keyboard, the status bar, the window classes. The external event window,
+  // acting on the objects, follows when the thread next takes its posted messages: a top-level
+  // window is the dearest part of a start, and nothing the application waits for needs it.
+  // Nothing here fails the module: what cannot be set up is left out.
   explicit ImeModule(HINSTANCE instance);
   // Unregisters the classes and destroys the event window, then frees the panel's windows and the
   // objects (which save the settings and the user dictionary). When the process is ending its
@@ -44,6 +48,7 @@ class ImeModule final {
   ui::SoftKeyboards softKeyboards_;
   ui::StatusBar statusBar_;
   ui::UiWindowParts uiParts_;
+  std::unique_ptr<PostedTask> eventWindow_;
   bool processEnding_ = false;
 };
 

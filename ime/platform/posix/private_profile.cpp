@@ -18,7 +18,7 @@
 #include <optional>
 
 #include "ime/platform/posix/path_utf8.h"
-#include "ime/platform/posix/profile_document.h"
+#include "ime/platform/profile_document.h"
 
 namespace kellavor::platform {
 namespace {
@@ -105,27 +105,28 @@ std::string ResolvedPath(const std::string& path) {
 
 }  // namespace
 
+std::optional<std::u16string> ReadProfileText(const std::u16string& path) {
+  Descriptor file(OpenRegularFile(NativePath(path)));
+  if (!file.ok()) return std::nullopt;
+  std::optional<std::string> bytes = ReadAll(file.get());
+  if (!bytes) return std::nullopt;
+  std::string_view text(*bytes);
+  if (text.size() >= 2 && text[0] == '\xFF' && text[1] == '\xFE') {
+    std::u16string units;
+    units.reserve(text.size() / 2);
+    for (size_t i = 2; i + 1 < text.size(); i += 2) {
+      units += static_cast<char16_t>(static_cast<uint8_t>(text[i]) | (static_cast<uint8_t>(text[i + 1]) << 8));
+    }
+    return units;
+  }
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  return Utf8ToUtf16(text);
+}
+
 size_t ReadProfileValue(const std::u16string& section, const std::u16string& key,
                         const std::u16string& defaultValue, char16_t* buffer, size_t capacity,
                         const std::u16string& path) {
-  if (capacity == 0) return 0;
-  std::optional<std::u16string> value;
-  Descriptor file(OpenRegularFile(NativePath(path)));
-  if (file.ok()) {
-    if (const std::optional<std::string> bytes = ReadAll(file.get())) value = ProfileDocument::FromBytes(*bytes).Find(section, key);
-  }
-  if (!value) {
-    std::u16string_view fallback(defaultValue);
-    fallback = fallback.substr(0, fallback.find(u'\0'));
-    while (!fallback.empty() && (fallback.back() == u' ' || (fallback.back() >= u'\t' && fallback.back() <= u'\r'))) {
-      fallback.remove_suffix(1);
-    }
-    value = std::u16string(fallback);
-  }
-  const size_t count = std::min(value->size(), capacity - 1);
-  std::copy_n(value->data(), count, buffer);
-  buffer[count] = u'\0';
-  return count;
+  return ProfileSnapshot(path).ReadValue(section, key, defaultValue, buffer, capacity);
 }
 
 bool WriteProfileValue(const std::u16string& section, const std::u16string& key,

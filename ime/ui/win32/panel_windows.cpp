@@ -115,7 +115,6 @@ std::optional<POINT> CaretPoint(const INPUTCONTEXT& context) {
 PanelWindows::PanelWindows(HINSTANCE instance, core::InputPanel& panel, settings::ImeSettings& settings,
                            PanelFolders folders)
     : instance_(instance), panel_(panel), settings_(settings), folders_(std::move(folders)) {
-  LoadSkin();
   panel_.SetDetailLink(this);
 }
 
@@ -131,9 +130,11 @@ void PanelWindows::LoadSkin() {
   skinVertical_ = settings_.showmode != 0;
   MakeButtons();
   fonts_.Create(settings_, loaded_.skin);
+  skinLoaded_ = true;
 }
 
 void PanelWindows::DropSkin() {
+  skinLoaded_ = false;
   arrangementValid_ = false;
   buttons_.clear();
   loaded_.Free();
@@ -216,7 +217,7 @@ void PanelWindows::Resize(HWND window, ScreenSize size, HBITMAP source, const Ba
 
 void PanelWindows::Layout() {
   if (!Exists(composition_)) return;
-  if (!SkinMatchesLayout()) {
+  if (!skinLoaded_ || !SkinMatchesLayout()) {
     DropSkin();
     LoadSkin();
   }
@@ -303,7 +304,6 @@ void PanelWindows::UpdateVisibility(HWND uiWindow) {
 void PanelWindows::ReloadTheme() {
   HWND uiWindow = Exists(composition_) ? GetWindow(composition_, GW_OWNER) : nullptr;
   DropSkin();
-  LoadSkin();
   for (HWND window : {composition_, candidate_}) {
     if (!Exists(window)) continue;
     SetWindowPos(window, nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -327,6 +327,7 @@ bool PanelWindows::ApplyTheme(const std::u16string& packagePath) const {
 }
 
 void PanelWindows::PaintWindow(HWND window, HDC dc) {
+  if (!skinLoaded_) LoadSkin();
   const bool isComposition = window == composition_;
   const ScreenSize size = SizeOf(window);
   HBITMAP background = isComposition ? compositionBackground_ : candidateBackground_;

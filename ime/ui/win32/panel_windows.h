@@ -91,7 +91,10 @@ class PanelWindows final : public InputPanelWindows, public core::DetailViewerLi
   PanelFolders folders_;
   HWND composition_ = nullptr;
   HWND candidate_ = nullptr;
+  // The skin and the fonts are read when the windows are first laid out or painted, not when the
+  // module starts: most processes never show the panel.
   LoadedSkin loaded_;
+  bool skinLoaded_ = false;
   bool skinCombined_ = false;
   bool skinVertical_ = false;
   PanelFonts fonts_;

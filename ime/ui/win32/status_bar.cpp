@@ -77,9 +77,7 @@ StatusBar::StatusBar(HINSTANCE instance, settings::ImeSettings& settings, core::
       panel_(panel),
       core_(core),
       softKeyboards_(softKeyboards),
-      folders_(std::move(folders)) {
-  ReadSkin();
-}
+      folders_(std::move(folders)) {}
 
 StatusBar::~StatusBar() {
   CloseWindow();
@@ -89,14 +87,17 @@ StatusBar::~StatusBar() {
 // Skin ------------------------------------------------------------------------------------------
 
 void StatusBar::ReadSkin() {
-  if (settings_.usetheme != 0 && !folders_.themeFolder.empty() && ReadThemeSkin()) return;
-  DropSkin();
-  ReadBuiltInSkin();
+  if (skinRead_) return;
+  if (settings_.usetheme == 0 || folders_.themeFolder.empty() || !ReadThemeSkin()) {
+    DropSkin();
+    ReadBuiltInSkin();
+  }
+  skinRead_ = true;
 }
 
 bool StatusBar::AddThemeButton(const std::u16string& section, uint16_t id) {
   settings::IniFile theme;
-  theme.Open(folders_.themeFolder + u"theme.ini");
+  theme.Load(folders_.themeFolder + u"theme.ini");
   const auto load = [&](const char16_t* key) -> HBITMAP {
     const std::optional<std::u16string> file = theme.ReadString(section, key);
     if (!file.has_value() || folders_.themeFolder.size() + file->size() > kMaxThemePath) return nullptr;
@@ -117,7 +118,7 @@ bool StatusBar::AddThemeButton(const std::u16string& section, uint16_t id) {
 
 bool StatusBar::ReadThemeSkin() {
   settings::IniFile theme;
-  theme.Open(folders_.themeFolder + u"theme.ini");
+  theme.Load(folders_.themeFolder + u"theme.ini");
   bool ok = false;
   if (const std::optional<std::u16string> image = theme.ReadString(kBarSection, u"TEMPLET");
       image.has_value() && folders_.themeFolder.size() + image->size() <= kMaxThemePath) {
@@ -178,12 +179,13 @@ void StatusBar::DropSkin() {
   background_ = nullptr;
   customKind_ = CustomKind::kNone;
   customTarget_.clear();
+  skinRead_ = false;
 }
 
 void StatusBar::ReloadTheme() {
   DropSkin();
-  ReadSkin();
   if (window_ == nullptr) return;
+  ReadSkin();
   ResizeKeepPos(window_, 1, 1);
   SetWindowRgn(window_, nullptr, TRUE);
   Place();
@@ -194,6 +196,7 @@ void StatusBar::ReloadTheme() {
 
 void StatusBar::OpenWindow(HWND owner) {
   if (window_ != nullptr && IsWindow(window_)) return;
+  ReadSkin();
   window_ = CreateWindowExW(WS_EX_WINDOWEDGE, ClassName(platform::kStatusWindowClass), L"", WS_POPUP | WS_DISABLED, 0,
                             0, 1, 1, owner, nullptr, instance_, nullptr);
   if (window_ == nullptr) return;

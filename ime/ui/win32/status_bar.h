@@ -30,7 +30,8 @@ struct StatusBarFolders {
 
 class StatusBar final : public StatusBarWindow {
  public:
-  // Reads the skin (the current theme's, or the built-in one); no window yet.
+  // No window and no skin yet: the skin (the current theme's, or the built-in one) is read when
+  // the window first opens, so that a process that never shows the bar never loads its images.
   StatusBar(HINSTANCE instance, settings::ImeSettings& settings, core::InputPanel& panel, core::ImeCore& core,
             SoftKeyboards& softKeyboards, StatusBarFolders folders);
   ~StatusBar() override;
@@ -60,6 +61,7 @@ class StatusBar final : public StatusBarWindow {
 
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleSetCursor(UINT message, WPARAM wParam, LPARAM lParam);
+  // Reads the skin unless it is read already.
   void ReadSkin();
   bool ReadThemeSkin();
   void ReadBuiltInSkin();
@@ -85,6 +87,7 @@ class StatusBar final : public StatusBarWindow {
   std::vector<HBITMAP> images_;
   COLORREF keyColor_ = RGB(0, 255, 0);
   bool cutToShape_ = false;
+  bool skinRead_ = false;
   CustomKind customKind_ = CustomKind::kNone;
   std::u16string customTarget_;
   bool dragging_ = false;

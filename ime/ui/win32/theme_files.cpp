@@ -33,7 +33,7 @@ LoadedSkin ReadPanelSkin(HINSTANCE instance, const settings::ImeSettings& settin
   const bool vertical = settings.showmode != 0;
   if (settings.usetheme == 0 || themeFolder.empty()) return BuiltIn(instance, combined, vertical);
   settings::IniFile theme;
-  theme.Open(themeFolder + u"theme.ini");
+  theme.Load(themeFolder + u"theme.ini");
   std::optional<PanelSkin> skin = ReadThemePanelSkin(theme, themeFolder, combined, vertical, previous);
   if (!skin.has_value()) return BuiltIn(instance, combined, vertical);
   LoadedSkin loaded{std::move(*skin), {}};
@@ -49,7 +49,7 @@ LoadedSkin ReadPanelSkin(HINSTANCE instance, const settings::ImeSettings& settin
 int ListThemes(const std::u16string& installFolder, const std::u16string& userFolder, const std::u16string& themeFolder,
                std::vector<std::u16string>& paths, std::vector<std::u16string>& names) {
   settings::IniFile theme;
-  theme.Open(themeFolder + u"theme.ini");
+  theme.Load(themeFolder + u"theme.ini");
   const std::u16string current = theme.ReadString(u"General", u"NAME").value_or(u"");
   for (const std::u16string& folder : {installFolder, userFolder}) {
     if (folder.empty()) continue;

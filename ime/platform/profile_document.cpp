@@ -1,6 +1,7 @@
-#include "ime/platform/posix/profile_document.h"
+#include "ime/platform/profile_document.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "ime/platform/utf.h"
 
@@ -66,6 +67,13 @@ ProfileDocument ProfileDocument::FromBytes(std::string_view bytes) {
   }
   document.units_.reserve(bytes.size());
   for (const char byte : bytes) document.units_ += static_cast<char16_t>(static_cast<uint8_t>(byte));
+  return document;
+}
+
+ProfileDocument ProfileDocument::FromText(std::u16string text) {
+  ProfileDocument document;
+  document.encoding_ = Encoding::kUtf16Le;
+  document.units_ = std::move(text);
   return document;
 }
 

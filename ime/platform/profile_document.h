@@ -14,6 +14,8 @@ class ProfileDocument {
   // Bytes starting with FF FE are UTF-16LE; everything else is 8-bit text, taken as UTF-8 (with
   // or without its byte-order mark). Any bytes at all are accepted.
   static ProfileDocument FromBytes(std::string_view bytes);
+  // Text already decoded (ReadProfileText), for reading only.
+  static ProfileDocument FromText(std::u16string text);
 
   // The value of the first key named key in the first section named section; none when the
   // section or the key is missing or the key's line has no "=".
