@@ -3,8 +3,6 @@
 // the user folder a config.ini. A refused request must leave both as they were and write no file;
 // an accepted one must have done what it says: the entry is learned (a raise keeps the entries and
 // never lowers a use count), the value reads back from config.ini, and nothing else changed.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
@@ -34,8 +32,8 @@ namespace {
 using namespace kellavor;
 namespace fs = std::filesystem;
 
-// The writer's user folder, relative to the scratch folder the process works in, so that inputs can
-// name it.
+// The writer's user folder, relative to the scratch folder the process works in while it takes an
+// input, so that inputs can name it.
 constexpr char16_t kUserFolder[] = u"user/";
 constexpr char16_t kSettings[] = u"user/config.ini";
 constexpr char kBaseSettings[] = "[UI]\r\niscomb=1\r\nusetheme=0\r\n[GENERAL]\r\nuselast=1\r\n";
@@ -52,14 +50,13 @@ Writer& TheWriter() {
   static Writer* writer = [] {
     const std::u16string fixtures = fuzz::FixtureFolder();
     fs::create_directories(fs::path(fuzz::ScratchPath(kUserFolder)));
-    if (chdir(fs::path(fuzz::ScratchFolder()).c_str()) != 0) std::abort();
     auto* made = new Writer;
     made->dictionaries.MapSystemFiles(fixtures + u"data_si.bin", fixtures + u"data_ph.bin", fixtures + u"data_de.bin");
     lexicon::UserDictionaryOptions options;
     options.blockName = fuzz::UniqueName(u"WUs");
     options.mutexName = fuzz::UniqueName(u"WUsLock");
     made->dictionary = std::make_unique<lexicon::UserDictionary>(made->dictionaries, options);
-    made->dictionary->OpenUserDictionary(u"user/data_us.bin");
+    made->dictionary->OpenUserDictionary(fuzz::ScratchPath(u"user/data_us.bin"));
     made->performer = std::make_unique<ext_writer::RequestPerformer>(*made->dictionary, made->dictionaries, kUserFolder);
     return made;
   }();
@@ -167,11 +164,25 @@ void CheckDone(const ext_writer::WriteRequest& request, const Writer& writer,
   }
 }
 
+// Works in the scratch folder while it lives; the fuzzer's own files are named relative to the
+// folder it was started in.
+class InScratchFolder {
+ public:
+  InScratchFolder() : previous_(fs::current_path()) { fs::current_path(fs::path(fuzz::ScratchFolder())); }
+  ~InScratchFolder() { fs::current_path(previous_); }
+  InScratchFolder(const InScratchFolder&) = delete;
+  InScratchFolder& operator=(const InScratchFolder&) = delete;
+
+ private:
+  fs::path previous_;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   Writer& writer = TheWriter();
+  const InScratchFolder inScratch;
   static const std::set<std::string> baseFiles = [&] {
     platform::WriteWholeFile(kSettings, writer.baseSettings.data(), writer.baseSettings.size());
     return Files();
