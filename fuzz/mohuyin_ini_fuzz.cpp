@@ -20,10 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return fuzz::OpenLexicon(fuzz::FixtureFiles(), settings);
   }();
   fuzz::WriteScratchFile(u"mohuyin.Ini", data, size);
-  lexicon::FuzzyPairList pairs;
-  pairs.LoadFuzzyPairs(fuzz::ScratchPath(u"mohuyin.Ini"), true);
-  if (pairs.Pairs().size() > static_cast<size_t>(lexicon::kMaxFuzzyPairs)) std::abort();
   lexicon->ReloadSettings();
+  if (lexicon->lexicon().FuzzyPairs().size() > static_cast<size_t>(lexicon::kMaxFuzzyPairs)) std::abort();
   lexicon->userDictionary().ClearUserDictionary();
   fuzz::ExerciseLexicon(*lexicon);
   return 0;
