@@ -85,6 +85,8 @@ void WriteRequestSeeds(const fs::path& folder, kellavor::lexicon::ModuleLexicon&
     put(Request(4, BuildWriteSettingRequest(u"UI", u"iscomb", u"0", path)));
   }
   put(Request(4, BuildWriteSettingRequest(u"GENERAL", u"uselast", u" \"1\" ", u"user/config.ini")));
+  // Half a surrogate pair in a section name: refused, as an INI file cannot hold it.
+  put(Request(4, BuildWriteSettingRequest(u"GENER\xDFFA" "AL", u"uselast", u"1", u"user/config.ini")));
   put(Request(5, BuildLearnWordRequest(u"Haus")));
 }
 
@@ -94,6 +96,7 @@ void ExchangeFileSeeds(const fs::path& folder, const fs::path& source) {
   Write(folder, "template.xml", documentTemplate);
   Write(folder, "word.xml", "\xEF\xBB\xBF<cfg><word>M%c3%a4dchen</word><sentence>Das%20M%c3%a4dchen</sentence></cfg>");
   Write(folder, "plain.xml", "<cfg><word>Haus</word><sentence></sentence></cfg>");
+  Write(folder, "not_encoded.xml", "<cfg><word>Haus#x&word=a b</word></cfg>");
   Write(folder, "page.html", "<html><body><ime><!--imesuccess--></ime><p>Haus</p></body></html>");
   Write(folder, "address", "http://127.0.0.1:8794/dicts/ImeSearch?word=Haus");
   Write(folder, "host", "localhost:8794");
