@@ -134,6 +134,8 @@ TEST_F(RequestPerformerTest, MalformedBlocksAreRefusedAndChangeNothing) {
       {"a section with a bracket", 4, BuildWriteSettingRequest(u"UI]", u"iscomb", u"0", Settings())},
       {"a key with an equals sign", 4, BuildWriteSettingRequest(u"UI", u"is=comb", u"0", Settings())},
       {"a value with a line break", 4, BuildWriteSettingRequest(u"UI", u"iscomb", u"0\r\n[X]", Settings())},
+      {"a section with half a surrogate pair", 4, BuildWriteSettingRequest(u"UI\xDFFA", u"iscomb", u"0", Settings())},
+      {"a value with half a surrogate pair", 4, BuildWriteSettingRequest(u"UI", u"iscomb", u"0\xD83D", Settings())},
       {"another file", 4, BuildWriteSettingRequest(u"UI", u"iscomb", u"0", folder_.Path(u"custom.ini"))},
       {"a way out of the folder", 4, BuildWriteSettingRequest(u"UI", u"iscomb", u"0", folder_.Path(u"..\\config.ini"))},
   };

@@ -47,8 +47,18 @@ class UnitReader {
   size_t position_ = 0;
 };
 
+// A control character, or a surrogate without its partner: an INI file cannot hold either as the
+// request gives it, so what a later read finds would not be what was written.
 bool HasControl(std::u16string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char16_t unit) { return unit < 0x20 || unit == 0x7F; });
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i];
+    if (unit < 0x20 || unit == 0x7F || (unit >= 0xDC00 && unit <= 0xDFFF)) return true;
+    if (unit >= 0xD800 && unit <= 0xDBFF) {
+      if (i + 1 == text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF) return true;
+      ++i;
+    }
+  }
+  return false;
 }
 
 // A section or key name that a private-profile line keeps as it is: no brackets, no equals sign, no

@@ -13,7 +13,10 @@
 
 #include "fuzz/fuzz_folder.h"
 #include "fuzz/lexicon_exercise.h"
+#include "ime/lexicon/user_block.h"
 #include "ime/platform/file_system.h"
+#include "ime/settings/ext_write_request.h"
+#include "theme_installer/test_packages.h"
 #include "tools/dictbuild/fixture_source.h"
 #include "tools/dictbuild/language_model_builder.h"
 
@@ -38,6 +41,92 @@ std::string AsUtf16(const std::string& ascii) {
   std::string bytes = "\xFF\xFE";
   for (char c : ascii) bytes += std::string{c, '\0'};
   return bytes;
+}
+
+std::string Bytes(const std::vector<uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
+
+// A request to the external writer as its target reads it: the kind, then the block.
+std::string Request(char kind, const std::vector<uint8_t>& block) { return std::string(1, kind) + Bytes(block); }
+
+std::vector<uint8_t> CandidateRequest(uint16_t kind, const uint8_t* record, size_t size) {
+  uint8_t candidate[kellavor::settings::kCandidateBytes] = {};
+  candidate[0] = static_cast<uint8_t>(kind);
+  candidate[1] = static_cast<uint8_t>(kind >> 8);
+  return kellavor::settings::BuildLearnCandidateRequest(candidate, {record, size});
+}
+
+// Learnings of each kind on the fixture dictionaries, settings writes to config.ini and beside it.
+void WriteRequestSeeds(const fs::path& folder, kellavor::lexicon::ModuleLexicon& lexicon) {
+  using namespace kellavor;
+  using namespace kellavor::settings;
+  const std::u16string fixtures = fuzz::FixtureFolder();
+  lexicon::SystemDictionaries dictionaries(
+      {fuzz::UniqueName(u"SeedSi"), fuzz::UniqueName(u"SeedPh"), fuzz::UniqueName(u"SeedDe"), fuzz::UniqueName(u"SeedLm")});
+  dictionaries.MapSystemFiles(fixtures + u"data_si.bin", fixtures + u"data_ph.bin", fixtures + u"data_de.bin");
+  const lexicon::SyllableTable& syllables = dictionaries.Syllables();
+  int n = 0;
+  const auto put = [&](const std::string& bytes) { Write(folder, "request" + std::to_string(n++), bytes); };
+  for (uint32_t i = 0; i < dictionaries.CharRecordCount() && i < 2; ++i) {
+    put(Request(1, CandidateRequest(lexicon::candidate_kind::kSi, dictionaries.CharRecordAt(i)->bytes, 12)));
+  }
+  for (uint32_t i = 0; i < dictionaries.PhraseRecordCount() && i < 2; ++i) {
+    const lexicon::PhraseRecord phrase = dictionaries.PhraseRecordAt(i);
+    put(Request(1, CandidateRequest(lexicon::candidate_kind::kPh, phrase.bytes(), phrase.length())));
+  }
+  const lexicon::UserBlockView view = lexicon.userDictionary().View();
+  for (uint32_t k = 0; k < view.RecordCount() && k < 3; ++k) {
+    const lexicon::UserRecord record = view.RecordAt(view.Index1(k));
+    put(Request(1, CandidateRequest(lexicon::candidate_kind::kUs, record.bytes(), record.length())));
+  }
+  put(Request(2, BuildLearnWordRequest(u"Hausaufgabe")));
+  const std::vector<uint16_t> codes{syllables.Find(u"wo").value_or(0), syllables.Find(u"shi").value_or(0)};
+  put(Request(3, BuildLearnPhraseRequest(u"我是", codes)));
+  for (std::u16string_view path : {u"user/config.ini", u"USER\\Config.INI", u"user/../config.ini", u"user/theme.ini"}) {
+    put(Request(4, BuildWriteSettingRequest(u"UI", u"iscomb", u"0", path)));
+  }
+  put(Request(4, BuildWriteSettingRequest(u"GENERAL", u"uselast", u" \"1\" ", u"user/config.ini")));
+  // Half a surrogate pair in a section name: refused, as an INI file cannot hold it.
+  put(Request(4, BuildWriteSettingRequest(u"GENER\xDFFA" "AL", u"uselast", u"1", u"user/config.ini")));
+  put(Request(5, BuildLearnWordRequest(u"Haus")));
+}
+
+// The file the module gives the viewer, the page sources and addresses it meets.
+void ExchangeFileSeeds(const fs::path& folder, const fs::path& source) {
+  const std::string documentTemplate = ReadText(source / "ime/resources/detail_template.html");
+  Write(folder, "template.xml", documentTemplate);
+  Write(folder, "word.xml", "\xEF\xBB\xBF<cfg><word>M%c3%a4dchen</word><sentence>Das%20M%c3%a4dchen</sentence></cfg>");
+  Write(folder, "plain.xml", "<cfg><word>Haus</word><sentence></sentence></cfg>");
+  Write(folder, "not_encoded.xml", "<cfg><word>Haus#x&word=a b</word></cfg>");
+  Write(folder, "page.html", "<html><body><ime><!--imesuccess--></ime><p>Haus</p></body></html>");
+  Write(folder, "address", "http://127.0.0.1:8794/dicts/ImeSearch?word=Haus");
+  Write(folder, "host", "localhost:8794");
+}
+
+// Packages as the installer takes them and as it refuses them.
+void ThemePackageSeeds(const fs::path& folder, const std::string& themeIni) {
+  using kellavor::theme_installer::TestBitmap;
+  using kellavor::theme_installer::TestMember;
+  using kellavor::theme_installer::TestText;
+  using kellavor::theme_installer::ZipOf;
+  const std::vector<uint8_t> settings = TestText(themeIni);
+  const std::vector<uint8_t> bitmap = TestBitmap(4, 3);
+  Write(folder, "theme.thm", Bytes(ZipOf({{"theme.ini", settings}, {"CombBar.bmp", bitmap}, {"CandBar.bmp", TestBitmap(2, 2)}})));
+  Write(folder, "settings_only.thm", Bytes(ZipOf({{"THEME.INI", settings}})));
+  Write(folder, "escape.thm", Bytes(ZipOf({{"theme.ini", settings}, {"../CombBar.bmp", bitmap}})));
+  Write(folder, "twice.thm", Bytes(ZipOf({{"theme.ini", settings}, {"a.bmp", bitmap}, {"A.BMP", bitmap}})));
+  Write(folder, "checksum.thm", Bytes(ZipOf({{"theme.ini", settings}, {"a.bmp", bitmap, 0, 0, true}})));
+  Write(folder, "not_image.thm", Bytes(ZipOf({{"theme.ini", settings}, {"a.bmp", TestText("BMnot a bitmap")}})));
+  Write(folder, "compressed.thm", Bytes(ZipOf({{"theme.ini", settings, 8}})));
+}
+
+void SiteRequestSeeds(const fs::path& folder) {
+  int n = 0;
+  for (const std::string& request : {std::string("\0Haus", 5), std::string("\0M\xC3\xA4" "dchen", 9), std::string("\1h"),
+                                    std::string("\1H\xC3\xA4"), std::string("\0<script>alert(1)</script>", 26),
+                                    std::string("\1\"'<b>&amp;"), std::string("\0../../data_de.bin", 18),
+                                    std::string("\0\xFF\xFE", 3), std::string("\0Quatschwort", 12)}) {
+    Write(folder, "request" + std::to_string(n++), request);
+  }
 }
 
 std::string ThemeIni() {
@@ -108,8 +197,12 @@ int main(int argc, char** argv) {
     const settings::ImeSettings settings = fuzz::LexiconSettings();
     const auto lexicon = fuzz::OpenLexicon(fuzz::FixtureFiles(), settings);
     fuzz::ExerciseLexicon(*lexicon);
+    WriteRequestSeeds(out / "write_request", *lexicon);
   }
   Write(out / "user_file", "data_us.bin", ReadText(fs::path(fuzz::ScratchPath(u"data_us.bin"))));
+  ExchangeFileSeeds(out / "exchange_file", source);
+  ThemePackageSeeds(out / "theme_package", theme);
+  SiteRequestSeeds(out / "site_request");
 
   const char* scripts[] = {"nihao1", "zhongguo{PageDown}{PageUp}2", "{Shift}haus ", "{Ctrl+Shift+K}asdf{Ctrl+Shift+K}",
                            "women{Left}{Left}{Back}{Home}{Delete} ", "{Ctrl+Shift+L}zhong1{Ctrl+Shift+L}",

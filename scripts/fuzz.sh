@@ -13,7 +13,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-10}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(ini_file config_ini theme_ini mohuyin_ini custom_ini user_file system_dictionaries key_script)
+[ ${#targets[@]} -eq 0 ] && targets=(ini_file config_ini theme_ini mohuyin_ini custom_ini user_file system_dictionaries key_script
+  write_request exchange_file theme_package site_request)
 
 cmake --preset fuzz >/dev/null || exit 1
 cmake --build --preset fuzz --target kellavor_fuzz || exit 1
@@ -37,9 +38,9 @@ for target in "${targets[@]}"; do
   findings=$build/findings/$target
   mkdir -p "$corpus" "$findings"
   log=$build/logs/$target.log
-  # Text files a user keeps are a few kilobytes; the dictionaries' seeds are larger.
+  # Text files a user keeps and requests are a few kilobytes; dictionaries and theme packages larger.
   max_len=8192
-  case $target in system_dictionaries | user_file) max_len=65536 ;; esac
+  case $target in system_dictionaries | user_file | theme_package) max_len=65536 ;; esac
   # -rss_limit_mb: the targets map dictionaries and shared blocks; 2 GB is far above their need.
   if "$build/fuzz/${target}_fuzz" "$corpus" "$seeds/$target" -max_total_time="$seconds" -timeout=10 \
       -rss_limit_mb=2048 -max_len="$max_len" -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1; then

@@ -21,7 +21,7 @@ stage native-test "native data" build_and_test native-test
 
 # The fuzz targets briefly, then the key storms: a million keys under the sanitizers (the
 # native-test build), a shorter storm under valgrind (a build without sanitizers).
-stage fuzz "native fuzz" bash scripts/fuzz.sh "${KELLAVOR_FUZZ_SECONDS:-10}"
+stage fuzz "native fuzz" bash scripts/fuzz.sh "${KELLAVOR_FUZZ_SECONDS:-7}"
 if [ "$(stage_result native-test)" = passed ]; then
   stage "key storm" "native data" ctest --preset storm
 else

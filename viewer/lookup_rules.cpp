@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "ime/base/percent_encode.h"
 #include "ime/ui/site_addresses.h"
 
 namespace kellavor::viewer {
@@ -33,6 +34,9 @@ std::optional<std::string> WordOfDetailDocument(std::string_view document) {
   if (document.starts_with(kByteOrderMark)) document.remove_prefix(kByteOrderMark.size());
   const std::optional<std::string_view> word = Between(document, "<word>", "</word>");
   if (!word.has_value() || word->empty() || *word == "@word") return std::nullopt;
+  // The module writes the word percent-encoded; anything else would change what the lookup address
+  // means (a blank, "#", "&", a line break) and did not come from it.
+  if (!base::IsPercentEncoded(*word)) return std::nullopt;
   return std::string(*word);
 }
 

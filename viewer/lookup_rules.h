@@ -10,7 +10,7 @@ namespace kellavor::viewer {
 
 // The word of the exchange file, as it stands there (percent-encoded): the text between the first
 // "<word>" and the first "</word>" after it. A UTF-8 byte-order mark in front is skipped. None when
-// a tag is missing, the word is empty, or it is the placeholder "@word".
+// a tag is missing, the word is empty, it is the placeholder "@word", or it is not percent-encoded.
 std::optional<std::string> WordOfDetailDocument(std::string_view document);
 
 // The success marker: "<!--imesuccess-->" is exactly what lies between the first "<ime>" and the

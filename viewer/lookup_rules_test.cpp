@@ -25,6 +25,8 @@ TEST(LookupRulesTest, DocumentsWithoutAUsableWordGiveNone) {
   EXPECT_EQ(WordOfDetailDocument("Haus</word>"), std::nullopt);
   EXPECT_EQ(WordOfDetailDocument(""), std::nullopt);
   EXPECT_EQ(WordOfDetailDocument("x</word><word>Haus</word>"), "Haus") << "the closing tag after the opening one";
+  EXPECT_EQ(WordOfDetailDocument("<word>Haus#x&y=z</word>"), std::nullopt) << "not written by the module";
+  EXPECT_EQ(WordOfDetailDocument("<word>a b</word>"), std::nullopt);
 }
 
 TEST(LookupRulesTest, OnlyTheExactMarkerBetweenTheFirstImeTagsIsSuccess) {

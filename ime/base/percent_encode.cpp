@@ -8,6 +8,8 @@ bool KeptUnencoded(char c) {
          std::string_view("~!*()'").find(c) != std::string_view::npos;
 }
 
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
 }  // namespace
 
 std::array<char, 2> ByteToHex(uint8_t byte) {
@@ -28,6 +30,15 @@ std::string PercentEncode(std::string_view bytes) {
     }
   }
   return encoded;
+}
+
+bool IsPercentEncoded(std::string_view text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (KeptUnencoded(text[i])) continue;
+    if (text[i] != '%' || i + 2 >= text.size() || !IsHexDigit(text[i + 1]) || !IsHexDigit(text[i + 2])) return false;
+    i += 2;
+  }
+  return true;
 }
 
 }  // namespace kellavor::base

@@ -15,4 +15,8 @@ std::array<char, 2> ByteToHex(uint8_t byte);
 // lower-case hex digits ('-' becomes "%2d", a space "%20").
 std::string PercentEncode(std::string_view bytes);
 
+// Whether text could have come from PercentEncode: kept bytes, and '%' only before two hex digits
+// (of either case).
+bool IsPercentEncoded(std::string_view text);
+
 }  // namespace kellavor::base

@@ -14,5 +14,13 @@ TEST(PercentEncode, KeepsTheUnreservedSetAndEncodesEverythingElseInLowerCase) {
   EXPECT_EQ(std::string(hex.data(), 2), "a7");
 }
 
+TEST(PercentEncode, RecognisesOnlyWhatItCouldHaveWritten) {
+  EXPECT_TRUE(IsPercentEncoded(PercentEncode("Stra\xC3\x9F" "e -/?#&=\r\n")));
+  EXPECT_TRUE(IsPercentEncoded("M%C3%A4dchen"));
+  for (const char* text : {"a b", "a#b", "a&b=c", "a%2", "a%", "%g0", "a/b", "a\nb"}) {
+    EXPECT_FALSE(IsPercentEncoded(text)) << text;
+  }
+}
+
 }  // namespace
 }  // namespace kellavor::base

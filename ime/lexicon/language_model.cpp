@@ -45,6 +45,9 @@ std::optional<ModelLayout> LocateModelFile(std::span<const uint8_t> file, std::s
     fault = "the word table runs past the end of the file";
   } else if (!FitsInFile(layout.textPool, layout.textPoolBytes, 1, file.size())) {
     fault = "the text pool runs past the end of the file";
+  } else if (layout.textPool % 2 != 0) {
+    // The texts are read in place as UTF-16.
+    fault = "the text pool does not start on a unit boundary";
   } else if (!HashTableFits(layout.textSlots, layout.textSlotCount, layout.textProbes, kModelTextSlotBytes,
                             file.size())) {
     fault = "the text table is not a power of two of slots inside the file";

@@ -98,6 +98,12 @@ TEST_F(SentenceSearch, MissingOrDamagedModelFallsBackToGreedy) {
   WriteDamaged(u"slots.bin", SIZE_MAX, 4 * 9, 3);
   EXPECT_EQ(Sentence(u"slots.bin", u"fanganquan"), u"方案全");
   EXPECT_FALSE(lastFault_.empty());
+  // Word 3 is the text pool's offset: an odd one would have every text read at an odd address.
+  std::ifstream model(folder_.Native() / "data_lm.bin", std::ios::binary);
+  const std::string modelBytes((std::istreambuf_iterator<char>(model)), std::istreambuf_iterator<char>());
+  WriteDamaged(u"odd_pool.bin", SIZE_MAX, 4 * 3, static_cast<uint8_t>(modelBytes[4 * 3] | 1));
+  EXPECT_EQ(Sentence(u"odd_pool.bin", u"fanganquan"), u"方案全");
+  EXPECT_FALSE(lastFault_.empty());
   // A file cut inside the pair table.
   std::ifstream in(folder_.Native() / "data_lm.bin", std::ios::binary | std::ios::ate);
   WriteDamaged(u"short.bin", static_cast<size_t>(in.tellg()) - 13, SIZE_MAX, 0);

@@ -2,15 +2,14 @@
 
 #include "ime/platform/utf.h"
 #include "ime/ui/site_addresses.h"
+#include "tools/dictsite/site_answers.h"
 #include "tools/dictsite/site_pages.h"
-#include "tools/dictsite/word_details.h"
 
 namespace kellavor::dictsite {
 namespace {
 
 // Requests carry a word and no body; anything larger is refused before it is read.
 constexpr size_t kMaxPayloadBytes = 1024;
-constexpr size_t kWordPageEntries = 50;
 
 // Own names, so that the site never shares a view with a running input method.
 lexicon::SystemMappingNames SiteMappingNames() {
@@ -42,25 +41,10 @@ void DictSite::Route() {
   server_.set_tcp_nodelay(true);
   server_.Get(std::string(ui::kLookupPath), [this](const httplib::Request& request, httplib::Response& response) {
     const std::string raw = request.has_param("word") ? request.get_param_value("word") : std::string();
-    const std::optional<std::u16string> word = CheckedWord(raw);
-    if (!word.has_value()) {
-      Answer(response, 200, UnknownWordPage(""));
-      return;
-    }
-    if (const std::optional<WordDetails> details = LookUpWord(dictionaries_, *word)) {
-      Answer(response, 200, LookupPage(*details));
-    } else {
-      Answer(response, 200, UnknownWordPage(raw));
-    }
+    Answer(response, 200, AnswerLookup(dictionaries_, raw));
   });
   server_.Get(std::string(ui::kWordPagePath) + "(.*)", [this](const httplib::Request& request, httplib::Response& response) {
-    const std::string raw = request.matches[1];
-    const std::optional<std::u16string> letters = CheckedWord(raw);
-    if (!letters.has_value()) {
-      Answer(response, 200, WordPage("", {}));
-      return;
-    }
-    Answer(response, 200, WordPage(raw, WordsBeginningWith(dictionaries_, *letters, kWordPageEntries)));
+    Answer(response, 200, AnswerWordPage(dictionaries_, std::string(request.matches[1])));
   });
   server_.Get(std::string(ui::kHelpPagePath), [](const httplib::Request&, httplib::Response& response) {
     Answer(response, 200, HelpPage());
