@@ -31,28 +31,29 @@ mkdir -p "$folder"
 log="$folder/demo.log"
 xvfb-run -a sh -c 'wineboot -i && wineserver -w' >/dev/null 2>&1 || { echo "demo: wineboot failed"; exit 1; }
 
-# Programs of the prefix open on the virtual desktop "Default" of 1024x768.
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-wineserver -w
 xvfb-run -a sh -c 'wine "$0" /S; status=$?; wineserver -k; exit $status' "$setup" >/dev/null 2>&1 \
   || { echo "demo: the setup failed"; exit 1; }
 echo "installed $(basename "$setup") into $WINEPREFIX"
-# Notepad opens on the virtual desktop "Default", and the driver, started as a plain program of
-# the prefix, joins that desktop (the prefix's default); it closes notepad when it is done. Should
-# the driver not find notepad (Wine still finishing the prefix's start-up), the session runs once
-# more.
+# The driver runs on a virtual desktop of 1024x768 and opens notepad there itself, so both share
+# the desktop; it closes notepad when it is done. The desktop stays while the programs the input
+# method started (the word-detail viewer) run, so the prefix is ended once the driver has printed
+# its last line. Should the driver not find notepad (Wine still finishing the prefix's start-up),
+# the session runs once more.
 session() {
   xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     unset WINEDLLOVERRIDES
     export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
-    wine explorer /desktop=Default,1024x768 notepad &
-    sleep 4
-    wine "$@"
-    status=$?
-    wineserver -k
-    exit $status
-  ' demo "$driver" "$(winepath -w "$folder")" "${steps[@]}" 2>&1 | grep -v -e wine32 -e fixme: | tee "$log"
+    wine explorer /desktop=KellavorDemo,1024x768 "$@"
+  ' demo "$(winepath -w "$driver")" "$(winepath -w "$folder")" "${steps[@]}" > "$log.raw" 2>&1 &
+  local running=$!
+  for _ in $(seq 300); do
+    grep -q -e "^notepad holds:" -e "^kellavor_demo:" "$log.raw" && break
+    kill -0 "$running" 2>/dev/null || break
+    sleep 1
+  done
+  wineserver -k >/dev/null 2>&1
+  wait "$running"
+  grep -v -e wine32 -e fixme: "$log.raw" | tee "$log"
   grep -q "^notepad holds:" "$log"
 }
 session || { echo "demo: once more"; session; }

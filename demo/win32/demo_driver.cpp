@@ -1,5 +1,5 @@
-// The demonstration driver: runs in the Wine prefix where the setup installed the input method,
-// beside a notepad opened on the same desktop. It hooks notepad's thread with kellavor_demo_hook,
+// The demonstration driver: runs in the Wine prefix where the setup installed the input method and
+// opens notepad on its own desktop. It hooks notepad's thread with kellavor_demo_hook,
 // has the hook activate the layout the setup recorded, runs the steps given on the command line,
 // prints the text notepad holds at the end and closes notepad.
 //   kellavor_demo FOLDER STEP...
@@ -17,19 +17,10 @@
 #include "ime/platform/win32/wide.h"
 #include "ime/settings/win32/ext_event_broadcast.h"
 #include "ime/settings/win32/ext_event_window.h"
+#include "installer/win32/recorded_layout.h"
 #include "tests/wine/window_capture.h"
 
 namespace {
-
-std::wstring RecordedLayout() {
-  wchar_t value[16] = {};
-  DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KellavorIME", L"LayoutId",
-                   RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
-    return {};
-  }
-  return value;
-}
 
 std::string Utf8(const std::wstring& text) {
   std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
@@ -40,8 +31,17 @@ std::string Utf8(const std::wstring& text) {
   return out;
 }
 
-HWND WaitForNotepad() {
-  for (int i = 0; i < 1200; ++i) {
+// Starts notepad on the driver's own desktop and waits for its window.
+HWND OpenNotepad() {
+  wchar_t commandLine[] = L"notepad.exe";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return nullptr;
+  WaitForInputIdle(process.hProcess, 60000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  for (int i = 0; i < 600; ++i) {
     if (HWND window = FindWindowW(L"Notepad", nullptr); window != nullptr) return window;
     Sleep(100);
   }
@@ -85,12 +85,12 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const std::wstring folder = argv[1];
-  const std::wstring layout = RecordedLayout();
+  const std::wstring layout = kellavor::installer::RecordedLayout();
   if (layout.empty()) {
     std::fprintf(stderr, "kellavor_demo: the setup recorded no layout\n");
     return 3;
   }
-  HWND notepad = WaitForNotepad();
+  HWND notepad = OpenNotepad();
   if (notepad == nullptr) {
     std::fprintf(stderr, "kellavor_demo: notepad did not open\n");
     return 4;

@@ -14,6 +14,7 @@
 #include "demo/win32/demo_keys.h"
 #include "demo/win32/demo_request.h"
 #include "ime/platform/win32/imm_device.h"
+#include "tests/wine/key_messages.h"
 
 extern "C" {
 BOOL WINAPI ImmProcessKey(HWND window, HKL layout, UINT virtualKey, LPARAM keyData, DWORD unknown);
@@ -23,28 +24,14 @@ __declspec(dllexport) LRESULT CALLBACK DemoCallWndProc(int code, WPARAM wParam, 
 namespace kellavor::demo {
 namespace {
 
+using wine::GenericKey;
+using wine::KeyData;
 using ImeToAsciiExFunction = UINT(WINAPI*)(UINT, UINT, const BYTE*, TRANSMSGLIST*, UINT, HIMC);
 constexpr UINT kListCapacity = 64;
 
 HKL layout = nullptr;
 HWND target = nullptr;
 BYTE keyState[256] = {};
-
-UINT GenericKey(UINT virtualKey) {
-  switch (virtualKey) {
-    case VK_LSHIFT: case VK_RSHIFT: return VK_SHIFT;
-    case VK_LCONTROL: case VK_RCONTROL: return VK_CONTROL;
-    case VK_LMENU: case VK_RMENU: return VK_MENU;
-    default: return 0;
-  }
-}
-
-LPARAM KeyData(UINT virtualKey, bool release, bool wasDown) {
-  uint32_t data = 1 | (MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC) << 16);
-  if (wasDown) data |= 1u << 30;
-  if (release) data |= 1u << 31;
-  return static_cast<LPARAM>(static_cast<LONG>(data));
-}
 
 void PumpMessages() {
   MSG message;

@@ -10,25 +10,16 @@
 #include <cwchar>
 #include <string>
 
+#include "installer/win32/recorded_layout.h"
 #include "tests/wine/ime_session.h"
 
 namespace {
-
-std::wstring RecordedLayout() {
-  wchar_t value[16] = {};
-  DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KellavorIME", L"LayoutId",
-                   RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
-    return {};
-  }
-  return value;
-}
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring mode = argc > 1 ? argv[1] : L"type";
-  const std::wstring id = RecordedLayout();
+  const std::wstring id = kellavor::installer::RecordedLayout();
   if (id.empty()) {
     std::fprintf(stderr, "setup_check: no layout recorded\n");
     return 2;

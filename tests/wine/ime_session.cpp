@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "ime/platform/win32/imm_device.h"
+#include "tests/wine/key_messages.h"
 
 extern "C" {
 BOOL WINAPI ImmProcessKey(HWND window, HKL layout, UINT virtualKey, LPARAM keyData, DWORD unknown);
@@ -17,26 +18,6 @@ constexpr wchar_t kWindowClass[] = L"KellavorHarnessEditor";
 constexpr UINT kListCapacity = 32;
 
 using ImeToAsciiExFunction = UINT(WINAPI*)(UINT, UINT, const BYTE*, TRANSMSGLIST*, UINT, HIMC);
-
-// The generic modifier a left or right one stands for.
-UINT GenericKey(UINT virtualKey) {
-  switch (virtualKey) {
-    case VK_LSHIFT: case VK_RSHIFT: return VK_SHIFT;
-    case VK_LCONTROL: case VK_RCONTROL: return VK_CONTROL;
-    case VK_LMENU: case VK_RMENU: return VK_MENU;
-    default: return 0;
-  }
-}
-
-// Key data as the window system puts it into a key message: repeat count 1, the scan code,
-// previous state and transition bits set for a release.
-LPARAM KeyData(UINT virtualKey, bool release, bool wasDown) {
-  const UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
-  uint32_t data = 1 | (scanCode << 16);
-  if (wasDown) data |= 1u << 30;
-  if (release) data |= 1u << 31;
-  return static_cast<LPARAM>(static_cast<LONG>(data));
-}
 
 }  // namespace
 
