@@ -1,7 +1,5 @@
 #include "tools/dictbuild/german_search_identity.h"
 
-#include <fstream>
-
 #include "ime/lexicon/candidate_text.h"
 #include "ime/lexicon/german_key.h"
 #include "ime/lexicon/german_near_keys.h"
@@ -39,19 +37,6 @@ bool SameLists(const base::GrowArray& a, const base::GrowArray& b) {
 }
 
 }  // namespace
-
-std::vector<std::u16string> ReadGermanStreams(const std::vector<std::string>& paths) {
-  std::vector<std::u16string> words;
-  for (const std::string& path : paths) {
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-      const std::string letters = line.substr(0, line.find('\t'));
-      if (!letters.empty() && letters[0] != '#') words.push_back(platform::Utf8ToUtf16(letters));
-    }
-  }
-  return words;
-}
 
 GermanIdentityReport CompareGermanSearchPaths(const std::filesystem::path& folder,
                                               const std::vector<std::u16string>& words) {

@@ -20,10 +20,6 @@ struct GermanIdentityReport {
   std::vector<std::string> differences;  // the first few, one line each
 };
 
-// The words of key stream files in UTF-8: one a line, the letters before an optional tab; empty
-// lines and lines starting with '#' are skipped.
-std::vector<std::u16string> ReadGermanStreams(const std::vector<std::string>& paths);
-
 // Types words into both searches on the German dictionary of folder, without speller.
 GermanIdentityReport CompareGermanSearchPaths(const std::filesystem::path& folder,
                                               const std::vector<std::u16string>& words);

@@ -12,7 +12,6 @@
 #include <chrono>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <string>
@@ -25,6 +24,7 @@
 #include "tools/dictbuild/fixture_source.h"
 #include "tools/dictbuild/german_probes.h"
 #include "tools/dictbuild/german_search_identity.h"
+#include "tools/dictbuild/key_streams.h"
 #include "tools/dictbuild/search_identity.h"
 #include "tools/dictbuild/open_data/open_data_sources.h"
 
@@ -141,25 +141,10 @@ int Top(const std::vector<std::string>& arguments) {
   return 0;
 }
 
-// The words of key stream files: one a line, the letters before an optional tab; empty lines and
-// lines starting with '#' are skipped.
-std::vector<std::u16string> ReadStreams(const std::vector<std::string>& paths) {
-  std::vector<std::u16string> words;
-  for (const std::string& path : paths) {
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-      const std::string letters = line.substr(0, line.find('\t'));
-      if (!letters.empty() && letters[0] != '#') words.push_back(std::u16string(letters.begin(), letters.end()));
-    }
-  }
-  return words;
-}
-
 int SameSearches(const std::vector<std::string>& arguments) {
   constexpr uint8_t kCharacterSet = 2;
   if (arguments.size() < 2) return Usage();
-  const std::vector<std::u16string> words = ReadStreams({arguments.begin() + 1, arguments.end()});
+  const std::vector<std::u16string> words = ReadKeyStreams({arguments.begin() + 1, arguments.end()});
   int status = 0;
   for (const bool fuzzy : {false, true}) {
     const SearchIdentityReport report = CompareSearchPaths(arguments[0], words, fuzzy, kCharacterSet);
@@ -174,7 +159,7 @@ int SameSearches(const std::vector<std::string>& arguments) {
 int SameGermanSearches(const std::vector<std::string>& arguments) {
   if (arguments.size() < 2) return Usage();
   const GermanIdentityReport report =
-      CompareGermanSearchPaths(arguments[0], ReadGermanStreams({arguments.begin() + 1, arguments.end()}));
+      CompareGermanSearchPaths(arguments[0], ReadKeyStreams({arguments.begin() + 1, arguments.end()}));
   std::cout << report.searches << " searches, " << report.corrections << " corrections and " << report.candidates
             << " candidates compared, " << report.different << " searches differ\n";
   for (const std::string& line : report.differences) std::cout << "  " << line << "\n";
