@@ -26,7 +26,6 @@ namespace {
 
 using wine::GenericKey;
 using wine::KeyData;
-using ImeToAsciiExFunction = UINT(WINAPI*)(UINT, UINT, const BYTE*, TRANSMSGLIST*, UINT, HIMC);
 constexpr UINT kListCapacity = 64;
 
 HKL layout = nullptr;
@@ -45,19 +44,14 @@ void PumpMessages() {
 // user32 hands them over. The module's messages go straight to the window: Wine's 64-bit
 // ImmTranslateMessage reads the translation list at another offset than the one Windows uses.
 void Translate(UINT virtualKey, LPARAM keyData) {
-  wchar_t file[MAX_PATH] = {};
-  ImmGetIMEFileNameW(layout, file, MAX_PATH);
-  auto toAsciiEx = reinterpret_cast<ImeToAsciiExFunction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(file), "ImeToAsciiEx")));
+  const auto toAsciiEx = wine::ModuleImeToAsciiEx(layout);
   if (toAsciiEx == nullptr) return;
   const UINT scanCode = HIWORD(keyData);
-  wchar_t character = 0;
-  if (ToUnicodeEx(virtualKey, scanCode, keyState, &character, 1, 0, layout) != 1) character = 0;
   std::vector<BYTE> buffer(offsetof(TRANSMSGLIST, TransMsg) + kListCapacity * sizeof(TRANSMSG));
   auto* list = reinterpret_cast<TRANSMSGLIST*>(buffer.data());
   list->uMsgCount = kListCapacity;
   HIMC imc = ImmGetContext(target);
-  const UINT count = toAsciiEx(MAKELONG(virtualKey, character), scanCode, keyState, list, 0, imc);
+  const UINT count = toAsciiEx(wine::ModuleKey(virtualKey, scanCode, keyState, layout), scanCode, keyState, list, 0, imc);
   if (count > kListCapacity) {
     ImmGenerateMessage(imc);
   } else {

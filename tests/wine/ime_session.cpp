@@ -17,7 +17,6 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"KellavorHarnessEditor";
 constexpr UINT kListCapacity = 32;
 
-using ImeToAsciiExFunction = UINT(WINAPI*)(UINT, UINT, const BYTE*, TRANSMSGLIST*, UINT, HIMC);
 
 }  // namespace
 
@@ -129,19 +128,14 @@ void ImeSession::Translate([[maybe_unused]] UINT virtualKey, LPARAM keyData, [[m
   // Wine's 64-bit ImmTranslateMessage reads the messages 4 bytes into the list where Windows puts
   // them 8 bytes in; the module follows Windows, so the key goes to the module as user32 would
   // hand it over: the character in the high word of the key, the key data's high word as scan code.
-  wchar_t file[MAX_PATH] = {};
-  ImmGetIMEFileNameW(layout_, file, MAX_PATH);
-  auto toAsciiEx = reinterpret_cast<ImeToAsciiExFunction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(file), "ImeToAsciiEx")));
+  const auto toAsciiEx = ModuleImeToAsciiEx(layout_);
   if (toAsciiEx == nullptr) throw std::runtime_error("the module has no ImeToAsciiEx");
   const UINT scanCode = HIWORD(keyData);
-  wchar_t character = 0;
-  if (ToUnicodeEx(virtualKey, scanCode, keyState_, &character, 1, 0, layout_) != 1) character = 0;
   std::vector<BYTE> buffer(offsetof(TRANSMSGLIST, TransMsg) + kListCapacity * sizeof(TRANSMSG));
   auto* list = reinterpret_cast<TRANSMSGLIST*>(buffer.data());
   list->uMsgCount = kListCapacity;
   HIMC imc = context();
-  const UINT count = toAsciiEx(MAKELONG(virtualKey, character), scanCode, keyState_, list, 0, imc);
+  const UINT count = toAsciiEx(ModuleKey(virtualKey, scanCode, keyState_, layout_), scanCode, keyState_, list, 0, imc);
   if (count > kListCapacity) {
     ImmGenerateMessage(imc);
     return;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "ime/platform/win32/imm_device.h"
+
 namespace kellavor::wine {
 
 // The generic modifier a left or right one stands for, 0 for every other key.
@@ -25,6 +27,24 @@ inline LPARAM KeyData(UINT virtualKey, bool release, bool wasDown) {
   if (wasDown) data |= 1u << 30;
   if (release) data |= 1u << 31;
   return static_cast<LPARAM>(static_cast<LONG>(data));
+}
+
+using ImeToAsciiExFunction = UINT(WINAPI*)(UINT, UINT, const BYTE*, TRANSMSGLIST*, UINT, HIMC);
+
+// The ImeToAsciiEx of the loaded module behind layout, null when there is none.
+inline ImeToAsciiExFunction ModuleImeToAsciiEx(HKL layout) {
+  wchar_t file[MAX_PATH] = {};
+  ImmGetIMEFileNameW(layout, file, MAX_PATH);
+  return reinterpret_cast<ImeToAsciiExFunction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(file), "ImeToAsciiEx")));
+}
+
+// A key as user32 hands it to the module: the character the key types in the high word (0 for
+// none), the virtual key in the low word.
+inline UINT ModuleKey(UINT virtualKey, UINT scanCode, const BYTE* keyState, HKL layout) {
+  wchar_t character = 0;
+  if (ToUnicodeEx(virtualKey, scanCode, keyState, &character, 1, 0, layout) != 1) character = 0;
+  return MAKELONG(virtualKey, character);
 }
 
 }  // namespace kellavor::wine
