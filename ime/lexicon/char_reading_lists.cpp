@@ -11,6 +11,9 @@ void CharReadingLists::Build(const SystemDictionaries& dictionaries, FirstLetter
   *this = CharReadingLists{};
   const IndexView index = dictionaries.CharIndex();
   std::vector<std::pair<uint16_t, uint32_t>> entries;
+  // At most one position per index entry: reserved at once, the list would otherwise double its way
+  // to nearly twice that.
+  positions_.reserve(index.size());
   for (int l = 0; l < kLetters; ++l) {
     letterFirst_[l] = static_cast<uint32_t>(readings_.size());
     const KeyRange range = ranges.Chars(dictionaries, static_cast<char16_t>(u'a' + l));

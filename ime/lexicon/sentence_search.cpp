@@ -224,8 +224,12 @@ void AddReading(Lexicon& lexicon, const LanguageModelView& model, std::span<cons
 SentenceScratch::SentenceScratch()
     : main(sizeof(SyllableItem), kSyllableListCapacity),
       alternative(sizeof(SyllableItem), kSyllableListCapacity),
-      found(sizeof(Candidate), kFoundCapacity),
-      pairCosts(kKeptPairCosts) {}
+      found(sizeof(Candidate), 0) {}
+
+void SentenceScratch::Reserve() {
+  if (found.capacity() < kFoundCapacity) found.SetCapacity(kFoundCapacity);
+  if (pairCosts.empty()) pairCosts.resize(kKeptPairCosts);
+}
 
 void SentenceScratch::Forget() {
   choices.clear();
@@ -237,6 +241,7 @@ void SentenceScratch::Forget() {
 std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelView& model, std::u16string_view text,
                                         bool withUser, bool reuse, SentenceScratch& scratch) {
   if (!reuse) scratch.Forget();
+  scratch.Reserve();
   scratch.edges.clear();
   scratch.pieces.clear();
   lexicon.SplitSyllables(text, scratch.main, scratch.alternative);

@@ -50,6 +50,9 @@ struct StretchChoice {
 // Reused from search to search, so that typing allocates little once the lists have grown.
 struct SentenceScratch {
   SentenceScratch();
+  // Takes the room of the found list and the kept pair costs, on the first sentence: most
+  // processes never assemble one.
+  void Reserve();
   // Forgets the kept characters and pair costs: the dictionaries, the fuzzy pairs or the model
   // changed.
   void Forget();
