@@ -34,11 +34,11 @@ Lexicon::Lexicon(SystemMappingNames names)
       model_(std::move(names.model)),
       mainSyllables_(sizeof(SyllableItem), kSyllableListCapacity),
       alternativeSyllables_(sizeof(SyllableItem), kSyllableListCapacity),
-      sentenceCandidates_(sizeof(Candidate), kSentenceCandidateCapacity),
+      sentenceCandidates_(sizeof(Candidate), 0),
       learnedScratch_(sizeof(Candidate), kLearnedScratchCapacity) {}
 
 void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
-  dictionaries_.MapSystemFiles(files.charPath, files.phrasePath, files.wordPath);
+  dictionaries_.MapSystemFiles(files.charPath, files.phrasePath, files.wordPath, files.checkRecordPath);
   ranges_.Forget();
   charReadings_.Clear();
   model_.SetFile(files.modelPath);
@@ -76,6 +76,10 @@ void Lexicon::AssembleSentence(std::u16string_view text, bool withUser, uint8_t&
   std::fill(std::begin(sentenceSyllables_), std::end(sentenceSyllables_), uint16_t{0});
   size_t textLength = 0;
   size_t sum = 0;
+  // The list takes its room on the first sentence: most processes never assemble one.
+  if (sentenceCandidates_.capacity() < kSentenceCandidateCapacity) {
+    sentenceCandidates_.SetCapacity(kSentenceCandidateCapacity);
+  }
   std::u16string_view rest = text;
   while (!rest.empty()) {
     EmptyList(sentenceCandidates_);

@@ -38,6 +38,7 @@ struct LexiconFiles {
   std::u16string wordPath;    // data_de.bin
   std::u16string fuzzyPath;   // mohuyin.Ini of the user folder
   std::u16string modelPath{};  // data_lm.bin, mapped when the first sentence is assembled
+  std::u16string checkRecordPath{};  // the record of checked dictionary files (check_record.h)
 };
 
 // Limits of the assembled sentence: its text and its syllables.

@@ -14,7 +14,8 @@ ModuleLexicon::ModuleLexicon(const ModuleFiles& files, const settings::ImeSettin
       settings_(settings),
       lexicon_(std::move(names)),
       userDictionary_(lexicon_.Dictionaries(), std::move(userOptions), std::move(memoryAlarm)) {
-  lexicon_.Initialise({files.charPath, files.phrasePath, files.wordPath, files.fuzzyPath, files.modelPath},
+  lexicon_.Initialise({files.charPath, files.phrasePath, files.wordPath, files.fuzzyPath, files.modelPath,
+                       files.checkRecordPath},
                       settings.usefuzzy != 0);
   userDictionary_.OpenUserDictionary(files.userPath);
   speller_.CreateSpeller(files.charPath);

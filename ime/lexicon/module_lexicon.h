@@ -26,6 +26,7 @@ struct ModuleFiles {
   std::u16string customPath;  // custom.ini
   std::u16string fuzzyPath;   // mohuyin.Ini
   std::u16string modelPath{};  // data_lm.bin of the installation folder
+  std::u16string checkRecordPath{};  // checked_files.bin of the user folder
 };
 
 class ModuleLexicon final : public lexicon::LexiconPort {

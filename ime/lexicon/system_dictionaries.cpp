@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "ime/lexicon/check_record.h"
 #include "ime/platform/debug_output.h"
 #include "ime/platform/module_resources.h"
 #include "ime/platform/utf.h"
@@ -12,6 +13,12 @@ namespace {
 constexpr const char* kNotMapped = "the file cannot be mapped";
 
 std::span<const uint8_t> Bytes(const platform::MappedFile& view) { return {view.data(), view.size()}; }
+
+// A view opened by name is bounded by whole pages; the file itself must fit them.
+bool StampFitsView(const platform::FileStamp& stamp, size_t viewSize) {
+  constexpr uint64_t kPageSlack = 65536;
+  return stamp.size <= viewSize && viewSize - stamp.size < kPageSlack;
+}
 
 void TraceRejected(const std::u16string& path, const std::string& fault) {
   const std::string line = "KellavorIme: " + platform::Utf16ToUtf8(path) + " is not used: " + fault + "\n";
@@ -24,7 +31,7 @@ SystemDictionaries::SystemDictionaries(SystemMappingNames names)
     : names_(std::move(names)), charFault_(kNotMapped), phraseFault_(kNotMapped), wordFault_(kNotMapped) {}
 
 void SystemDictionaries::MapSystemFiles(const std::u16string& charPath, const std::u16string& phrasePath,
-                                        const std::u16string& wordPath) {
+                                        const std::u16string& wordPath, const std::u16string& checkRecord) {
   MapCharFile(charPath);
   phrasePath_ = phrasePath;
   phraseMapped_ = false;
@@ -33,6 +40,7 @@ void SystemDictionaries::MapSystemFiles(const std::u16string& charPath, const st
   phraseView_ = {};
   phraseFault_ = kNotMapped;
   wordPath_ = wordPath;
+  checkRecord_ = checkRecord;
   wordMapped_ = false;
   wordLayout_ = {};
   wordView_ = {};
@@ -77,14 +85,26 @@ void SystemDictionaries::MapPhraseFile() const {
 void SystemDictionaries::MapWordFile() const {
   if (wordMapped_) return;
   wordMapped_ = true;
+  // Stamped before it is mapped: a file replaced in between is then never entered under the stamp
+  // of the one that was checked.
+  const std::optional<platform::FileStamp> stamp =
+      checkRecord_.empty() ? std::nullopt : platform::StampOf(wordPath_);
   wordView_ = platform::MapReadOnlyFile(wordPath_, names_.words);
   if (!wordView_) {
     wordFault_ = kNotMapped;
     return;
   }
   wordFault_.clear();
-  if (std::optional<WordFileLayout> layout = LocateWordFile(Bytes(wordView_), wordFault_)) {
+  std::optional<CheckedFile> checked;
+  if (stamp && StampFitsView(*stamp, wordView_.size())) {
+    checked = CheckedFile{static_cast<uint32_t>(SystemFile::kWords), *stamp, HeaderHash(Bytes(wordView_))};
+  }
+  const bool vouched = checked && RecordVouchesFor(checkRecord_, *checked);
+  const std::optional<WordFileLayout> layout =
+      vouched ? LocateWordFileBounds(Bytes(wordView_), wordFault_) : LocateWordFile(Bytes(wordView_), wordFault_);
+  if (layout) {
     wordLayout_ = *layout;
+    if (checked && !vouched) AddToCheckRecord(checkRecord_, *checked);
     return;
   }
   TraceRejected(wordPath_, wordFault_);

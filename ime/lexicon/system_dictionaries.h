@@ -10,6 +10,12 @@
 // German index are the largest checks. The orders of the tables and
 // indexes are not checked here (a wrong order gives wrong results, never a bad read); the writer's
 // check mode reports them.
+//
+// The German key index is the one check that only refuses a damaged file as a whole: every record
+// read is tested where it is handed out (WordRecordAt). A file that passed it is entered into the
+// record of checked files (check_record.h), and a later process that finds the file there, unchanged,
+// skips it. The other checks stay: the character index entries and the phrase walk are what keep
+// the searches' reads inside the files, and the walk builds the offset table the searches need.
 #pragma once
 
 #include <cstdint>
@@ -50,10 +56,10 @@ class SystemDictionaries {
 
   // Maps the character file, checks it and takes the syllable table from the module resource
   // "Pylist" 163; remembers the phrase and word files for their first use, which maps and checks
-  // them (and builds the phrase offset table). The fuzzy-sound pairs are the Lexicon's to load
-  // next.
+  // them (and builds the phrase offset table). checkRecord: the record of checked files (none when
+  // empty). The fuzzy-sound pairs are the Lexicon's to load next.
   void MapSystemFiles(const std::u16string& charPath, const std::u16string& phrasePath,
-                      const std::u16string& wordPath);
+                      const std::u16string& wordPath, const std::u16string& checkRecord = {});
 
   bool IsPresent(SystemFile file) const;
   // Why the dictionary is absent; empty when it is present.
@@ -113,6 +119,7 @@ class SystemDictionaries {
   mutable std::string phraseFault_;
   mutable std::vector<uint32_t> phraseTable_;  // offsets of the records in the file
   std::u16string wordPath_;
+  std::u16string checkRecord_;
   mutable bool wordMapped_ = false;
   mutable platform::MappedFile wordView_;
   mutable WordFileLayout wordLayout_;

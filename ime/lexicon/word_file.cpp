@@ -23,7 +23,7 @@ bool WordRecordFits(const WordFileLayout& layout, uint64_t offset) {
   return offset % 2 == 0 && offset + WordRecord::kWordOffset <= layout.lastWordStart;
 }
 
-std::optional<WordFileLayout> LocateWordFile(std::span<const uint8_t> file, std::string& fault) {
+std::optional<WordFileLayout> LocateWordFileBounds(std::span<const uint8_t> file, std::string& fault) {
   if (file.size() < HeaderBytesReading(header_word::kWordKeyIndex)) {
     fault = "the header is cut short";
     return std::nullopt;
@@ -37,9 +37,15 @@ std::optional<WordFileLayout> LocateWordFile(std::span<const uint8_t> file, std:
     return std::nullopt;
   }
   layout.lastWordStart = ThirdZeroUnitFromEnd(file);
-  for (uint32_t k = 0; k < layout.count; ++k) {
-    const uint32_t offset = LoadU32(file.data() + layout.keyIndexOffset + 4 * static_cast<size_t>(k));
-    if (!WordRecordFits(layout, offset)) {
+  return layout;
+}
+
+std::optional<WordFileLayout> LocateWordFile(std::span<const uint8_t> file, std::string& fault) {
+  const std::optional<WordFileLayout> layout = LocateWordFileBounds(file, fault);
+  if (!layout) return std::nullopt;
+  for (uint32_t k = 0; k < layout->count; ++k) {
+    const uint32_t offset = LoadU32(file.data() + layout->keyIndexOffset + 4 * static_cast<size_t>(k));
+    if (!WordRecordFits(*layout, offset)) {
       fault = "key index entry " + std::to_string(k) + " points at offset " + std::to_string(offset) +
               ", where no record with terminated texts fits";
       return std::nullopt;

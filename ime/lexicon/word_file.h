@@ -22,6 +22,11 @@ struct WordFileLayout {
 // otherwise none, with the reason in fault. The order is not checked.
 std::optional<WordFileLayout> LocateWordFile(std::span<const uint8_t> file, std::string& fault);
 
+// The same from the header and the end of the file alone, the entries not looked at: for a file the
+// full check has passed before. A record is read only where WordRecordFits, so an entry that points
+// elsewhere still reads as no record.
+std::optional<WordFileLayout> LocateWordFileBounds(std::span<const uint8_t> file, std::string& fault);
+
 bool WordRecordFits(const WordFileLayout& layout, uint64_t offset);
 
 }  // namespace kellavor::lexicon

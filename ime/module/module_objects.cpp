@@ -12,7 +12,7 @@ namespace {
 lexicon::ModuleFiles FilesOf(const ModulePaths& paths) {
   return {paths.charDictionary, paths.phraseDictionary, paths.germanDictionary,
           paths.userDictionary, paths.phraseFile,       paths.fuzzyFile,
-          paths.languageModel};
+          paths.languageModel,  paths.checkRecord};
 }
 
 // The folder prepared before anything reads from it.

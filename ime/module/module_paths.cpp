@@ -53,6 +53,7 @@ ModulePaths BuildModulePaths(const std::u16string& installFolder, const std::opt
   paths.phraseFile = paths.userFolder + u"custom.ini";
   paths.fuzzyFile = paths.userFolder + u"mohuyin.Ini";
   paths.userDictionary = paths.userFolder + u"data_us.bin";
+  paths.checkRecord = paths.userFolder + u"checked_files.bin";
   return paths;
 }
 

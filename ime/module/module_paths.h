@@ -20,6 +20,7 @@ struct ModulePaths {
   std::u16string phraseFile;          // user folder + "custom.ini"
   std::u16string fuzzyFile;           // user folder + "mohuyin.Ini"
   std::u16string userDictionary;      // user folder + "data_us.bin"
+  std::u16string checkRecord;         // user folder + "checked_files.bin", the dictionary files checked
   std::u16string charDictionary;      // install folder + "data_si.bin"
   std::u16string phraseDictionary;    // install folder + "data_ph.bin"
   std::u16string germanDictionary;    // install folder + "data_de.bin"

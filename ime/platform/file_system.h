@@ -21,6 +21,21 @@ bool IsPathSeparator(char16_t c);
 bool FileExists(const std::u16string& path);
 std::optional<uint64_t> FileSize(const std::u16string& path);
 
+// Tells one state of a file from another without reading it: its size, its last write time and its
+// identity on its volume. A write changes the time; another file put in its place, even by renaming,
+// has another identity.
+struct FileStamp {
+  uint64_t size = 0;
+  uint64_t writeTime = 0;
+  uint64_t volume = 0;
+  uint64_t id = 0;
+
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+// None for a folder or a file that cannot be opened.
+std::optional<FileStamp> StampOf(const std::u16string& path);
+
 // Creates one folder. False when it already exists or cannot be created.
 bool CreateFolder(const std::u16string& path);
 

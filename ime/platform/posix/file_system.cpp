@@ -57,6 +57,14 @@ std::optional<uint64_t> FileSize(const std::u16string& path) {
   return static_cast<uint64_t>(info.st_size);
 }
 
+std::optional<FileStamp> StampOf(const std::u16string& path) {
+  struct stat info {};
+  if (stat(NativePath(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return FileStamp{static_cast<uint64_t>(info.st_size),
+                   static_cast<uint64_t>(info.st_mtim.tv_sec) * 1000000000u + static_cast<uint64_t>(info.st_mtim.tv_nsec),
+                   static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
+}
+
 bool CreateFolder(const std::u16string& path) { return mkdir(NativePath(path).c_str(), 0700) == 0; }
 
 bool CopyFileIfAbsent(const std::u16string& from, const std::u16string& to) {

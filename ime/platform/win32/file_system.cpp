@@ -37,6 +37,21 @@ std::optional<uint64_t> FileSize(const std::u16string& path) {
   return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+std::optional<FileStamp> StampOf(const std::u16string& path) {
+  // Opened for its attributes only, so that no reader or writer of the file is kept out.
+  FileHandle file(CreateFileW(Wide(path), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info {};
+  if (!GetFileInformationByHandle(file.get(), &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return std::nullopt;
+  }
+  const auto joined = [](DWORD high, DWORD low) { return (static_cast<uint64_t>(high) << 32) | low; };
+  return FileStamp{joined(info.nFileSizeHigh, info.nFileSizeLow),
+                   joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime),
+                   info.dwVolumeSerialNumber, joined(info.nFileIndexHigh, info.nFileIndexLow)};
+}
+
 bool CreateFolder(const std::u16string& path) { return CreateDirectoryW(Wide(path), nullptr) != FALSE; }
 
 bool CopyFileIfAbsent(const std::u16string& from, const std::u16string& to) {
