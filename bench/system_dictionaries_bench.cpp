@@ -3,8 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
+#include "ime/lexicon/check_record.h"
 #include "ime/lexicon/german_key.h"
 #include "ime/lexicon/system_dictionaries.h"
 #include "ime/platform/module_resources.h"
@@ -38,6 +40,31 @@ void MapSystemFiles(benchmark::State& state) {
   if (!dictionaries.IsPresent(SystemFile::kWords)) state.SkipWithError("no dictionaries: build the install folder first");
 }
 BENCHMARK(MapSystemFiles)->Unit(benchmark::kMillisecond);
+
+// The German file's check at its first use: in full (every key index entry against the records),
+// and as a process makes it when the record of checked files vouches for the file (the bounds, the
+// stamp of the file and the lookup in the record).
+void CheckWordFile(benchmark::State& state) {
+  const bool vouched = state.range(0) != 0;
+  const std::u16string path = Folder() + std::u16string(kWordFileName);
+  const platform::MappedFile view = platform::MapReadOnlyFile(path, u"KellavorBench_De");
+  const std::u16string record = (std::filesystem::temp_directory_path() / "kellavor-bench-checked-files.bin").u16string();
+  const std::span<const uint8_t> bytes(view.data(), view.size());
+  const CheckedFile checked{2, platform::StampOf(path).value_or(platform::FileStamp{}), HeaderHash(bytes)};
+  AddToCheckRecord(record, checked);
+  std::string fault;
+  for (auto _ : state) {
+    if (vouched) {
+      const CheckedFile stamped{2, platform::StampOf(path).value_or(platform::FileStamp{}), HeaderHash(bytes)};
+      if (!RecordVouchesFor(record, stamped)) state.SkipWithError("the record does not vouch for the file");
+      benchmark::DoNotOptimize(LocateWordFileBounds(bytes, fault));
+    } else {
+      benchmark::DoNotOptimize(LocateWordFile(bytes, fault));
+    }
+  }
+  platform::RemoveFile(record);
+}
+BENCHMARK(CheckWordFile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void RebuildPhraseTable(benchmark::State& state) {
   SystemDictionaries dictionaries = Mapped();

@@ -45,6 +45,10 @@ void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
   LoadFuzzyPairs(files.fuzzyPath, useFuzzy);
 }
 
+void Lexicon::PrepareSearch() {
+  if (reuseOn_ && !charReadings_.Built()) charReadings_.Build(dictionaries_, ranges_);
+}
+
 void Lexicon::LoadFuzzyPairs(const std::u16string& mohuyinPath, bool useFuzzy) {
   fuzzyPairs_.LoadFuzzyPairs(mohuyinPath, useFuzzy);
   sentenceScratch_.Forget();

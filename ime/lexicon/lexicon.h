@@ -79,6 +79,10 @@ class Lexicon {
     reuse_.Forget();
   }
 
+  // Builds what the first character search needs (the first-letter ranges and the reading lists of
+  // the character index) ahead of it; a search builds it itself when nothing did.
+  void PrepareSearch();
+
   // The shared user block the user searches read; empty until a user dictionary is opened.
   void SetUserBlock(UserBlockView view) { userBlock_ = view; }
 

@@ -262,7 +262,7 @@ void Lexicon::FindCharacters(const SyllableItem& syllable, uint8_t mask, std::ve
   const IndexView index = dictionaries_.CharIndex();
   const LookupLetters lookups = LookupLettersOf(syllable, FuzzyPairs());
   charMemo_.Reset(Syllables().Count());
-  if (reuseOn_ && !charReadings_.Built()) charReadings_.Build(dictionaries_, ranges_);
+  PrepareSearch();
   for (size_t k = 0; k < lookups.count; ++k) {
     const KeyRange range = ranges_.Chars(dictionaries_, lookups.letters[k]);
     if (range.empty()) break;

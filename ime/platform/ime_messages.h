@@ -27,6 +27,7 @@ inline constexpr uint32_t kWmImeUiRefresh = 0x8004;  // UI window: lay out and s
 inline constexpr uint32_t kWmImeUiMenu = 0x8005;     // status window: open the menu
 inline constexpr uint32_t kWmImeUiRepaint = 0x8006;  // status window: repaint
 inline constexpr uint32_t kWmImeUiSoftKbd = 0x8007;  // status window: toggle the soft keyboard
+inline constexpr uint32_t kWmImeUiPrepare = 0x8008;  // UI window: prepare the first key, posted on activation
 
 // Conversion-status flags of an input context.
 inline constexpr uint32_t kCmodeNative = 0x0001;

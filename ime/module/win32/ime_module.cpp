@@ -38,6 +38,7 @@ ImeModule::ImeModule(HINSTANCE instance)
   uiParts_.inputPanel = &panelWindows_;
   uiParts_.statusBar = &statusBar_;
   uiParts_.softKeyboard = &softKeyboards_;
+  uiParts_.prepareFirstKey = [this] { objects_.lexicon().lexicon().PrepareSearch(); };
   ui::WindowProcedures procedures = ui::PanelWindowProcedures();
   procedures.status = &ui::StatusBar::StatusWindowProc;
   ui::RegisterWindowClasses(instance_, procedures, uiParts_);

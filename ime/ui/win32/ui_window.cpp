@@ -10,6 +10,7 @@
 
 namespace kellavor::ui {
 
+using platform::kWmImeUiPrepare;
 using platform::kWmImeUiRefresh;
 
 namespace {
@@ -78,6 +79,9 @@ class UiWindow {
       case kWmImeUiRefresh:
         ShowPanel();
         return 0;
+      case kWmImeUiPrepare:
+        if (parts_.prepareFirstKey) parts_.prepareFirstKey();
+        return 0;
       case WM_DESTROY:
         Destroy();
         return 0;
@@ -91,6 +95,7 @@ class UiWindow {
     // A context that cannot be locked is treated as no context: its windows are taken down.
     if (active && context_ != nullptr && Activate()) {
       SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+      if (parts_.prepareFirstKey) PostMessageW(window_, kWmImeUiPrepare, 0, 0);
       return;
     }
     Deactivate();

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "ime/core/soft_keyboard_window.h"
 #include "ime/settings/ime_settings.h"
@@ -54,6 +55,9 @@ struct UiWindowParts {
   InputPanelWindows* inputPanel = nullptr;
   StatusBarWindow* statusBar = nullptr;
   core::SoftKeyboardWindow* softKeyboard = nullptr;
+  // Makes what the first key of a process needs, when the thread takes its posted messages after a
+  // context was activated: the user is about to type, and the first key need not wait for it.
+  std::function<void()> prepareFirstKey;
 };
 
 }  // namespace kellavor::ui
