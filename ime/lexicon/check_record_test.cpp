@@ -1,11 +1,11 @@
 // The record of checked dictionary files: a German file that passed its full check is entered, a
-// later mapping of the same file skips the index check, and a file written since, another file put
-// in its place or a damaged record bring the full check back. Reads of a vouched file stay inside it.
+// later mapping of a file the record vouches for skips the index check, and a file written since,
+// another file put in its place or a damaged record bring the full check back. Reads of a vouched
+// file stay inside it.
 #include "ime/lexicon/check_record.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -43,6 +43,9 @@ class CheckRecordTest : public ::testing::Test {
   }
 
   std::u16string Path(const std::u16string& name) const { return folder_.Path(name); }
+  platform::FileStamp StampOf(const std::u16string& name) const {
+    return platform::StampOf(Path(name)).value_or(platform::FileStamp{});
+  }
   std::filesystem::path Native(const char* name) const { return folder_.Native() / name; }
 
   // Overwrites bytes of a file in place: same file, same size, a new write time.
@@ -64,40 +67,37 @@ TEST_F(CheckRecordTest, OnlyAnUnchangedFileThatPassedIsVouchedForAndReadsStayIns
   ASSERT_TRUE(Present()) << "the first mapping checks in full";
   const std::optional<Bytes> record = platform::ReadWholeFile(Path(u"checked_files.bin"), 4096);
   ASSERT_TRUE(record.has_value()) << "a file that passed is entered";
-  ASSERT_EQ(DecodeCheckRecord(*record).size(), 1u);
+  const CheckedFile entered{static_cast<uint32_t>(SystemFile::kWords), StampOf(u"de.bin"), HeaderHash(words_)};
+  EXPECT_EQ(DecodeCheckRecord(*record), std::vector<CheckedFile>{entered});
 
-  // An index entry pointed past the end, written in place with the time set back: only a
-  // deliberate edit looks like this, and the record vouches for the file.
-  const auto checkedTime = std::filesystem::last_write_time(Native("de.bin"));
+  // An index entry pointed past the end, written in place: a new write time, checked in full.
   const uint32_t index = HeaderWord(words_.data(), header_word::kWordKeyIndex);
   const auto past = static_cast<uint32_t>(words_.size() + 2);
   Patch("de.bin", index + 4 * kBadEntry, Bytes{static_cast<uint8_t>(past), static_cast<uint8_t>(past >> 8), 0, 0});
-  std::filesystem::last_write_time(Native("de.bin"), checkedTime);
+  EXPECT_FALSE(Present()) << "a file written since the record is checked in full";
+
+  // The damaged file as the record would vouch for it had it passed (or been damaged on the disk
+  // without a write): the index check is skipped, and the entry still reads as no record.
+  AddToCheckRecord(Path(u"checked_files.bin"),
+                   {static_cast<uint32_t>(SystemFile::kWords), StampOf(u"de.bin"), HeaderHash(words_)});
   EXPECT_TRUE(Present()) << "vouched for: the index check is skipped";
-  EXPECT_TRUE(badEntryReadsNothing_) << "the entry that points outside reads as no record";
+  EXPECT_TRUE(badEntryReadsNothing_);
   EXPECT_FALSE(lastKey_.empty());
 
-  // The record damaged: ignored, the file checked in full and refused.
-  Bytes damaged = *record;
+  // The record damaged: ignored, the file checked in full and refused; intact again, it vouches.
+  const std::optional<Bytes> vouching = platform::ReadWholeFile(Path(u"checked_files.bin"), 4096);
+  ASSERT_TRUE(vouching.has_value());
+  Bytes damaged = *vouching;
   damaged[10] ^= 0x40;
   ASSERT_TRUE(platform::WriteWholeFile(Path(u"checked_files.bin"), damaged.data(), damaged.size()));
   EXPECT_FALSE(Present());
-  ASSERT_TRUE(platform::WriteWholeFile(Path(u"checked_files.bin"), record->data(), record->size()));
-  EXPECT_TRUE(Present()) << "the intact record vouches again";
+  ASSERT_TRUE(platform::WriteWholeFile(Path(u"checked_files.bin"), vouching->data(), vouching->size()));
+  EXPECT_TRUE(Present());
 
-  // Another file with the same bytes and time renamed into place: another identity.
+  // Another file with the same bytes renamed into its place.
   std::filesystem::copy_file(Native("de.bin"), Native("de.new"));
-  std::filesystem::last_write_time(Native("de.new"), checkedTime);
   std::filesystem::rename(Native("de.new"), Native("de.bin"));
   EXPECT_FALSE(Present()) << "a replaced file is checked in full";
-
-  // The same file written again: a new time.
-  ASSERT_TRUE(platform::WriteWholeFile(Path(u"de.bin"), words_.data(), words_.size()));
-  ASSERT_TRUE(Present());
-  Patch("de.bin", index + 4 * kBadEntry, Bytes{static_cast<uint8_t>(past), static_cast<uint8_t>(past >> 8), 0, 0});
-  std::filesystem::last_write_time(Native("de.bin"), std::filesystem::last_write_time(Native("de.bin")) +
-                                                         std::chrono::seconds(1));
-  EXPECT_FALSE(Present()) << "a file written since the record is checked in full";
 }
 
 TEST(CheckRecordBytes, EveryCutOrChangedByteMakesTheRecordEmpty) {
