@@ -51,7 +51,7 @@ std::vector<uint8_t> EncodeCheckRecord(std::span<const CheckedFile> files) {
     Put64(out, file.stamp.size);
     Put64(out, file.stamp.writeTime);
     Put64(out, file.stamp.volume);
-    Put64(out, file.stamp.id);
+    Put64(out, file.stamp.identity);
     Put32(out, file.headerHash);
   }
   Put32(out, Fnv1a(out));

@@ -2,7 +2,7 @@
 // A later process that finds its file in the record skips the checks that only refuse a damaged file
 // as a whole, and still makes those that keep every read inside the file (system_dictionaries.h).
 //
-// A file is vouched for by its stamp (size, last write time, identity on its volume) and a hash of
+// A file is vouched for by its stamp (size, last write time, identity) and a hash of
 // its header as mapped: a file written since the record was made, or another file put in its place,
 // no longer matches and is checked in full again. The record cannot vouch for a file changed in
 // place with its time set back, or damaged on the disk without a write; reads of such a file stay

@@ -21,14 +21,16 @@ bool IsPathSeparator(char16_t c);
 bool FileExists(const std::u16string& path);
 std::optional<uint64_t> FileSize(const std::u16string& path);
 
-// Tells one state of a file from another without reading it: its size, its last write time and its
-// identity on its volume. A write changes the time; another file put in its place, even by renaming,
-// has another identity.
+// Tells one state of a file from another without opening it: its size, its last write time and what
+// the system tells of its identity at the same cost. A write changes the time; another file put in
+// its place, even by renaming, has another identity. POSIX: the device and the inode. Windows: the
+// creation time (volume 0), which costs no call to the file system beyond the attributes, where the
+// file index would cost opening the file (under Wine three round trips to its server).
 struct FileStamp {
   uint64_t size = 0;
   uint64_t writeTime = 0;
   uint64_t volume = 0;
-  uint64_t id = 0;
+  uint64_t identity = 0;
 
   friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };

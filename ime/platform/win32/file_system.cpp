@@ -38,18 +38,13 @@ std::optional<uint64_t> FileSize(const std::u16string& path) {
 }
 
 std::optional<FileStamp> StampOf(const std::u16string& path) {
-  // Opened for its attributes only, so that no reader or writer of the file is kept out.
-  FileHandle file(CreateFileW(Wide(path), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) return std::nullopt;
-  BY_HANDLE_FILE_INFORMATION info {};
-  if (!GetFileInformationByHandle(file.get(), &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-    return std::nullopt;
-  }
+  WIN32_FILE_ATTRIBUTE_DATA data {};
+  if (!GetFileAttributesExW(Wide(path), GetFileExInfoStandard, &data)) return std::nullopt;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
   const auto joined = [](DWORD high, DWORD low) { return (static_cast<uint64_t>(high) << 32) | low; };
-  return FileStamp{joined(info.nFileSizeHigh, info.nFileSizeLow),
-                   joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime),
-                   info.dwVolumeSerialNumber, joined(info.nFileIndexHigh, info.nFileIndexLow)};
+  return FileStamp{joined(data.nFileSizeHigh, data.nFileSizeLow),
+                   joined(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime), 0,
+                   joined(data.ftCreationTime.dwHighDateTime, data.ftCreationTime.dwLowDateTime)};
 }
 
 bool CreateFolder(const std::u16string& path) { return CreateDirectoryW(Wide(path), nullptr) != FALSE; }
