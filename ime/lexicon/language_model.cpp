@@ -103,6 +103,14 @@ int32_t LanguageModelView::Cost(uint32_t previous, uint32_t word) const {
   return LoadI16(WordEntry(previous) + 8) + UnigramCost(word);
 }
 
+void LanguageModelView::PrefetchCost(uint32_t previous, uint32_t word) const {
+  if (word < layout_.words) __builtin_prefetch(WordEntry(word));
+  if (previous >= layout_.words) return;
+  __builtin_prefetch(WordEntry(previous));
+  const uint32_t slot = ModelPairHash(previous, word) & (layout_.pairSlotCount - 1);
+  __builtin_prefetch(file_ + layout_.pairSlots + kModelPairSlotBytes * static_cast<size_t>(slot));
+}
+
 void LanguageModel::SetFile(std::u16string path) {
   path_ = std::move(path);
   tried_ = false;

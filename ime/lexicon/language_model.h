@@ -46,6 +46,10 @@ class LanguageModelView {
   int32_t UnigramCost(uint32_t word) const;
   // The cost of word after previous: the stored pair, or the back-off of previous plus the unigram.
   int32_t Cost(uint32_t previous, uint32_t word) const;
+  // Starts loading what Cost(previous, word) reads, without waiting for it: the tables are far
+  // larger than the processor's caches, and a search asking for many pairs in a row waits for
+  // each lookup's memory otherwise.
+  void PrefetchCost(uint32_t previous, uint32_t word) const;
   // Characters of the longest word the model knows.
   uint32_t LongestWord() const { return layout_.longestWord; }
 

@@ -11,7 +11,8 @@ constexpr int64_t kUnreached = std::numeric_limits<int64_t>::max();
 }  // namespace
 
 std::vector<uint32_t> SentencePathSearch::BestPath(std::span<const LatticeEdge> edges, size_t letterCount,
-                                                   uint32_t boundary, const PairCost& pairCost, size_t beam) {
+                                                   uint32_t boundary, const PairCost& pairCost, size_t beam,
+                                                   const PairHint& hint) {
   if (boundary != boundary_ || beam != beam_) kept_ = 0;
   boundary_ = boundary;
   beam_ = beam;
@@ -27,7 +28,10 @@ std::vector<uint32_t> SentencePathSearch::BestPath(std::span<const LatticeEdge> 
     if (!std::equal(ending.begin(), ending.end(), known.begin(), known.end(), same)) break;
   }
   reused_ = p - 1;
-  for (; p <= letterCount; ++p) Score(positions_[p], edges, p, boundary, pairCost, beam);
+  for (; p <= letterCount; ++p) {
+    if (hint) Hint(edges, p, boundary, hint);
+    Score(positions_[p], edges, p, boundary, pairCost, beam);
+  }
   kept_ = letterCount;
 
   size_t furthest = letterCount;
@@ -53,6 +57,22 @@ void SentencePathSearch::GroupByEnd(std::span<const LatticeEdge> edges, size_t l
   next_.assign(first_.begin(), first_.end() - 1);
   for (uint32_t e = 0; e < edges.size(); ++e) {
     if (used(edges[e])) order_[next_[edges[e].end]++] = e;
+  }
+}
+
+// The pairs Score asks for at p: each known word ending there after the words of the beam where it
+// starts.
+void SentencePathSearch::Hint(std::span<const LatticeEdge> edges, size_t p, uint32_t boundary,
+                              const PairHint& hint) const {
+  for (const uint32_t e : EndingAt(p)) {
+    const LatticeEdge& edge = edges[e];
+    if (edge.word == kUnknownWord) continue;
+    if (edge.start == 0) {
+      hint(boundary, edge.word);
+      continue;
+    }
+    const Position& from = positions_[edge.start];
+    for (const uint32_t i : from.arrived) hint(from.ending[i].word, edge.word);
   }
 }
 

@@ -28,6 +28,9 @@ struct LatticeEdge {
 
 // The cost of word after previous (previous may be the boundary or kUnknownWord; word is known).
 using PairCost = std::function<int32_t(uint32_t previous, uint32_t word)>;
+// Told every pair a letter position will ask pairCost for before it asks, so that the costs not
+// at hand can be fetched together rather than one after the other.
+using PairHint = std::function<void(uint32_t previous, uint32_t word)>;
 
 // The path search, keeping the states of the letter positions from one search to the next. The
 // state at a letter position (the best cost of every word ending there and the beam of the
@@ -40,7 +43,7 @@ class SentencePathSearch {
   // Empty when no edge starts at letter 0. Edges past letterCount are ignored. pairCost must give
   // the same costs as at the searches before, until Forget.
   std::vector<uint32_t> BestPath(std::span<const LatticeEdge> edges, size_t letterCount, uint32_t boundary,
-                                 const PairCost& pairCost, size_t beam);
+                                 const PairCost& pairCost, size_t beam, const PairHint& hint = {});
   // Forgets the kept states.
   void Forget() { kept_ = 0; }
   // Letter positions whose states the last search took from the one before.
@@ -64,6 +67,7 @@ class SentencePathSearch {
   std::span<const uint32_t> EndingAt(size_t p) const {
     return {order_.data() + first_[p], order_.data() + first_[p + 1]};
   }
+  void Hint(std::span<const LatticeEdge> edges, size_t p, uint32_t boundary, const PairHint& hint) const;
   void Score(Position& at, std::span<const LatticeEdge> edges, size_t p, uint32_t boundary, const PairCost& pairCost,
              size_t beam);
 

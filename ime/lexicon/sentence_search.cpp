@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <span>
 
 #include "ime/lexicon/candidate_text.h"
@@ -132,17 +133,39 @@ void DropOlderHalf(std::vector<Choice>& kept) {
   kept.erase(kept.begin(), kept.begin() + static_cast<ptrdiff_t>(kept.size() / 2));
 }
 
-const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageModelView& model,
-                                             const SyllableItem& syllable, SentenceScratch& scratch) {
-  // The syllables of the last keys were kept last.
-  for (auto choice = scratch.choices.rbegin(); choice != scratch.choices.rend(); ++choice) {
-    if (choice->syllable.view() == syllable.view()) return choice->words;
+size_t HashOf(std::span<const SyllableItem> syllables) {
+  size_t hash = syllables.size();
+  for (const SyllableItem& syllable : syllables) hash = hash * 1000003 ^ std::hash<std::u16string_view>()(syllable.view());
+  return hash;
+}
+
+// The kept choice for a key of this hash that same accepts: the one at hint (where the same
+// position found its choice at the last key), else the newest. hint is then where it was found.
+template <typename Choice, typename Same>
+const Choice* FindKept(const std::vector<Choice>& kept, size_t hash, size_t& hint, const Same& same) {
+  if (hint < kept.size() && kept[hint].hash == hash && same(kept[hint])) return &kept[hint];
+  // The choices of the last keys were kept last.
+  for (size_t k = kept.size(); k-- > 0;) {
+    if (kept[k].hash == hash && same(kept[k])) {
+      hint = k;
+      return &kept[k];
+    }
   }
+  return nullptr;
+}
+
+const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageModelView& model,
+                                             const SyllableItem& syllable, size_t& hint, SentenceScratch& scratch) {
+  const auto same = [&](const SyllableChoice& choice) { return choice.syllable.view() == syllable.view(); };
+  const size_t hash = HashOf({&syllable, 1});
+  if (const SyllableChoice* kept = FindKept(scratch.choices, hash, hint, same)) return kept->words;
   if (scratch.choices.size() >= kKeptSyllables) DropOlderHalf(scratch.choices);
+  hint = scratch.choices.size();
   EmptyList(scratch.found);
   lexicon.CharSearch(syllable, scratch.found, kSentenceClassMask);
   SyllableChoice& choice = scratch.choices.emplace_back();
   choice.syllable = syllable;
+  choice.hash = hash;
   KeepSystemWords(lexicon, model, Records<Candidate>(scratch.found), kCharactersPerSyllable, choice.words);
   return choice.words;
 }
@@ -150,17 +173,18 @@ const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageMod
 // The system phrases of a position, the most frequent of each length that fit the syllables left
 // (and kLongestLatticePhrase).
 const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelView& model,
-                                          std::span<const SyllableItem> rest, SentenceScratch& scratch) {
+                                          std::span<const SyllableItem> rest, size_t& hint,
+                                          SentenceScratch& scratch) {
   const size_t longest = std::clamp<size_t>(model.LongestWord(), 2, kLongestLatticePhrase);
   const std::span<const SyllableItem> key = rest.first(std::min(rest.size(), longest));
   const auto same = [&](const StretchChoice& choice) {
     return std::equal(key.begin(), key.end(), choice.syllables.begin(), choice.syllables.end(),
                       [](const SyllableItem& a, const SyllableItem& b) { return a.view() == b.view(); });
   };
-  for (auto choice = scratch.stretches.rbegin(); choice != scratch.stretches.rend(); ++choice) {
-    if (same(*choice)) return choice->words;
-  }
+  const size_t hash = HashOf(key);
+  if (const StretchChoice* kept = FindKept(scratch.stretches, hash, hint, same)) return kept->words;
   if (scratch.stretches.size() >= kKeptStretches) DropOlderHalf(scratch.stretches);
+  hint = scratch.stretches.size();
   EmptyList(scratch.found);
   lexicon.PhraseSearch(key, scratch.found, kSentenceClassMask);
   std::span<Candidate> found = Records<Candidate>(scratch.found);
@@ -169,6 +193,7 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
   });
   StretchChoice& choice = scratch.stretches.emplace_back();
   choice.syllables.assign(key.begin(), key.end());
+  choice.hash = hash;
   KeepSystemWords(lexicon, model, found.first(static_cast<size_t>(fitting - found.begin())), kPhrasesPerStretch,
                   choice.words);
   return choice.words;
@@ -196,14 +221,22 @@ void Place(const LatticeWord& word, uint16_t start, EdgeRange shared, SentenceSc
 // (a phrase longer than the syllables left would complete the input, not convert it).
 void AddReading(Lexicon& lexicon, const LanguageModelView& model, std::span<const SyllableItem> syllables,
                 bool withUser, std::vector<EdgeRange>& shared, bool main, SentenceScratch& scratch) {
+  SentenceScratch::Hints& hints = scratch.hints[main ? 0 : 1];
+  if (hints.characters.size() < syllables.size()) {
+    hints.characters.resize(syllables.size(), SIZE_MAX);
+    hints.stretches.resize(syllables.size(), SIZE_MAX);
+  }
   uint16_t start = 0;
   for (size_t i = 0; i < syllables.size(); ++i) {
     const std::span<const SyllableItem> rest = syllables.subspan(i);
     const EdgeRange known = main ? EdgeRange{} : shared[start];
     if (main) shared[start].first = static_cast<uint32_t>(scratch.edges.size());
-    for (const LatticeWord& word : CharactersOf(lexicon, model, rest[0], scratch)) Place(word, start, known, scratch);
-
-    for (const LatticeWord& word : PhrasesAt(lexicon, model, rest, scratch)) Place(word, start, known, scratch);
+    for (const LatticeWord& word : CharactersOf(lexicon, model, rest[0], hints.characters[i], scratch)) {
+      Place(word, start, known, scratch);
+    }
+    for (const LatticeWord& word : PhrasesAt(lexicon, model, rest, hints.stretches[i], scratch)) {
+      Place(word, start, known, scratch);
+    }
 
     const auto fits = [&](const Candidate& c) { return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= rest.size(); };
     scratch.words.clear();
@@ -230,6 +263,7 @@ SentenceScratch::SentenceScratch()
 void SentenceScratch::Forget() {
   choices.clear();
   stretches.clear();
+  for (Hints& reading : hints) reading = Hints{};
   std::fill(pairCosts.begin(), pairCosts.end(), PairCostEntry{});
   paths.Forget();
 }
@@ -244,13 +278,20 @@ std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelVie
   AddReading(lexicon, model, Records<SyllableItem>(scratch.main), withUser, shared, true, scratch);
   AddReading(lexicon, model, Records<SyllableItem>(scratch.alternative), withUser, shared, false, scratch);
 
+  const auto keptCost = [&](uint32_t previous, uint32_t word) -> PairCostEntry& {
+    return scratch.pairCosts[ModelPairHash(previous, word) & (kKeptPairCosts - 1)];
+  };
   const PairCost pairCost = [&](uint32_t previous, uint32_t word) {
-    PairCostEntry& kept = scratch.pairCosts[ModelPairHash(previous, word) & (kKeptPairCosts - 1)];
+    PairCostEntry& kept = keptCost(previous, word);
     if (kept.previous != previous + 1 || kept.word != word) kept = {previous + 1, word, model.Cost(previous, word)};
     return kept.cost;
   };
+  const PairHint hint = [&](uint32_t previous, uint32_t word) {
+    const PairCostEntry& kept = keptCost(previous, word);
+    if (kept.previous != previous + 1 || kept.word != word) model.PrefetchCost(previous, word);
+  };
   const std::vector<uint32_t> path =
-      scratch.paths.BestPath(scratch.edges, text.size(), LanguageModelView::kBoundary, pairCost, kBeam);
+      scratch.paths.BestPath(scratch.edges, text.size(), LanguageModelView::kBoundary, pairCost, kBeam, hint);
   std::vector<Candidate> sentence;
   sentence.reserve(path.size());
   for (const uint32_t e : path) sentence.push_back(scratch.pieces[e]);

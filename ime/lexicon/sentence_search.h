@@ -30,6 +30,7 @@ struct LatticeWord {
 // keystroke (typing a sentence searches the same syllables again and again).
 struct SyllableChoice {
   SyllableItem syllable;
+  size_t hash = 0;  // of the syllable, compared first
   std::vector<LatticeWord> words;
 };
 
@@ -44,6 +45,7 @@ struct PairCostEntry {
 // as a lattice phrase may have), and are kept like the characters.
 struct StretchChoice {
   std::vector<SyllableItem> syllables;
+  size_t hash = 0;  // of the syllables, compared first
   std::vector<LatticeWord> words;
 };
 
@@ -62,6 +64,14 @@ struct SentenceScratch {
   std::vector<Candidate> pieces;  // the candidate behind each edge
   std::vector<SyllableChoice> choices;
   std::vector<StretchChoice> stretches;
+  // Where each syllable of a reading (main, alternative) found its characters and phrases in the
+  // kept lists at the last search: typing a letter leaves the syllables before the last ones as
+  // they were, and their lists are looked for there first.
+  struct Hints {
+    std::vector<size_t> characters;
+    std::vector<size_t> stretches;
+  };
+  Hints hints[2];
   // The costs of the pairs scored lately, by a hash of the pair: the same pairs are scored again at
   // every keystroke, and the model's tables are too large to stay in the processor's caches.
   std::vector<PairCostEntry> pairCosts;
