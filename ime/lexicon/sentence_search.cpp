@@ -106,24 +106,38 @@ uint32_t Frequency(const Candidate& candidate) {
   return PhraseRecord(static_cast<const uint8_t*>(candidate.entry)).frequency();
 }
 
-// System candidates first by the letters they cover, then exact lookups before fuzzy ones, then
-// the more frequent.
-bool PreferredSystem(const Candidate& a, const Candidate& b) {
-  if (a.consumed != b.consumed) return a.consumed < b.consumed;
-  if (a.kind == kSi && a.extent != b.extent) return a.extent < b.extent;
-  return Frequency(a) > Frequency(b);
+// The place of a system candidate in the order the words of a stretch are chosen in: by the
+// letters it covers, then (a character) exact lookups before fuzzy ones, then the more frequent.
+// The candidates of one list are all characters or all phrases.
+uint64_t PreferenceKey(const Candidate& candidate) {
+  const uint64_t extent = candidate.kind == kSi ? candidate.extent : 0;
+  return uint64_t{candidate.consumed} << 48 | extent << 40 | (0xFFFFFFFFu - Frequency(candidate));
 }
 
-// Keeps the first `limit` system candidates of each stretch of found (sorted by PreferredSystem)
-// as words.
-void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std::span<Candidate> found,
-                     size_t limit, std::vector<LatticeWord>& words) {
-  std::stable_sort(found.begin(), found.end(), PreferredSystem);
+// Keeps the first `limit` system candidates of each stretch of found, in preference order (equal
+// ones in the order found) as words. A new syllable's characters look up words the model has not
+// been asked for lately, scattered over its tables: their lookups are started together.
+void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std::span<const Candidate> found,
+                     size_t limit, std::vector<LatticeWord>& words, SentenceScratch& scratch) {
+  std::vector<std::pair<uint64_t, uint32_t>>& order = scratch.order;
+  order.clear();
+  for (uint32_t k = 0; k < found.size(); ++k) order.emplace_back(PreferenceKey(found[k]), k);
+  std::sort(order.begin(), order.end());
+  const size_t first = words.size();
   size_t kept = 0;
-  for (size_t k = 0; k < found.size(); ++k) {
-    kept = k > 0 && found[k].consumed == found[k - 1].consumed ? kept + 1 : 0;
-    if (kept < limit) words.push_back({found[k], MakeEdge(lexicon, model, found[k])});
+  for (size_t k = 0; k < order.size(); ++k) {
+    const Candidate& candidate = found[order[k].second];
+    kept = k > 0 && candidate.consumed == found[order[k - 1].second].consumed ? kept + 1 : 0;
+    if (kept < limit) words.push_back({candidate, {}});
   }
+  const std::span<LatticeWord> added = std::span(words).subspan(first);
+  scratch.texts.resize(added.size());
+  scratch.characters.resize(added.size());
+  for (size_t k = 0; k < added.size(); ++k) {
+    scratch.texts[k] = CandidateTextView(added[k].candidate, scratch.characters[k].units);
+  }
+  model.PrefetchWords(scratch.texts);
+  for (LatticeWord& word : added) word.edge = MakeEdge(lexicon, model, word.candidate);
 }
 
 // A full list of kept choices drops its older half: the newer one holds the syllables of the
@@ -166,7 +180,7 @@ const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageMod
   SyllableChoice& choice = scratch.choices.emplace_back();
   choice.syllable = syllable;
   choice.hash = hash;
-  KeepSystemWords(lexicon, model, Records<Candidate>(scratch.found), kCharactersPerSyllable, choice.words);
+  KeepSystemWords(lexicon, model, Records<Candidate>(scratch.found), kCharactersPerSyllable, choice.words, scratch);
   return choice.words;
 }
 
@@ -195,7 +209,7 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
   choice.syllables.assign(key.begin(), key.end());
   choice.hash = hash;
   KeepSystemWords(lexicon, model, found.first(static_cast<size_t>(fitting - found.begin())), kPhrasesPerStretch,
-                  choice.words);
+                  choice.words, scratch);
   return choice.words;
 }
 

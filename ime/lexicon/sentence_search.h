@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ime/base/grow_array.h"
@@ -75,6 +76,13 @@ struct SentenceScratch {
   // The costs of the pairs scored lately, by a hash of the pair: the same pairs are scored again at
   // every keystroke, and the model's tables are too large to stay in the processor's caches.
   std::vector<PairCostEntry> pairCosts;
+  // KeepSystemWords: the candidates in preference order, and the texts of the words kept.
+  std::vector<std::pair<uint64_t, uint32_t>> order;
+  struct CharacterText {
+    char16_t units[2];
+  };
+  std::vector<CharacterText> characters;
+  std::vector<std::u16string_view> texts;
   // The path search's states of the letter positions the next letter leaves alone.
   SentencePathSearch paths;
 };
