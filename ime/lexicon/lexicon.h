@@ -131,6 +131,9 @@ class Lexicon {
   // phraseMemo_, which the caller resets for the list.
   std::optional<uint8_t> MatchPhrase(std::span<const SyllableItem> syllables, const PhraseRecord& phrase);
   std::optional<uint8_t> MatchPhrase(std::span<const SyllableItem> syllables, const UserRecord& phrase);
+  // MatchPhrase for a phrase known to match every typed syllable but the last (as far as it has
+  // syllables): only the last is compared.
+  std::optional<uint8_t> MatchLastSyllable(std::span<const SyllableItem> syllables, const PhraseRecord& phrase);
   template <typename SyllableAt>
   std::optional<uint8_t> MatchSyllables(std::span<const SyllableItem> typed, uint32_t count,
                                         const SyllableAt& syllableAt);

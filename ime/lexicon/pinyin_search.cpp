@@ -130,6 +130,20 @@ std::optional<uint8_t> Lexicon::MatchPhrase(std::span<const SyllableItem> syllab
   return MatchSyllables(syllables, phrase.syllableCount(), [&](uint32_t i) { return phrase.syllableAt(i); });
 }
 
+std::optional<uint8_t> Lexicon::MatchLastSyllable(std::span<const SyllableItem> syllables, const PhraseRecord& phrase) {
+  const size_t compared = std::min<size_t>(phrase.syllableCount(), syllables.size());
+  if (compared == syllables.size()) {
+    const size_t last = syllables.size() - 1;
+    const uint16_t reading = phrase.syllable(static_cast<uint32_t>(last));
+    if (!phraseMemo_.Matches(last, reading, [&] { return PhraseSyllableMatches(syllables[last], reading); })) {
+      return std::nullopt;
+    }
+  }
+  size_t consumed = 0;
+  for (size_t i = 0; i < compared; ++i) consumed += static_cast<size_t>(syllables[i].length);
+  return static_cast<uint8_t>(consumed);
+}
+
 template <typename Visit>
 void Lexicon::ForEachPhrasePosition(std::span<const SyllableItem> syllables, const Visit& visit) {
   const LookupLetters firsts = LookupLettersOf(syllables[0], FuzzyPairs(), kPhraseLookups);
@@ -184,7 +198,7 @@ const std::vector<uint32_t>& Lexicon::MatchingPhrases(std::span<const SyllableIt
   std::vector<uint32_t> matching;
   const IndexView index = dictionaries_.PhraseInitialsIndex();
   for (const uint32_t k : fewer) {
-    if (MatchPhrase(syllables.first(count), dictionaries_.PhraseRecordAt(index[k]))) matching.push_back(k);
+    if (MatchLastSyllable(syllables.first(count), dictionaries_.PhraseRecordAt(index[k]))) matching.push_back(k);
   }
   std::vector<uint32_t>& kept = reuse_.phrasePrefixes.Add(key);
   kept = std::move(matching);
@@ -208,8 +222,11 @@ void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mas
     ForEachPhrasePosition(syllables, visitAt);
     return;
   }
+  // The kept list holds the phrases matching all syllables but the last.
   for (const uint32_t k : MatchingPhrases(syllables, syllables.size() - 1, mask)) {
-    if (!visitAt(k)) return;
+    const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
+    const std::optional<uint8_t> consumed = MatchLastSyllable(syllables, phrase);
+    if (consumed && !visit(phrase, *consumed)) return;
   }
 }
 
