@@ -38,8 +38,8 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out,
                          !LearnedEntriesMatch(main[0], alternative, classMask, charMask, withUser);
   const OneSyllableKey key{keepsList ? std::u16string(text) : std::u16string(), classMask};
   if (keepsList) {
-    if (const std::vector<Candidate>* kept = reuse_.oneSyllable.Find(key)) {
-      AppendAll<Candidate>(out, *kept);
+    if (const KeptRanking* kept = reuse_.oneSyllable.Find(key)) {
+      kept->AppendTo(out, dictionaries_);
       return out.count();
     }
   }
@@ -59,10 +59,7 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out,
   }
   if (!bestOnly) Deduplicate(out);
   RankCandidates(out, bestOnly);
-  if (keepsList) {
-    const std::span<const Candidate> ranked = Records<Candidate>(out);
-    reuse_.oneSyllable.Add(key).assign(ranked.begin(), ranked.end());
-  }
+  if (keepsList) reuse_.oneSyllable.Add(key).Keep(Records<Candidate>(out), dictionaries_);
   return out.count();
 }
 

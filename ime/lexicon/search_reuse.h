@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "ime/lexicon/candidate.h"
+#include "ime/lexicon/kept_ranking.h"
 #include "ime/lexicon/segmentation.h"
 #include "ime/lexicon/syllable_item.h"
 
@@ -128,7 +129,10 @@ struct SearchReuse {
   static constexpr size_t kPhraseHeads = 64;
   static constexpr size_t kPhrasePrefixes = 128;
   static constexpr size_t kCharacters = 64;
-  static constexpr size_t kOneSyllableInputs = 32;
+  // A list of characters takes four bytes a candidate: 128 lists hold about as much as 32 lists
+  // of full candidates did (80 KB after long typing), and keep the lists of the first letters,
+  // which are typed again and again and cost the most to rank again.
+  static constexpr size_t kOneSyllableInputs = 128;
 
   void Forget() {
     phraseHeads.Clear();
@@ -142,7 +146,7 @@ struct SearchReuse {
   KeptAnswers<PhraseHeadKey, std::vector<uint32_t>, PhraseHeadKey::Hash> phraseHeads{kPhraseHeads};
   KeptAnswers<PhrasePrefixKey, std::vector<uint32_t>, PhrasePrefixKey::Hash> phrasePrefixes{kPhrasePrefixes};
   KeptAnswers<CharKey, std::vector<Candidate>, CharKey::Hash> characters{kCharacters};
-  KeptAnswers<OneSyllableKey, std::vector<Candidate>, OneSyllableKey::Hash> oneSyllable{kOneSyllableInputs};
+  KeptAnswers<OneSyllableKey, KeptRanking, OneSyllableKey::Hash> oneSyllable{kOneSyllableInputs};
   bool splitKept = false;
   KeptSplit split;
   Readings readings;  // of the text split last, before the phrase test
