@@ -8,12 +8,13 @@
 // may change at any moment): a kept list is used only when no learned entry matches.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "ime/lexicon/candidate.h"
@@ -24,7 +25,8 @@
 namespace kellavor::lexicon {
 
 // A small set of kept answers under a key (Hash hashes it); when full, the answer used least
-// recently goes.
+// recently goes. The answers are kept in the order of their use, so that finding the one to drop
+// does not walk them all (the searches add answers at most keys).
 template <typename Key, typename Answer, typename Hash = std::hash<Key>>
 class KeptAnswers {
  public:
@@ -34,32 +36,31 @@ class KeptAnswers {
   const Answer* Find(const Key& key) {
     const auto found = entries_.find(key);
     if (found == entries_.end()) return nullptr;
-    found->second.lastUse = ++uses_;
-    return &found->second.answer;
+    uses_.splice(uses_.begin(), uses_, found->second);
+    return &found->second->second;
   }
 
   // Room for the answer of a key not found; the reference stays valid until the next Add or Clear.
   Answer& Add(const Key& key) {
     if (!entries_.empty() && entries_.size() >= capacity_) {
-      entries_.erase(std::min_element(entries_.begin(), entries_.end(), [](const auto& a, const auto& b) {
-        return a.second.lastUse < b.second.lastUse;
-      }));
+      entries_.erase(uses_.back().first);
+      uses_.pop_back();
     }
-    Entry& entry = entries_[key];
-    entry = {Answer{}, ++uses_};
-    return entry.answer;
+    uses_.emplace_front(key, Answer{});
+    entries_[key] = uses_.begin();
+    return uses_.front().second;
   }
 
-  void Clear() { entries_.clear(); }
+  void Clear() {
+    entries_.clear();
+    uses_.clear();
+  }
 
  private:
-  struct Entry {
-    Answer answer;
-    uint64_t lastUse = 0;
-  };
+  using Use = std::pair<Key, Answer>;
   size_t capacity_;
-  uint64_t uses_ = 0;
-  std::unordered_map<Key, Entry, Hash> entries_;
+  std::list<Use> uses_;  // the most recently used first
+  std::unordered_map<Key, typename std::list<Use>::iterator, Hash> entries_;
 };
 
 // The phrases whose first syllable matches a typed first syllable, for the first letters of the
