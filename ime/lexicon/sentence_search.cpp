@@ -37,6 +37,8 @@ constexpr size_t kKeptPairCosts = 8192;
 constexpr size_t kLongestLatticePhrase = 8;
 // Positions whose phrases are kept between searches.
 constexpr size_t kKeptStretches = 256;
+// Edges of system words kept by their record (a power of two).
+constexpr size_t kKeptEdges = 1024;
 
 constexpr int32_t Nats(double nats) { return static_cast<int32_t>(nats * kCostScale); }
 // A character found through a fuzzy sound, per step of the lookup.
@@ -114,6 +116,15 @@ uint64_t PreferenceKey(const Candidate& candidate) {
   return uint64_t{candidate.consumed} << 48 | extent << 40 | (0xFFFFFFFFu - Frequency(candidate));
 }
 
+// The edge of a system word depends on its record and, for a character, the step of the lookup
+// that found it.
+uint8_t KeptEdgeExtent(const Candidate& candidate) { return candidate.kind == kSi ? candidate.extent : 0; }
+
+size_t KeptEdgeSlot(const Candidate& candidate) {
+  const auto bits = reinterpret_cast<uintptr_t>(candidate.entry);
+  return static_cast<size_t>((bits >> 3) * 0x9E3779B97F4A7C15ull >> 40) & (kKeptEdges - 1);
+}
+
 // Keeps the first `limit` system candidates of each stretch of found, in preference order (equal
 // ones in the order found) as words. A new syllable's characters look up words the model has not
 // been asked for lately, scattered over its tables: their lookups are started together.
@@ -130,14 +141,28 @@ void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std
     kept = k > 0 && candidate.consumed == found[order[k - 1].second].consumed ? kept + 1 : 0;
     if (kept < limit) words.push_back({candidate, {}});
   }
+  // The edges of records met lately are kept by record; the others are computed.
   const std::span<LatticeWord> added = std::span(words).subspan(first);
-  scratch.texts.resize(added.size());
+  scratch.texts.clear();
   scratch.characters.resize(added.size());
+  scratch.computed.clear();
   for (size_t k = 0; k < added.size(); ++k) {
-    scratch.texts[k] = CandidateTextView(added[k].candidate, scratch.characters[k].units);
+    const Candidate& candidate = added[k].candidate;
+    const KeptEdge& known = scratch.edgesByRecord[KeptEdgeSlot(candidate)];
+    if (known.entry == candidate.entry && known.extent == KeptEdgeExtent(candidate)) {
+      added[k].edge = {0, candidate.consumed, known.cost, known.word};
+      continue;
+    }
+    scratch.computed.push_back(k);
+    scratch.texts.push_back(CandidateTextView(candidate, scratch.characters[k].units));
   }
   model.PrefetchWords(scratch.texts);
-  for (LatticeWord& word : added) word.edge = MakeEdge(lexicon, model, word.candidate);
+  for (const size_t k : scratch.computed) {
+    const Candidate& candidate = added[k].candidate;
+    added[k].edge = MakeEdge(lexicon, model, candidate);
+    scratch.edgesByRecord[KeptEdgeSlot(candidate)] = {candidate.entry, KeptEdgeExtent(candidate), added[k].edge.word,
+                                                      added[k].edge.cost};
+  }
 }
 
 // A full list of kept choices drops its older half: the newer one holds the syllables of the
@@ -272,13 +297,15 @@ SentenceScratch::SentenceScratch()
     : main(sizeof(SyllableItem), kSyllableListCapacity),
       alternative(sizeof(SyllableItem), kSyllableListCapacity),
       found(sizeof(Candidate), kFoundCapacity),
-      pairCosts(kKeptPairCosts) {}
+      pairCosts(kKeptPairCosts),
+      edgesByRecord(kKeptEdges) {}
 
 void SentenceScratch::Forget() {
   choices.clear();
   stretches.clear();
   for (Hints& reading : hints) reading = Hints{};
   std::fill(pairCosts.begin(), pairCosts.end(), PairCostEntry{});
+  std::fill(edgesByRecord.begin(), edgesByRecord.end(), KeptEdge{});
   paths.Forget();
 }
 

@@ -42,6 +42,16 @@ struct PairCostEntry {
   int32_t cost = 0;
 };
 
+// The edge of a system word lately placed, kept by its record: the same phrases and characters
+// are chosen again at many positions and keys, and the model's lookup of a word's text reads
+// memory far apart.
+struct KeptEdge {
+  const void* entry = nullptr;
+  uint8_t extent = 0;  // a character's lookup step
+  uint32_t word = 0;
+  int32_t cost = 0;
+};
+
 // The system phrases chosen at a position: they depend on the typed syllables from there (as many
 // as a lattice phrase may have), and are kept like the characters.
 struct StretchChoice {
@@ -76,12 +86,15 @@ struct SentenceScratch {
   // The costs of the pairs scored lately, by a hash of the pair: the same pairs are scored again at
   // every keystroke, and the model's tables are too large to stay in the processor's caches.
   std::vector<PairCostEntry> pairCosts;
-  // KeepSystemWords: the candidates in preference order, and the texts of the words kept.
+  std::vector<KeptEdge> edgesByRecord;
+  // KeepSystemWords: the candidates in preference order, the words kept whose edges are computed
+  // and their texts.
   std::vector<std::pair<uint64_t, uint32_t>> order;
   struct CharacterText {
     char16_t units[2];
   };
   std::vector<CharacterText> characters;
+  std::vector<size_t> computed;
   std::vector<std::u16string_view> texts;
   // The path search's states of the letter positions the next letter leaves alone.
   SentencePathSearch paths;
