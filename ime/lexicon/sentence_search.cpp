@@ -141,7 +141,9 @@ void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std
     kept = k > 0 && candidate.consumed == found[order[k - 1].second].consumed ? kept + 1 : 0;
     if (kept < limit) words.push_back({candidate, {}});
   }
-  // The edges of records met lately are kept by record; the others are computed.
+  // The edges of records met lately are kept by record (the table made at the first sentence, not
+  // when the module starts); the others are computed.
+  if (scratch.edgesByRecord.empty()) scratch.edgesByRecord.resize(kKeptEdges);
   const std::span<LatticeWord> added = std::span(words).subspan(first);
   scratch.texts.clear();
   scratch.characters.resize(added.size());
@@ -297,8 +299,7 @@ SentenceScratch::SentenceScratch()
     : main(sizeof(SyllableItem), kSyllableListCapacity),
       alternative(sizeof(SyllableItem), kSyllableListCapacity),
       found(sizeof(Candidate), kFoundCapacity),
-      pairCosts(kKeptPairCosts),
-      edgesByRecord(kKeptEdges) {}
+      pairCosts(kKeptPairCosts) {}
 
 void SentenceScratch::Forget() {
   choices.clear();
