@@ -174,16 +174,21 @@ void DropOlderHalf(std::vector<Choice>& kept) {
   kept.erase(kept.begin(), kept.begin() + static_cast<ptrdiff_t>(kept.size() / 2));
 }
 
-size_t HashOf(std::span<const SyllableItem> syllables) {
-  size_t hash = syllables.size();
-  for (const SyllableItem& syllable : syllables) hash = hash * 1000003 ^ std::hash<std::u16string_view>()(syllable.view());
+// FNV-1a over the letters, each syllable ended by a zero: a few letters, hashed at every position
+// of every key.
+uint64_t HashOf(std::span<const SyllableItem> syllables) {
+  uint64_t hash = 14695981039346656037ull;
+  for (const SyllableItem& syllable : syllables) {
+    for (const char16_t letter : syllable.view()) hash = (hash ^ letter) * 1099511628211ull;
+    hash *= 1099511628211ull;
+  }
   return hash;
 }
 
 // The kept choice for a key of this hash that same accepts: the one at hint (where the same
 // position found its choice at the last key), else the newest. hint is then where it was found.
 template <typename Choice, typename Same>
-const Choice* FindKept(const std::vector<Choice>& kept, size_t hash, size_t& hint, const Same& same) {
+const Choice* FindKept(const std::vector<Choice>& kept, uint64_t hash, size_t& hint, const Same& same) {
   if (hint < kept.size() && kept[hint].hash == hash && same(kept[hint])) return &kept[hint];
   // The choices of the last keys were kept last.
   for (size_t k = kept.size(); k-- > 0;) {
@@ -198,7 +203,7 @@ const Choice* FindKept(const std::vector<Choice>& kept, size_t hash, size_t& hin
 const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageModelView& model,
                                              const SyllableItem& syllable, size_t& hint, SentenceScratch& scratch) {
   const auto same = [&](const SyllableChoice& choice) { return choice.syllable.view() == syllable.view(); };
-  const size_t hash = HashOf({&syllable, 1});
+  const uint64_t hash = HashOf({&syllable, 1});
   if (const SyllableChoice* kept = FindKept(scratch.choices, hash, hint, same)) return kept->words;
   if (scratch.choices.size() >= kKeptSyllables) DropOlderHalf(scratch.choices);
   hint = scratch.choices.size();
@@ -222,7 +227,7 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
     return std::equal(key.begin(), key.end(), choice.syllables.begin(), choice.syllables.end(),
                       [](const SyllableItem& a, const SyllableItem& b) { return a.view() == b.view(); });
   };
-  const size_t hash = HashOf(key);
+  const uint64_t hash = HashOf(key);
   if (const StretchChoice* kept = FindKept(scratch.stretches, hash, hint, same)) return kept->words;
   if (scratch.stretches.size() >= kKeptStretches) DropOlderHalf(scratch.stretches);
   hint = scratch.stretches.size();

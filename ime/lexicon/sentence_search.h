@@ -31,7 +31,7 @@ struct LatticeWord {
 // keystroke (typing a sentence searches the same syllables again and again).
 struct SyllableChoice {
   SyllableItem syllable;
-  size_t hash = 0;  // of the syllable, compared first
+  uint64_t hash = 0;  // of the syllable, compared first
   std::vector<LatticeWord> words;
 };
 
@@ -56,7 +56,7 @@ struct KeptEdge {
 // as a lattice phrase may have), and are kept like the characters.
 struct StretchChoice {
   std::vector<SyllableItem> syllables;
-  size_t hash = 0;  // of the syllables, compared first
+  uint64_t hash = 0;  // of the syllables, compared first
   std::vector<LatticeWord> words;
 };
 
