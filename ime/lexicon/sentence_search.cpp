@@ -218,11 +218,16 @@ const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageMod
 
 // The system phrases of a position, the most frequent of each length that fit the syllables left
 // (and kLongestLatticePhrase).
+// The typed syllables the phrases of a position depend on.
+std::span<const SyllableItem> StretchKey(const LanguageModelView& model, std::span<const SyllableItem> rest) {
+  const size_t longest = std::clamp<size_t>(model.LongestWord(), 2, kLongestLatticePhrase);
+  return rest.first(std::min(rest.size(), longest));
+}
+
 const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelView& model,
                                           std::span<const SyllableItem> rest, size_t& hint,
                                           SentenceScratch& scratch) {
-  const size_t longest = std::clamp<size_t>(model.LongestWord(), 2, kLongestLatticePhrase);
-  const std::span<const SyllableItem> key = rest.first(std::min(rest.size(), longest));
+  const std::span<const SyllableItem> key = StretchKey(model, rest);
   const auto same = [&](const StretchChoice& choice) {
     return std::equal(key.begin(), key.end(), choice.syllables.begin(), choice.syllables.end(),
                       [](const SyllableItem& a, const SyllableItem& b) { return a.view() == b.view(); });
@@ -246,11 +251,18 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
 }
 
 // Edges of the main reading are placed in the order of their start letters; shared[s] is the
-// range of those starting at letter s, which the alternative reading does not place again.
+// range of those starting at letter s, which the alternative reading does not place again, and
+// the main syllable starting there.
 struct EdgeRange {
   uint32_t first = 0;
   uint32_t last = 0;
+  size_t syllable = SIZE_MAX;
 };
+
+bool SameSyllables(std::span<const SyllableItem> a, std::span<const SyllableItem> b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const SyllableItem& x, const SyllableItem& y) { return x.view() == y.view(); });
+}
 
 void Place(const LatticeWord& word, uint16_t start, EdgeRange shared, SentenceScratch& scratch) {
   LatticeEdge edge = word.edge;
@@ -265,8 +277,11 @@ void Place(const LatticeWord& word, uint16_t start, EdgeRange shared, SentenceSc
 
 // The words of every position of one reading of the letters: those that fit the typed syllables
 // (a phrase longer than the syllables left would complete the input, not convert it).
+// The alternative reading's system words at a start where the main reading has the same syllable
+// and the same syllables for phrases are the main reading's there: none is placed again.
 void AddReading(Lexicon& lexicon, const LanguageModelView& model, std::span<const SyllableItem> syllables,
-                bool withUser, std::vector<EdgeRange>& shared, bool main, SentenceScratch& scratch) {
+                bool withUser, std::span<const SyllableItem> mainSyllables, std::vector<EdgeRange>& shared, bool main,
+                SentenceScratch& scratch) {
   SentenceScratch::Hints& hints = scratch.hints[main ? 0 : 1];
   if (hints.characters.size() < syllables.size()) {
     hints.characters.resize(syllables.size(), SIZE_MAX);
@@ -276,12 +291,19 @@ void AddReading(Lexicon& lexicon, const LanguageModelView& model, std::span<cons
   for (size_t i = 0; i < syllables.size(); ++i) {
     const std::span<const SyllableItem> rest = syllables.subspan(i);
     const EdgeRange known = main ? EdgeRange{} : shared[start];
-    if (main) shared[start].first = static_cast<uint32_t>(scratch.edges.size());
-    for (const LatticeWord& word : CharactersOf(lexicon, model, rest[0], hints.characters[i], scratch)) {
-      Place(word, start, known, scratch);
+    if (main) {
+      shared[start].first = static_cast<uint32_t>(scratch.edges.size());
+      shared[start].syllable = i;
     }
-    for (const LatticeWord& word : PhrasesAt(lexicon, model, rest, hints.stretches[i], scratch)) {
-      Place(word, start, known, scratch);
+    const bool placed = known.syllable < mainSyllables.size() && mainSyllables[known.syllable].view() == rest[0].view() &&
+                        SameSyllables(StretchKey(model, mainSyllables.subspan(known.syllable)), StretchKey(model, rest));
+    if (!placed) {
+      for (const LatticeWord& word : CharactersOf(lexicon, model, rest[0], hints.characters[i], scratch)) {
+        Place(word, start, known, scratch);
+      }
+      for (const LatticeWord& word : PhrasesAt(lexicon, model, rest, hints.stretches[i], scratch)) {
+        Place(word, start, known, scratch);
+      }
     }
 
     const auto fits = [&](const Candidate& c) { return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= rest.size(); };
@@ -322,8 +344,9 @@ std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelVie
   scratch.pieces.clear();
   lexicon.SplitSyllables(text, scratch.main, scratch.alternative);
   std::vector<EdgeRange> shared(text.size() + 1);
-  AddReading(lexicon, model, Records<SyllableItem>(scratch.main), withUser, shared, true, scratch);
-  AddReading(lexicon, model, Records<SyllableItem>(scratch.alternative), withUser, shared, false, scratch);
+  const std::span<const SyllableItem> main = Records<SyllableItem>(scratch.main);
+  AddReading(lexicon, model, main, withUser, {}, shared, true, scratch);
+  AddReading(lexicon, model, Records<SyllableItem>(scratch.alternative), withUser, main, shared, false, scratch);
 
   const auto keptCost = [&](uint32_t previous, uint32_t word) -> PairCostEntry& {
     return scratch.pairCosts[ModelPairHash(previous, word) & (kKeptPairCosts - 1)];
