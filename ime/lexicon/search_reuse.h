@@ -14,7 +14,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "ime/lexicon/candidate.h"
@@ -36,19 +35,21 @@ class KeptAnswers {
   const Answer* Find(const Key& key) {
     const auto found = entries_.find(key);
     if (found == entries_.end()) return nullptr;
-    uses_.splice(uses_.begin(), uses_, found->second);
-    return &found->second->second;
+    uses_.splice(uses_.begin(), uses_, found->second.use);
+    return &found->second.answer;
   }
 
   // Room for the answer of a key not found; the reference stays valid until the next Add or Clear.
   Answer& Add(const Key& key) {
     if (!entries_.empty() && entries_.size() >= capacity_) {
-      entries_.erase(uses_.back().first);
+      const auto least = entries_.find(*uses_.back());
       uses_.pop_back();
+      entries_.erase(least);
     }
-    uses_.emplace_front(key, Answer{});
-    entries_[key] = uses_.begin();
-    return uses_.front().second;
+    const auto added = entries_.insert_or_assign(key, Entry{}).first;
+    uses_.push_front(&added->first);
+    added->second.use = uses_.begin();
+    return added->second.answer;
   }
 
   void Clear() {
@@ -57,10 +58,13 @@ class KeptAnswers {
   }
 
  private:
-  using Use = std::pair<Key, Answer>;
+  struct Entry {
+    Answer answer;
+    typename std::list<const Key*>::iterator use;
+  };
   size_t capacity_;
-  std::list<Use> uses_;  // the most recently used first
-  std::unordered_map<Key, typename std::list<Use>::iterator, Hash> entries_;
+  std::list<const Key*> uses_;  // the keys of the entries, the most recently used first
+  std::unordered_map<Key, Entry, Hash> entries_;
 };
 
 // The phrases whose first syllable matches a typed first syllable, for the first letters of the
