@@ -133,7 +133,18 @@ void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std
   std::vector<std::pair<uint64_t, uint32_t>>& order = scratch.order;
   order.clear();
   for (uint32_t k = 0; k < found.size(); ++k) order.emplace_back(PreferenceKey(found[k]), k);
-  std::sort(order.begin(), order.end());
+  // No two entries are equal, so any sort gives this order. When every candidate covers the same
+  // letters (the characters of a syllable, hundreds for a lone initial) only the first `limit`
+  // are kept, and only they need sorting.
+  const bool oneStretch = std::all_of(found.begin(), found.end(),
+                                      [&](const Candidate& c) { return c.consumed == found.front().consumed; });
+  if (oneStretch) {
+    const auto kept = order.begin() + static_cast<ptrdiff_t>(std::min(limit, order.size()));
+    std::partial_sort(order.begin(), kept, order.end());
+    order.erase(kept, order.end());
+  } else {
+    std::sort(order.begin(), order.end());
+  }
   const size_t first = words.size();
   size_t kept = 0;
   for (size_t k = 0; k < order.size(); ++k) {
