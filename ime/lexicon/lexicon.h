@@ -180,6 +180,8 @@ class Lexicon {
   UserBlockView userBlock_;
   bool reuseOn_ = true;
   SearchReuse reuse_;
+  // The phrase positions of a list being made, before it is kept.
+  std::vector<uint32_t> positionScratch_;
   SyllableMatchMemo phraseMemo_;
   SyllableMatchMemo charMemo_;
   base::GrowArray mainSyllables_;

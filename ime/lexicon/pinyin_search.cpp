@@ -163,7 +163,9 @@ void Lexicon::ForEachPhrasePosition(std::span<const SyllableItem> syllables, con
 const std::vector<uint32_t>& Lexicon::PhraseHeads(std::span<const SyllableItem> syllables, uint8_t mask) {
   const PhraseHeadKey key{syllables[0], syllables[1].text[0], mask};
   if (const std::vector<uint32_t>* kept = reuse_.phraseHeads.Find(key)) return *kept;
-  std::vector<uint32_t>& heads = reuse_.phraseHeads.Add(key);
+  // Gathered in the scratch list and kept in one allocation of their size.
+  std::vector<uint32_t>& heads = positionScratch_;
+  heads.clear();
   const IndexView index = dictionaries_.PhraseInitialsIndex();
   ForEachPhrasePosition(syllables, [&](uint32_t k) {
     const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
@@ -175,7 +177,9 @@ const std::vector<uint32_t>& Lexicon::PhraseHeads(std::span<const SyllableItem> 
     heads.push_back(k);
     return true;
   });
-  return heads;
+  std::vector<uint32_t>& kept = reuse_.phraseHeads.Add(key);
+  kept.assign(heads.begin(), heads.end());
+  return kept;
 }
 
 // A phrase matching more typed syllables matches the syllables before the last of them too, so the
@@ -192,13 +196,14 @@ const std::vector<uint32_t>& Lexicon::MatchingPhrases(std::span<const SyllableIt
   if (const std::vector<uint32_t>* kept = reuse_.phrasePrefixes.Find(key)) return *kept;
   const std::vector<uint32_t>& fewer = MatchingPhrases(syllables, count - 1, mask);
   if (fewer.empty()) return fewer;
-  std::vector<uint32_t> matching;
+  std::vector<uint32_t>& matching = positionScratch_;
+  matching.clear();
   const IndexView index = dictionaries_.PhraseInitialsIndex();
   for (const uint32_t k : fewer) {
     if (MatchLastSyllable(syllables.first(count), dictionaries_.PhraseRecordAt(index[k]))) matching.push_back(k);
   }
   std::vector<uint32_t>& kept = reuse_.phrasePrefixes.Add(key);
-  kept = std::move(matching);
+  kept.assign(matching.begin(), matching.end());
   return kept;
 }
 
