@@ -145,13 +145,18 @@ void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std
   } else {
     std::sort(order.begin(), order.end());
   }
-  const size_t first = words.size();
-  size_t kept = 0;
+  // The first `limit` of each stretch, then the words in one allocation.
+  size_t count = 0;
+  size_t run = 0;
   for (size_t k = 0; k < order.size(); ++k) {
-    const Candidate& candidate = found[order[k].second];
-    kept = k > 0 && candidate.consumed == found[order[k - 1].second].consumed ? kept + 1 : 0;
-    if (kept < limit) words.push_back({candidate, {}});
+    const uint8_t consumed = found[order[k].second].consumed;
+    run = k > 0 && consumed == found[order[count - 1].second].consumed ? run + 1 : 0;
+    if (run < limit) order[count++] = order[k];
   }
+  order.resize(count);
+  const size_t first = words.size();
+  words.reserve(first + count);
+  for (const auto& [key, at] : order) words.push_back({found[at], {}});
   // The edges of records met lately are kept by record (the table made at the first sentence, not
   // when the module starts); the others are computed.
   if (scratch.edgesByRecord.empty()) scratch.edgesByRecord.resize(kKeptEdges);
