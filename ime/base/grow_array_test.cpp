@@ -151,13 +151,17 @@ TEST(GrowArray, BehavesLikeAVectorUnderRandomEdits) {
       ASSERT_EQ(array.InsertAt(&record, 1, index), kResultOk);
       model.insert(model.begin() + index, record);
       if (size == capacity) capacity = std::max(capacity + step, size + 1);
-    } else if (choice < 99) {
+    } else if (choice < 98) {
       const int32_t index = static_cast<int32_t>(random() % (model.size() + 2)) - 1;
       array.RemoveAt(index);
       if (index >= 0 && index < size) {
         model.erase(model.begin() + index);
         if (capacity > size - 1 + step) capacity = size - 1 + step;
       }
+    } else if (choice < 99) {
+      array.RemoveAll();
+      model.clear();
+      capacity = std::min(capacity, step);
     } else {
       const int32_t n = static_cast<int32_t>(random() % 40);
       ASSERT_EQ(array.SetCapacity(n), kResultOk);
