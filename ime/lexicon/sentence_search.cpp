@@ -183,11 +183,37 @@ void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std
   }
 }
 
-// A full list of kept choices drops its older half: the newer one holds the syllables of the
-// sentence being typed, searched again at the next key.
+// The slot of the table where a search for hash starts.
+size_t FirstSlot(uint64_t hash, size_t slots) { return static_cast<size_t>(hash >> 32) & (slots - 1); }
+
 template <typename Choice>
-void DropOlderHalf(std::vector<Choice>& kept) {
-  kept.erase(kept.begin(), kept.begin() + static_cast<ptrdiff_t>(kept.size() / 2));
+void AddSlot(KeptChoices<Choice>& kept, uint64_t hash, uint32_t place) {
+  size_t slot = FirstSlot(hash, kept.slots.size());
+  while (kept.slots[slot] != 0) slot = (slot + 1) & (kept.slots.size() - 1);
+  kept.slots[slot] = place + 1;
+}
+
+// A full list of kept choices drops its older half: the newer one holds the syllables of the
+// sentence being typed, searched again at the next key. The table is made again for the places
+// left.
+template <typename Choice>
+void DropOlderHalf(KeptChoices<Choice>& kept) {
+  const auto half = static_cast<ptrdiff_t>(kept.choices.size() / 2);
+  kept.choices.erase(kept.choices.begin(), kept.choices.begin() + half);
+  kept.hashes.erase(kept.hashes.begin(), kept.hashes.begin() + half);
+  std::fill(kept.slots.begin(), kept.slots.end(), 0);
+  for (size_t k = 0; k < kept.hashes.size(); ++k) AddSlot(kept, kept.hashes[k], static_cast<uint32_t>(k));
+}
+
+// A new choice for hash, kept last; a full list drops its older half first. capacity is a power
+// of two; the table has twice as many slots.
+template <typename Choice>
+Choice& KeepChoice(KeptChoices<Choice>& kept, uint64_t hash, size_t capacity) {
+  if (kept.slots.empty()) kept.slots.resize(2 * capacity);
+  if (kept.choices.size() >= capacity) DropOlderHalf(kept);
+  AddSlot(kept, hash, static_cast<uint32_t>(kept.choices.size()));
+  kept.hashes.push_back(hash);
+  return kept.choices.emplace_back();
 }
 
 // FNV-1a over the letters, each syllable ended by a zero: a few letters, hashed at every position
@@ -202,15 +228,20 @@ uint64_t HashOf(std::span<const SyllableItem> syllables) {
 }
 
 // The kept choice for a key of this hash that same accepts: the one at hint (where the same
-// position found its choice at the last key), else the newest. hint is then where it was found.
+// position found its choice at the last key), else the one the table holds (a key is kept once).
+// hint is then where it was found.
 template <typename Choice, typename Same>
-const Choice* FindKept(const std::vector<Choice>& kept, uint64_t hash, size_t& hint, const Same& same) {
-  if (hint < kept.size() && kept[hint].hash == hash && same(kept[hint])) return &kept[hint];
-  // The choices of the last keys were kept last.
-  for (size_t k = kept.size(); k-- > 0;) {
-    if (kept[k].hash == hash && same(kept[k])) {
-      hint = k;
-      return &kept[k];
+const Choice* FindKept(const KeptChoices<Choice>& kept, uint64_t hash, size_t& hint, const Same& same) {
+  if (hint < kept.choices.size() && kept.hashes[hint] == hash && same(kept.choices[hint])) {
+    return &kept.choices[hint];
+  }
+  if (kept.slots.empty()) return nullptr;
+  for (size_t slot = FirstSlot(hash, kept.slots.size()); kept.slots[slot] != 0;
+       slot = (slot + 1) & (kept.slots.size() - 1)) {
+    const size_t place = kept.slots[slot] - 1;
+    if (kept.hashes[place] == hash && same(kept.choices[place])) {
+      hint = place;
+      return &kept.choices[place];
     }
   }
   return nullptr;
@@ -221,13 +252,11 @@ const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageMod
   const auto same = [&](const SyllableChoice& choice) { return choice.syllable.view() == syllable.view(); };
   const uint64_t hash = HashOf({&syllable, 1});
   if (const SyllableChoice* kept = FindKept(scratch.choices, hash, hint, same)) return kept->words;
-  if (scratch.choices.size() >= kKeptSyllables) DropOlderHalf(scratch.choices);
-  hint = scratch.choices.size();
   EmptyList(scratch.found);
   lexicon.CharSearch(syllable, scratch.found, kSentenceClassMask);
-  SyllableChoice& choice = scratch.choices.emplace_back();
+  SyllableChoice& choice = KeepChoice(scratch.choices, hash, kKeptSyllables);
+  hint = scratch.choices.choices.size() - 1;
   choice.syllable = syllable;
-  choice.hash = hash;
   KeepSystemWords(lexicon, model, Records<Candidate>(scratch.found), kCharactersPerSyllable, choice.words, scratch);
   return choice.words;
 }
@@ -250,17 +279,15 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
   };
   const uint64_t hash = HashOf(key);
   if (const StretchChoice* kept = FindKept(scratch.stretches, hash, hint, same)) return kept->words;
-  if (scratch.stretches.size() >= kKeptStretches) DropOlderHalf(scratch.stretches);
-  hint = scratch.stretches.size();
   EmptyList(scratch.found);
   lexicon.PhraseSearch(key, scratch.found, kSentenceClassMask);
   std::span<Candidate> found = Records<Candidate>(scratch.found);
   const auto fitting = std::partition(found.begin(), found.end(), [&](const Candidate& c) {
     return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= key.size();
   });
-  StretchChoice& choice = scratch.stretches.emplace_back();
+  StretchChoice& choice = KeepChoice(scratch.stretches, hash, kKeptStretches);
+  hint = scratch.stretches.choices.size() - 1;
   choice.syllables.assign(key.begin(), key.end());
-  choice.hash = hash;
   KeepSystemWords(lexicon, model, found.first(static_cast<size_t>(fitting - found.begin())), kPhrasesPerStretch,
                   choice.words, scratch);
   return choice.words;
@@ -345,8 +372,8 @@ SentenceScratch::SentenceScratch()
       pairCosts(kKeptPairCosts) {}
 
 void SentenceScratch::Forget() {
-  choices.clear();
-  stretches.clear();
+  choices = {};
+  stretches = {};
   for (Hints& reading : hints) reading = Hints{};
   std::fill(pairCosts.begin(), pairCosts.end(), PairCostEntry{});
   std::fill(edgesByRecord.begin(), edgesByRecord.end(), KeptEdge{});

@@ -31,7 +31,6 @@ struct LatticeWord {
 // keystroke (typing a sentence searches the same syllables again and again).
 struct SyllableChoice {
   SyllableItem syllable;
-  uint64_t hash = 0;  // of the syllable, compared first
   std::vector<LatticeWord> words;
 };
 
@@ -56,8 +55,17 @@ struct KeptEdge {
 // as a lattice phrase may have), and are kept like the characters.
 struct StretchChoice {
   std::vector<SyllableItem> syllables;
-  uint64_t hash = 0;  // of the syllables, compared first
   std::vector<LatticeWord> words;
+};
+
+// Kept choices of one kind, found by a hash of their syllables: a table of open addressing holds
+// the place of each (a search for a new key, which meets none of them, reads a slot or two instead
+// of every kept hash).
+template <typename Choice>
+struct KeptChoices {
+  std::vector<Choice> choices;
+  std::vector<uint64_t> hashes;  // of each choice's syllables
+  std::vector<uint32_t> slots;   // a choice's place + 1, 0 for an empty slot
 };
 
 // Reused from search to search, so that typing allocates little once the lists have grown.
@@ -73,8 +81,8 @@ struct SentenceScratch {
   std::vector<LatticeWord> words;
   std::vector<LatticeEdge> edges;
   std::vector<Candidate> pieces;  // the candidate behind each edge
-  std::vector<SyllableChoice> choices;
-  std::vector<StretchChoice> stretches;
+  KeptChoices<SyllableChoice> choices;
+  KeptChoices<StretchChoice> stretches;
   // Where each syllable of a reading (main, alternative) found its characters and phrases in the
   // kept lists at the last search: typing a letter leaves the syllables before the last ones as
   // they were, and their lists are looked for there first.
