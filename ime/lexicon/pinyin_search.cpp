@@ -127,7 +127,8 @@ std::optional<uint8_t> Lexicon::MatchPhrase(std::span<const SyllableItem> syllab
   return MatchSyllables(syllables, phrase.syllableCount(), [&](uint32_t i) { return phrase.syllableAt(i); });
 }
 
-std::optional<uint8_t> Lexicon::MatchLastSyllable(std::span<const SyllableItem> syllables, const PhraseRecord& phrase) {
+std::optional<uint8_t> Lexicon::MatchLastSyllable(std::span<const SyllableItem> syllables,
+                                                  std::span<const size_t> covered, const PhraseRecord& phrase) {
   const size_t compared = std::min<size_t>(phrase.syllableCount(), syllables.size());
   if (compared == syllables.size()) {
     const size_t last = syllables.size() - 1;
@@ -136,9 +137,7 @@ std::optional<uint8_t> Lexicon::MatchLastSyllable(std::span<const SyllableItem> 
       return std::nullopt;
     }
   }
-  size_t consumed = 0;
-  for (size_t i = 0; i < compared; ++i) consumed += static_cast<size_t>(syllables[i].length);
-  return static_cast<uint8_t>(consumed);
+  return static_cast<uint8_t>(covered[compared]);
 }
 
 template <typename Visit>
@@ -185,24 +184,34 @@ const std::vector<uint32_t>& Lexicon::PhraseHeads(std::span<const SyllableItem> 
 // A phrase matching more typed syllables matches the syllables before the last of them too, so the
 // list for a count is the list for one syllable less, filtered: while the syllables after them are
 // typed, the search reads only the few phrases that begin with all of them.
-const std::vector<uint32_t>& Lexicon::MatchingPhrases(std::span<const SyllableItem> syllables, size_t count,
-                                                      uint8_t mask) {
+const std::vector<uint32_t>& Lexicon::MatchingPhrases(std::span<const SyllableItem> syllables,
+                                                      std::span<const size_t> covered, size_t count, uint8_t mask) {
   if (count == 1) return PhraseHeads(syllables, mask);
-  PhrasePrefixKey key{{}, mask};
-  for (const SyllableItem& syllable : syllables.first(count)) {
-    key.letters += syllable.view();
-    key.letters += u'\'';
-  }
-  if (const std::vector<uint32_t>* kept = reuse_.phrasePrefixes.Find(key)) return *kept;
-  const std::vector<uint32_t>& fewer = MatchingPhrases(syllables, count - 1, mask);
+  // The key is written into a buffer of its own (most lookups find their list; the letters of two
+  // syllables are longer than a string holds without allocating), and copied when a list is kept.
+  // The search for fewer syllables below writes it too.
+  const auto writeKey = [&]() -> const PhrasePrefixKey& {
+    PhrasePrefixKey& key = prefixKeyScratch_;
+    key.letters.clear();
+    key.mask = mask;
+    for (const SyllableItem& syllable : syllables.first(count)) {
+      key.letters += syllable.view();
+      key.letters += u'\'';
+    }
+    return key;
+  };
+  if (const std::vector<uint32_t>* kept = reuse_.phrasePrefixes.Find(writeKey())) return *kept;
+  const std::vector<uint32_t>& fewer = MatchingPhrases(syllables, covered, count - 1, mask);
   if (fewer.empty()) return fewer;
   std::vector<uint32_t>& matching = positionScratch_;
   matching.clear();
   const IndexView index = dictionaries_.PhraseInitialsIndex();
   for (const uint32_t k : fewer) {
-    if (MatchLastSyllable(syllables.first(count), dictionaries_.PhraseRecordAt(index[k]))) matching.push_back(k);
+    if (MatchLastSyllable(syllables.first(count), covered, dictionaries_.PhraseRecordAt(index[k]))) {
+      matching.push_back(k);
+    }
   }
-  std::vector<uint32_t>& kept = reuse_.phrasePrefixes.Add(key);
+  std::vector<uint32_t>& kept = reuse_.phrasePrefixes.Add(writeKey());
   kept.assign(matching.begin(), matching.end());
   return kept;
 }
@@ -224,10 +233,14 @@ void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mas
     ForEachPhrasePosition(syllables, visitAt);
     return;
   }
+  // The letters covered by the first syllables, counted once for every phrase compared.
+  std::vector<size_t>& covered = coveredScratch_;
+  covered.assign(1, 0);
+  for (const SyllableItem& syllable : syllables) covered.push_back(covered.back() + syllable.length);
   // The kept list holds the phrases matching all syllables but the last.
-  for (const uint32_t k : MatchingPhrases(syllables, syllables.size() - 1, mask)) {
+  for (const uint32_t k : MatchingPhrases(syllables, covered, syllables.size() - 1, mask)) {
     const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
-    const std::optional<uint8_t> consumed = MatchLastSyllable(syllables, phrase);
+    const std::optional<uint8_t> consumed = MatchLastSyllable(syllables, covered, phrase);
     if (consumed && !visit(phrase, *consumed)) return;
   }
 }
@@ -235,11 +248,15 @@ void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mas
 int32_t Lexicon::PhraseSearch(std::span<const SyllableItem> syllables, base::GrowArray& out, uint8_t mask) {
   if (syllables.size() < 2) return 0;
   const auto typed = static_cast<int>(syllables.size() & 0xFF);
+  // Gathered first and appended in one step.
+  std::vector<Candidate>& found = phraseScratch_;
+  found.clear();
   ForEachPhrase(syllables, mask, [&](const PhraseRecord& phrase, uint8_t consumed) {
     const auto extent = static_cast<uint8_t>(std::abs(static_cast<int>(phrase.syllableCount() & 0xFF) - typed));
-    Append(out, MakeCandidate(kPh, extent, consumed, phrase.bytes()));
+    found.push_back(MakeCandidate(kPh, extent, consumed, phrase.bytes()));
     return true;
   });
+  AppendAll<Candidate>(out, found);
   return out.count();
 }
 
