@@ -307,15 +307,22 @@ bool SameSyllables(std::span<const SyllableItem> a, std::span<const SyllableItem
                     [](const SyllableItem& x, const SyllableItem& y) { return x.view() == y.view(); });
 }
 
-void Place(const LatticeWord& word, uint16_t start, EdgeRange shared, SentenceScratch& scratch) {
-  LatticeEdge edge = word.edge;
-  edge.start = start;
-  edge.end = static_cast<uint16_t>(start + word.edge.end);
-  for (uint32_t e = shared.first; e < shared.last; ++e) {
-    if (scratch.edges[e].end == edge.end && scratch.pieces[e].entry == word.candidate.entry) return;
+// Places the words starting at start, but those of the main reading's edges in shared.
+void Place(std::span<const LatticeWord> words, uint16_t start, EdgeRange shared, SentenceScratch& scratch) {
+  const auto known = [&](const LatticeEdge& edge, const Candidate& candidate) {
+    for (uint32_t e = shared.first; e < shared.last; ++e) {
+      if (scratch.edges[e].end == edge.end && scratch.pieces[e].entry == candidate.entry) return true;
+    }
+    return false;
+  };
+  for (const LatticeWord& word : words) {
+    LatticeEdge edge = word.edge;
+    edge.start = start;
+    edge.end = static_cast<uint16_t>(start + word.edge.end);
+    if (shared.first < shared.last && known(edge, word.candidate)) continue;
+    scratch.edges.push_back(edge);
+    scratch.pieces.push_back(word.candidate);
   }
-  scratch.edges.push_back(edge);
-  scratch.pieces.push_back(word.candidate);
 }
 
 // The words of every position of one reading of the letters: those that fit the typed syllables
@@ -341,12 +348,8 @@ void AddReading(Lexicon& lexicon, const LanguageModelView& model, std::span<cons
     const bool placed = known.syllable < mainSyllables.size() && mainSyllables[known.syllable].view() == rest[0].view() &&
                         SameSyllables(StretchKey(model, mainSyllables.subspan(known.syllable)), StretchKey(model, rest));
     if (!placed) {
-      for (const LatticeWord& word : CharactersOf(lexicon, model, rest[0], hints.characters[i], scratch)) {
-        Place(word, start, known, scratch);
-      }
-      for (const LatticeWord& word : PhrasesAt(lexicon, model, rest, hints.stretches[i], scratch)) {
-        Place(word, start, known, scratch);
-      }
+      Place(CharactersOf(lexicon, model, rest[0], hints.characters[i], scratch), start, known, scratch);
+      Place(PhrasesAt(lexicon, model, rest, hints.stretches[i], scratch), start, known, scratch);
     }
 
     const auto fits = [&](const Candidate& c) { return c.consumed > 0 && lexicon.SyllableCodes(c, {}) <= rest.size(); };
@@ -357,7 +360,7 @@ void AddReading(Lexicon& lexicon, const LanguageModelView& model, std::span<cons
     for (const Candidate& candidate : Records<Candidate>(scratch.found)) {
       if (fits(candidate)) scratch.words.push_back({candidate, MakeEdge(lexicon, model, candidate)});
     }
-    for (const LatticeWord& word : scratch.words) Place(word, start, known, scratch);
+    Place(scratch.words, start, known, scratch);
     if (main) shared[start].last = static_cast<uint32_t>(scratch.edges.size());
     start = static_cast<uint16_t>(start + rest[0].length);
   }
