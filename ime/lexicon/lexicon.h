@@ -188,6 +188,8 @@ class Lexicon {
   std::vector<uint32_t> positionScratch_;
   // The phrases a phrase search found, before they are appended to its list.
   std::vector<Candidate> phraseScratch_;
+  // The characters a syllable matched, before they are kept.
+  std::vector<Candidate> characterScratch_;
   PhrasePrefixKey prefixKeyScratch_;  // the key of a phrase list looked for
   std::vector<size_t> coveredScratch_;  // the letters of the first syllables of a phrase search
   SyllableMatchMemo phraseMemo_;

@@ -286,8 +286,12 @@ int32_t Lexicon::CharSearch(const SyllableItem& syllable, base::GrowArray& out, 
   const CharKey key{syllable, mask};
   const std::vector<Candidate>* kept = reuse_.characters.Find(key);
   if (kept == nullptr) {
+    // Gathered in a scratch list and kept in one allocation of their size.
+    std::vector<Candidate>& gathered = characterScratch_;
+    gathered.clear();
+    FindCharacters(syllable, mask, gathered);
     std::vector<Candidate>& found = reuse_.characters.Add(key);
-    FindCharacters(syllable, mask, found);
+    found.assign(gathered.begin(), gathered.end());
     kept = &found;
   }
   AppendAll<Candidate>(out, *kept);
