@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <span>
 
 #include "ime/lexicon/candidate_text.h"
@@ -199,6 +200,7 @@ void AddSlot(KeptChoices<Choice>& kept, uint64_t hash, uint32_t place) {
 template <typename Choice>
 void DropOlderHalf(KeptChoices<Choice>& kept) {
   const auto half = static_cast<ptrdiff_t>(kept.choices.size() / 2);
+  std::move(kept.choices.begin(), kept.choices.begin() + half, std::back_inserter(kept.dropped));
   kept.choices.erase(kept.choices.begin(), kept.choices.begin() + half);
   kept.hashes.erase(kept.hashes.begin(), kept.hashes.begin() + half);
   std::fill(kept.slots.begin(), kept.slots.end(), 0);
@@ -213,7 +215,11 @@ Choice& KeepChoice(KeptChoices<Choice>& kept, uint64_t hash, size_t capacity) {
   if (kept.choices.size() >= capacity) DropOlderHalf(kept);
   AddSlot(kept, hash, static_cast<uint32_t>(kept.choices.size()));
   kept.hashes.push_back(hash);
-  return kept.choices.emplace_back();
+  if (kept.dropped.empty()) return kept.choices.emplace_back();
+  Choice& choice = kept.choices.emplace_back(std::move(kept.dropped.back()));
+  kept.dropped.pop_back();
+  choice.words.clear();
+  return choice;
 }
 
 // FNV-1a over the letters, each syllable ended by a zero: a few letters, hashed at every position

@@ -66,6 +66,9 @@ struct KeptChoices {
   std::vector<Choice> choices;
   std::vector<uint64_t> hashes;  // of each choice's syllables
   std::vector<uint32_t> slots;   // a choice's place + 1, 0 for an empty slot
+  // Choices dropped with the older half, whose lists' storage new choices take over instead of
+  // allocating their own.
+  std::vector<Choice> dropped;
 };
 
 // Reused from search to search, so that typing allocates little once the lists have grown.
