@@ -143,6 +143,16 @@ void GrowArray::RemoveAll() {
   }
 }
 
+void GrowArray::RemoveFrom(int32_t first) {
+  if (first < 0 || first >= count_ || IsFreed()) return;
+  count_ = first;
+  if (capacity_ - count_ > growStep_) {
+    capacity_ = count_ + growStep_;
+    // A failed shrink keeps the larger block, which still holds the new capacity.
+    ResizeStorage(capacity_);
+  }
+}
+
 int GrowArray::CopyFrom(const GrowArray& source) {
   if (&source == this) return kResultOk;
   std::free(data_);

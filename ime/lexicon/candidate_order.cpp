@@ -200,7 +200,7 @@ void Deduplicate(base::GrowArray& list) {
   for (size_t i = 0; i < records.size(); ++i) {
     if (kept == 0 || IdentityCompare(records[kept - 1], records[i], false) != 0) records[kept++] = records[i];
   }
-  while (static_cast<size_t>(list.count()) > kept) list.RemoveAt(list.count() - 1);
+  list.RemoveFrom(static_cast<int32_t>(kept));
 }
 
 void RankCandidates(base::GrowArray& list, bool bestOnly) {
