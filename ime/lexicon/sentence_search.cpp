@@ -299,14 +299,7 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
   return choice.words;
 }
 
-// Edges of the main reading are placed in the order of their start letters; shared[s] is the
-// range of those starting at letter s, which the alternative reading does not place again, and
-// the main syllable starting there.
-struct EdgeRange {
-  uint32_t first = 0;
-  uint32_t last = 0;
-  size_t syllable = SIZE_MAX;
-};
+using EdgeRange = SentenceScratch::EdgeRange;
 
 bool SameSyllables(std::span<const SyllableItem> a, std::span<const SyllableItem> b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
@@ -395,7 +388,8 @@ std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelVie
   scratch.edges.clear();
   scratch.pieces.clear();
   lexicon.SplitSyllables(text, scratch.main, scratch.alternative);
-  std::vector<EdgeRange> shared(text.size() + 1);
+  std::vector<EdgeRange>& shared = scratch.shared;
+  shared.assign(text.size() + 1, EdgeRange{});
   const std::span<const SyllableItem> main = Records<SyllableItem>(scratch.main);
   AddReading(lexicon, model, main, withUser, {}, shared, true, scratch);
   AddReading(lexicon, model, Records<SyllableItem>(scratch.alternative), withUser, main, shared, false, scratch);

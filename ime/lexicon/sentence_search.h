@@ -4,6 +4,7 @@
 // dictionaries' frequencies, and the best path through it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -84,6 +85,15 @@ struct SentenceScratch {
   std::vector<LatticeWord> words;
   std::vector<LatticeEdge> edges;
   std::vector<Candidate> pieces;  // the candidate behind each edge
+  // Edges of the main reading are placed in the order of their start letters; shared[s] is the
+  // range of those starting at letter s, which the alternative reading does not place again, and
+  // the main syllable starting there.
+  struct EdgeRange {
+    uint32_t first = 0;
+    uint32_t last = 0;
+    size_t syllable = SIZE_MAX;
+  };
+  std::vector<EdgeRange> shared;
   KeptChoices<SyllableChoice> choices;
   KeptChoices<StretchChoice> stretches;
   // Where each syllable of a reading (main, alternative) found its characters and phrases in the
