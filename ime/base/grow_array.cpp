@@ -133,6 +133,26 @@ void GrowArray::RemoveAt(int32_t i) {
   }
 }
 
+void GrowArray::RemoveAll() {
+  if (count_ == 0 || IsFreed()) return;
+  count_ = 0;
+  if (capacity_ > growStep_) {
+    capacity_ = growStep_;
+    // A failed shrink keeps the larger block, which still holds the new capacity.
+    ResizeStorage(capacity_);
+  }
+}
+
+void GrowArray::RemoveFrom(int32_t first) {
+  if (first < 0 || first >= count_ || IsFreed()) return;
+  count_ = first;
+  if (capacity_ - count_ > growStep_) {
+    capacity_ = count_ + growStep_;
+    // A failed shrink keeps the larger block, which still holds the new capacity.
+    ResizeStorage(capacity_);
+  }
+}
+
 int GrowArray::CopyFrom(const GrowArray& source) {
   if (&source == this) return kResultOk;
   std::free(data_);

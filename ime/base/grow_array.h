@@ -78,6 +78,14 @@ class GrowArray {
   // count + step, the capacity falls to count + step and the storage shrinks to match.
   void RemoveAt(int32_t i);
 
+  // Removes every record, as RemoveAt from the last record down would: afterwards the capacity is
+  // at most the step.
+  void RemoveAll();
+
+  // Removes the records from first on, as RemoveAt from the last record down to first would;
+  // does nothing when first < 0 or first >= count.
+  void RemoveFrom(int32_t first);
+
   // Makes this array a copy of source: record size, count, capacity, step and the whole storage.
   // When the storage cannot be allocated the result is kResultOutOfMemory and this array is empty
   // with capacity 0 (record size and step copied). Copying a freed array gives the same empty

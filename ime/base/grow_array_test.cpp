@@ -133,7 +133,7 @@ TEST(GrowArray, CopiesAndMovesOwnTheirStorage) {
   EXPECT_EQ(moved.InsertAt(&record, 1, 0), kResultOk);
 }
 
-// Random insertions, removals (also at -1 and count, which change nothing) and capacity changes
+// Random insertions, removals (also at -1 and count, which change nothing), truncations and capacity changes
 // against std::vector, with the capacity predicted by the growth and shrink rules: growth by one
 // step when full, at most one step of slack after a removal, SetCapacity truncating.
 TEST(GrowArray, BehavesLikeAVectorUnderRandomEdits) {
@@ -151,13 +151,24 @@ TEST(GrowArray, BehavesLikeAVectorUnderRandomEdits) {
       ASSERT_EQ(array.InsertAt(&record, 1, index), kResultOk);
       model.insert(model.begin() + index, record);
       if (size == capacity) capacity = std::max(capacity + step, size + 1);
-    } else if (choice < 99) {
+    } else if (choice < 95) {
       const int32_t index = static_cast<int32_t>(random() % (model.size() + 2)) - 1;
       array.RemoveAt(index);
       if (index >= 0 && index < size) {
         model.erase(model.begin() + index);
         if (capacity > size - 1 + step) capacity = size - 1 + step;
       }
+    } else if (choice < 98) {
+      const int32_t first = static_cast<int32_t>(random() % (model.size() + 2)) - 1;
+      array.RemoveFrom(first);
+      if (first >= 0 && first < size) {
+        model.resize(static_cast<size_t>(first));
+        capacity = std::min(capacity, first + step);
+      }
+    } else if (choice < 99) {
+      array.RemoveAll();
+      model.clear();
+      capacity = std::min(capacity, step);
     } else {
       const int32_t n = static_cast<int32_t>(random() % 40);
       ASSERT_EQ(array.SetCapacity(n), kResultOk);

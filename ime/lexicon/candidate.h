@@ -20,7 +20,7 @@ struct Candidate {
   uint16_t kind = 0;
   uint8_t extent = 0;    // 0 is the best value; its meaning depends on the kind
   uint8_t consumed = 0;  // typed letters this candidate covers
-  uint32_t reserved = 0;
+  uint32_t reserved = 0;  // zero; the list sorts keep a sort key here while they run
   union {
     const void* entry;
     uint64_t entryBits = 0;  // keeps the record 16 bytes wide in 32-bit builds too

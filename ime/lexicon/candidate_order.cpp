@@ -144,22 +144,74 @@ int RankCompare(const Candidate& a, const Candidate& b, bool bestOnly) {
   return RankOfViews(a, b, bestOnly);
 }
 
+namespace {
+
+// The sorts compare the candidates of a list thousands of times per key (the first letters of a
+// word find hundreds of characters), each comparison reading two records of the mapped
+// dictionaries. A candidate's place in an order is instead computed once, before the sort, into
+// its spare field: a number that orders two keyed candidates as the comparison of their records
+// does, or 0 where there is none (the candidate compares through its record). The field is
+// cleared after the sort.
+template <typename Key>
+void SetKeys(std::span<Candidate> records, const Key& key) {
+  for (Candidate& c : records) c.reserved = c.entry != nullptr ? key(c) : 0;
+}
+
+void ClearKeys(std::span<Candidate> records) {
+  for (Candidate& c : records) c.reserved = 0;
+}
+
+bool BothKeyed(const Candidate& a, const Candidate& b) { return a.reserved != 0 && b.reserved != 0; }
+
+const CharRecord& CharacterOf(const Candidate& c) { return *static_cast<const CharRecord*>(c.entry); }
+
+// Characters of the basic plane: the character value, then the more frequent first.
+uint32_t IdentityKey(const Candidate& c) {
+  if (c.kind != candidate_kind::kSi) return 0;
+  const CharRecord& record = CharacterOf(c);
+  if (record.character() == 0 || record.character() > 0xFFFF) return 0;
+  return record.character() << 16 | (0xFFFFu - record.frequency());
+}
+
+// The larger key first. Characters: the higher class, then the more frequent. Dictionary phrases
+// (unless only the best is sought, which weighs their characters) before every character: the
+// smaller extent, then the more frequent.
+uint32_t RankKey(const Candidate& c, bool bestOnly) {
+  if (c.kind == candidate_kind::kSi) return (uint32_t{CharacterOf(c).charClass()} << 16 | CharacterOf(c).frequency()) + 1;
+  if (c.kind != candidate_kind::kPh || bestOnly) return 0;
+  const uint32_t frequency = PhraseRecord(static_cast<const uint8_t*>(c.entry)).frequency();
+  if (frequency > 0xFFFF) return 0;
+  return 0x80000000u | (0xFFu - c.extent) << 16 | frequency;
+}
+
+}  // namespace
+
 void Deduplicate(base::GrowArray& list) {
+  SetKeys(Records<Candidate>(list), IdentityKey);
   base::SortRecordsBy(list.data(), list.count(), list.recordSize(), [](const void* a, const void* b) {
-    return IdentityCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b), true);
+    const auto& x = *static_cast<const Candidate*>(a);
+    const auto& y = *static_cast<const Candidate*>(b);
+    if (BothKeyed(x, y)) return Ascending(x.reserved, y.reserved);
+    return IdentityCompare(x, y, true);
   });
   const std::span<Candidate> records = Records<Candidate>(list);
+  ClearKeys(records);
   size_t kept = 0;
   for (size_t i = 0; i < records.size(); ++i) {
     if (kept == 0 || IdentityCompare(records[kept - 1], records[i], false) != 0) records[kept++] = records[i];
   }
-  while (static_cast<size_t>(list.count()) > kept) list.RemoveAt(list.count() - 1);
+  list.RemoveFrom(static_cast<int32_t>(kept));
 }
 
 void RankCandidates(base::GrowArray& list, bool bestOnly) {
+  SetKeys(Records<Candidate>(list), [bestOnly](const Candidate& c) { return RankKey(c, bestOnly); });
   base::SortRecordsBy(list.data(), list.count(), list.recordSize(), [bestOnly](const void* a, const void* b) {
-    return RankCompare(*static_cast<const Candidate*>(a), *static_cast<const Candidate*>(b), bestOnly);
+    const auto& x = *static_cast<const Candidate*>(a);
+    const auto& y = *static_cast<const Candidate*>(b);
+    if (BothKeyed(x, y)) return Descending(x.reserved, y.reserved);
+    return RankCompare(x, y, bestOnly);
   });
+  ClearKeys(Records<Candidate>(list));
 }
 
 }  // namespace kellavor::lexicon

@@ -85,6 +85,25 @@ std::optional<uint32_t> LanguageModelView::Word(std::u16string_view text) const 
   return std::nullopt;
 }
 
+void LanguageModelView::PrefetchWords(std::span<const std::u16string_view> texts) const {
+  const uint32_t mask = layout_.textSlotCount - 1;
+  const auto slotOf = [&](std::u16string_view text) {
+    return file_ + layout_.textSlots + kModelTextSlotBytes * static_cast<size_t>(ModelTextHash(text) & mask);
+  };
+  for (const std::u16string_view text : texts) __builtin_prefetch(slotOf(text));
+  // The first word of each text's probe sequence, the likely one.
+  const auto firstWord = [&](std::u16string_view text) { return LoadU32(slotOf(text)) - 1; };
+  for (const std::u16string_view text : texts) {
+    if (const uint32_t word = firstWord(text); word < layout_.words) __builtin_prefetch(WordEntry(word));
+  }
+  for (const std::u16string_view text : texts) {
+    const uint32_t word = firstWord(text);
+    if (word >= layout_.words) continue;
+    const uint32_t offset = LoadU32(WordEntry(word));
+    if (offset < layout_.textPoolBytes) __builtin_prefetch(file_ + layout_.textPool + offset);
+  }
+}
+
 int32_t LanguageModelView::UnigramCost(uint32_t word) const {
   if (word >= layout_.words) return 0;
   return LoadU16(WordEntry(word) + 6);
@@ -101,6 +120,14 @@ int32_t LanguageModelView::Cost(uint32_t previous, uint32_t word) const {
     if (first == previous + 1 && LoadU32(entry + 4) == word) return LoadU16(entry + 8);
   }
   return LoadI16(WordEntry(previous) + 8) + UnigramCost(word);
+}
+
+void LanguageModelView::PrefetchCost(uint32_t previous, uint32_t word) const {
+  if (word < layout_.words) __builtin_prefetch(WordEntry(word));
+  if (previous >= layout_.words) return;
+  __builtin_prefetch(WordEntry(previous));
+  const uint32_t slot = ModelPairHash(previous, word) & (layout_.pairSlotCount - 1);
+  __builtin_prefetch(file_ + layout_.pairSlots + kModelPairSlotBytes * static_cast<size_t>(slot));
 }
 
 void LanguageModel::SetFile(std::u16string path) {

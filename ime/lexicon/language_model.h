@@ -43,9 +43,17 @@ class LanguageModelView {
 
   // The word number of a text; none for a text the model does not know.
   std::optional<uint32_t> Word(std::u16string_view text) const;
+  // Loads what Word reads for each of the texts (its slot of the text table, then the word's entry,
+  // then its text) a stage for all texts at a time, so that their loads overlap: a search about
+  // to look up many texts waits for one after the other otherwise.
+  void PrefetchWords(std::span<const std::u16string_view> texts) const;
   int32_t UnigramCost(uint32_t word) const;
   // The cost of word after previous: the stored pair, or the back-off of previous plus the unigram.
   int32_t Cost(uint32_t previous, uint32_t word) const;
+  // Starts loading what Cost(previous, word) reads, without waiting for it: the tables are far
+  // larger than the processor's caches, and a search asking for many pairs in a row waits for
+  // each lookup's memory otherwise.
+  void PrefetchCost(uint32_t previous, uint32_t word) const;
   // Characters of the longest word the model knows.
   uint32_t LongestWord() const { return layout_.longestWord; }
 

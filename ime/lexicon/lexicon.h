@@ -136,6 +136,11 @@ class Lexicon {
   // phraseMemo_, which the caller resets for the list.
   std::optional<uint8_t> MatchPhrase(std::span<const SyllableItem> syllables, const PhraseRecord& phrase);
   std::optional<uint8_t> MatchPhrase(std::span<const SyllableItem> syllables, const UserRecord& phrase);
+  // MatchPhrase for a phrase known to match every typed syllable but the last (as far as it has
+  // syllables): only the last is compared. covered[c] is the letters of the first c typed syllables
+  // (of these or of more syllables that begin with them).
+  std::optional<uint8_t> MatchLastSyllable(std::span<const SyllableItem> syllables, std::span<const size_t> covered,
+                                           const PhraseRecord& phrase);
   template <typename SyllableAt>
   std::optional<uint8_t> MatchSyllables(std::span<const SyllableItem> typed, uint32_t count,
                                         const SyllableAt& syllableAt);
@@ -151,7 +156,9 @@ class Lexicon {
   const std::vector<uint32_t>& PhraseHeads(std::span<const SyllableItem> syllables, uint8_t mask);
   // The positions whose phrase is of the mask and matches the first count typed syllables (as far
   // as it has syllables), in the order of PhraseHeads, kept under those syllables.
-  const std::vector<uint32_t>& MatchingPhrases(std::span<const SyllableItem> syllables, size_t count, uint8_t mask);
+  // covered as for MatchLastSyllable.
+  const std::vector<uint32_t>& MatchingPhrases(std::span<const SyllableItem> syllables, std::span<const size_t> covered,
+                                               size_t count, uint8_t mask);
   // Whether the user searches of a one-syllable input (the syllable `first`, the alternative
   // reading) find anything.
   bool LearnedEntriesMatch(const SyllableItem& first, std::span<const SyllableItem> alternative, uint8_t classMask,
@@ -182,6 +189,14 @@ class Lexicon {
   UserBlockView userBlock_;
   bool reuseOn_ = true;
   SearchReuse reuse_;
+  // The phrase positions of a list being made, before it is kept.
+  std::vector<uint32_t> positionScratch_;
+  // The phrases a phrase search found, before they are appended to its list.
+  std::vector<Candidate> phraseScratch_;
+  // The characters a syllable matched, before they are kept.
+  std::vector<Candidate> characterScratch_;
+  PhrasePrefixKey prefixKeyScratch_;  // the key of a phrase list looked for
+  std::vector<size_t> coveredScratch_;  // the letters of the first syllables of a phrase search
   SyllableMatchMemo phraseMemo_;
   SyllableMatchMemo charMemo_;
   base::GrowArray mainSyllables_;

@@ -38,8 +38,8 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out,
                          !LearnedEntriesMatch(main[0], alternative, classMask, charMask, withUser);
   const OneSyllableKey key{keepsList ? std::u16string(text) : std::u16string(), classMask};
   if (keepsList) {
-    if (const std::vector<Candidate>* kept = reuse_.oneSyllable.Find(key)) {
-      AppendAll<Candidate>(out, *kept);
+    if (const KeptRanking* kept = reuse_.oneSyllable.Find(key)) {
+      kept->AppendTo(out, dictionaries_);
       return out.count();
     }
   }
@@ -59,10 +59,7 @@ int32_t Lexicon::SearchSyllables(std::u16string_view text, base::GrowArray& out,
   }
   if (!bestOnly) Deduplicate(out);
   RankCandidates(out, bestOnly);
-  if (keepsList) {
-    const std::span<const Candidate> ranked = Records<Candidate>(out);
-    reuse_.oneSyllable.Add(key).assign(ranked.begin(), ranked.end());
-  }
+  if (keepsList) reuse_.oneSyllable.Add(key).Keep(Records<Candidate>(out), dictionaries_);
   return out.count();
 }
 
@@ -130,6 +127,19 @@ std::optional<uint8_t> Lexicon::MatchPhrase(std::span<const SyllableItem> syllab
   return MatchSyllables(syllables, phrase.syllableCount(), [&](uint32_t i) { return phrase.syllableAt(i); });
 }
 
+std::optional<uint8_t> Lexicon::MatchLastSyllable(std::span<const SyllableItem> syllables,
+                                                  std::span<const size_t> covered, const PhraseRecord& phrase) {
+  const size_t compared = std::min<size_t>(phrase.syllableCount(), syllables.size());
+  if (compared == syllables.size()) {
+    const size_t last = syllables.size() - 1;
+    const uint16_t reading = phrase.syllable(static_cast<uint32_t>(last));
+    if (!phraseMemo_.Matches(last, reading, [&] { return PhraseSyllableMatches(syllables[last], reading); })) {
+      return std::nullopt;
+    }
+  }
+  return static_cast<uint8_t>(covered[compared]);
+}
+
 template <typename Visit>
 void Lexicon::ForEachPhrasePosition(std::span<const SyllableItem> syllables, const Visit& visit) {
   const LookupLetters firsts = LookupLettersOf(syllables[0], FuzzyPairs(), kPhraseLookups);
@@ -152,7 +162,9 @@ void Lexicon::ForEachPhrasePosition(std::span<const SyllableItem> syllables, con
 const std::vector<uint32_t>& Lexicon::PhraseHeads(std::span<const SyllableItem> syllables, uint8_t mask) {
   const PhraseHeadKey key{syllables[0], syllables[1].text[0], mask};
   if (const std::vector<uint32_t>* kept = reuse_.phraseHeads.Find(key)) return *kept;
-  std::vector<uint32_t>& heads = reuse_.phraseHeads.Add(key);
+  // Gathered in the scratch list and kept in one allocation of their size.
+  std::vector<uint32_t>& heads = positionScratch_;
+  heads.clear();
   const IndexView index = dictionaries_.PhraseInitialsIndex();
   ForEachPhrasePosition(syllables, [&](uint32_t k) {
     const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
@@ -164,30 +176,43 @@ const std::vector<uint32_t>& Lexicon::PhraseHeads(std::span<const SyllableItem> 
     heads.push_back(k);
     return true;
   });
-  return heads;
+  std::vector<uint32_t>& kept = reuse_.phraseHeads.Add(key);
+  kept.assign(heads.begin(), heads.end());
+  return kept;
 }
 
 // A phrase matching more typed syllables matches the syllables before the last of them too, so the
 // list for a count is the list for one syllable less, filtered: while the syllables after them are
 // typed, the search reads only the few phrases that begin with all of them.
-const std::vector<uint32_t>& Lexicon::MatchingPhrases(std::span<const SyllableItem> syllables, size_t count,
-                                                      uint8_t mask) {
+const std::vector<uint32_t>& Lexicon::MatchingPhrases(std::span<const SyllableItem> syllables,
+                                                      std::span<const size_t> covered, size_t count, uint8_t mask) {
   if (count == 1) return PhraseHeads(syllables, mask);
-  PhrasePrefixKey key{{}, mask};
-  for (const SyllableItem& syllable : syllables.first(count)) {
-    key.letters += syllable.view();
-    key.letters += u'\'';
-  }
-  if (const std::vector<uint32_t>* kept = reuse_.phrasePrefixes.Find(key)) return *kept;
-  const std::vector<uint32_t>& fewer = MatchingPhrases(syllables, count - 1, mask);
+  // The key is written into a buffer of its own (most lookups find their list; the letters of two
+  // syllables are longer than a string holds without allocating), and copied when a list is kept.
+  // The search for fewer syllables below writes it too.
+  const auto writeKey = [&]() -> const PhrasePrefixKey& {
+    PhrasePrefixKey& key = prefixKeyScratch_;
+    key.letters.clear();
+    key.mask = mask;
+    for (const SyllableItem& syllable : syllables.first(count)) {
+      key.letters += syllable.view();
+      key.letters += u'\'';
+    }
+    return key;
+  };
+  if (const std::vector<uint32_t>* kept = reuse_.phrasePrefixes.Find(writeKey())) return *kept;
+  const std::vector<uint32_t>& fewer = MatchingPhrases(syllables, covered, count - 1, mask);
   if (fewer.empty()) return fewer;
-  std::vector<uint32_t> matching;
+  std::vector<uint32_t>& matching = positionScratch_;
+  matching.clear();
   const IndexView index = dictionaries_.PhraseInitialsIndex();
   for (const uint32_t k : fewer) {
-    if (MatchPhrase(syllables.first(count), dictionaries_.PhraseRecordAt(index[k]))) matching.push_back(k);
+    if (MatchLastSyllable(syllables.first(count), covered, dictionaries_.PhraseRecordAt(index[k]))) {
+      matching.push_back(k);
+    }
   }
-  std::vector<uint32_t>& kept = reuse_.phrasePrefixes.Add(key);
-  kept = std::move(matching);
+  std::vector<uint32_t>& kept = reuse_.phrasePrefixes.Add(writeKey());
+  kept.assign(matching.begin(), matching.end());
   return kept;
 }
 
@@ -208,19 +233,30 @@ void Lexicon::ForEachPhrase(std::span<const SyllableItem> syllables, uint8_t mas
     ForEachPhrasePosition(syllables, visitAt);
     return;
   }
-  for (const uint32_t k : MatchingPhrases(syllables, syllables.size() - 1, mask)) {
-    if (!visitAt(k)) return;
+  // The letters covered by the first syllables, counted once for every phrase compared.
+  std::vector<size_t>& covered = coveredScratch_;
+  covered.assign(1, 0);
+  for (const SyllableItem& syllable : syllables) covered.push_back(covered.back() + syllable.length);
+  // The kept list holds the phrases matching all syllables but the last.
+  for (const uint32_t k : MatchingPhrases(syllables, covered, syllables.size() - 1, mask)) {
+    const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
+    const std::optional<uint8_t> consumed = MatchLastSyllable(syllables, covered, phrase);
+    if (consumed && !visit(phrase, *consumed)) return;
   }
 }
 
 int32_t Lexicon::PhraseSearch(std::span<const SyllableItem> syllables, base::GrowArray& out, uint8_t mask) {
   if (syllables.size() < 2) return 0;
   const auto typed = static_cast<int>(syllables.size() & 0xFF);
+  // Gathered first and appended in one step.
+  std::vector<Candidate>& found = phraseScratch_;
+  found.clear();
   ForEachPhrase(syllables, mask, [&](const PhraseRecord& phrase, uint8_t consumed) {
     const auto extent = static_cast<uint8_t>(std::abs(static_cast<int>(phrase.syllableCount() & 0xFF) - typed));
-    Append(out, MakeCandidate(kPh, extent, consumed, phrase.bytes()));
+    found.push_back(MakeCandidate(kPh, extent, consumed, phrase.bytes()));
     return true;
   });
+  AppendAll<Candidate>(out, found);
   return out.count();
 }
 
@@ -250,8 +286,12 @@ int32_t Lexicon::CharSearch(const SyllableItem& syllable, base::GrowArray& out, 
   const CharKey key{syllable, mask};
   const std::vector<Candidate>* kept = reuse_.characters.Find(key);
   if (kept == nullptr) {
+    // Gathered in a scratch list and kept in one allocation of their size.
+    std::vector<Candidate>& gathered = characterScratch_;
+    gathered.clear();
+    FindCharacters(syllable, mask, gathered);
     std::vector<Candidate>& found = reuse_.characters.Add(key);
-    FindCharacters(syllable, mask, found);
+    found.assign(gathered.begin(), gathered.end());
     kept = &found;
   }
   AppendAll<Candidate>(out, *kept);

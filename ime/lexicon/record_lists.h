@@ -40,7 +40,7 @@ void AppendAll(base::GrowArray& list, std::span<const Record> records) {
 // Empties the list and keeps its storage: lists whose step is their capacity never shrink, so the
 // next search fills the same memory again.
 inline void EmptyList(base::GrowArray& list) {
-  while (list.count() > 0) list.RemoveAt(list.count() - 1);
+  list.RemoveAll();
 }
 
 }  // namespace kellavor::lexicon

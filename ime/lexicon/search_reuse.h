@@ -8,22 +8,24 @@
 // may change at any moment): a kept list is used only when no learned entry matches.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "ime/lexicon/candidate.h"
+#include "ime/lexicon/kept_ranking.h"
 #include "ime/lexicon/segmentation.h"
 #include "ime/lexicon/syllable_item.h"
 
 namespace kellavor::lexicon {
 
 // A small set of kept answers under a key (Hash hashes it); when full, the answer used least
-// recently goes.
+// recently goes. The answers are kept in the order of their use, so that finding the one to drop
+// does not walk them all (the searches add answers at most keys).
 template <typename Key, typename Answer, typename Hash = std::hash<Key>>
 class KeptAnswers {
  public:
@@ -33,31 +35,35 @@ class KeptAnswers {
   const Answer* Find(const Key& key) {
     const auto found = entries_.find(key);
     if (found == entries_.end()) return nullptr;
-    found->second.lastUse = ++uses_;
+    uses_.splice(uses_.begin(), uses_, found->second.use);
     return &found->second.answer;
   }
 
   // Room for the answer of a key not found; the reference stays valid until the next Add or Clear.
   Answer& Add(const Key& key) {
     if (!entries_.empty() && entries_.size() >= capacity_) {
-      entries_.erase(std::min_element(entries_.begin(), entries_.end(), [](const auto& a, const auto& b) {
-        return a.second.lastUse < b.second.lastUse;
-      }));
+      const auto least = entries_.find(*uses_.back());
+      uses_.pop_back();
+      entries_.erase(least);
     }
-    Entry& entry = entries_[key];
-    entry = {Answer{}, ++uses_};
-    return entry.answer;
+    const auto added = entries_.insert_or_assign(key, Entry{}).first;
+    uses_.push_front(&added->first);
+    added->second.use = uses_.begin();
+    return added->second.answer;
   }
 
-  void Clear() { entries_.clear(); }
+  void Clear() {
+    entries_.clear();
+    uses_.clear();
+  }
 
  private:
   struct Entry {
     Answer answer;
-    uint64_t lastUse = 0;
+    typename std::list<const Key*>::iterator use;
   };
   size_t capacity_;
-  uint64_t uses_ = 0;
+  std::list<const Key*> uses_;  // the keys of the entries, the most recently used first
   std::unordered_map<Key, Entry, Hash> entries_;
 };
 
@@ -128,7 +134,10 @@ struct SearchReuse {
   static constexpr size_t kPhraseHeads = 64;
   static constexpr size_t kPhrasePrefixes = 128;
   static constexpr size_t kCharacters = 64;
-  static constexpr size_t kOneSyllableInputs = 32;
+  // A list of characters takes four bytes a candidate: 128 lists hold about as much as 32 lists
+  // of full candidates did (80 KB after long typing), and keep the lists of the first letters,
+  // which are typed again and again and cost the most to rank again.
+  static constexpr size_t kOneSyllableInputs = 128;
 
   void Forget() {
     phraseHeads.Clear();
@@ -142,7 +151,7 @@ struct SearchReuse {
   KeptAnswers<PhraseHeadKey, std::vector<uint32_t>, PhraseHeadKey::Hash> phraseHeads{kPhraseHeads};
   KeptAnswers<PhrasePrefixKey, std::vector<uint32_t>, PhrasePrefixKey::Hash> phrasePrefixes{kPhrasePrefixes};
   KeptAnswers<CharKey, std::vector<Candidate>, CharKey::Hash> characters{kCharacters};
-  KeptAnswers<OneSyllableKey, std::vector<Candidate>, OneSyllableKey::Hash> oneSyllable{kOneSyllableInputs};
+  KeptAnswers<OneSyllableKey, KeptRanking, OneSyllableKey::Hash> oneSyllable{kOneSyllableInputs};
   bool splitKept = false;
   KeptSplit split;
   Readings readings;  // of the text split last, before the phrase test

@@ -1,6 +1,7 @@
 #include "ime/lexicon/segmentation.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "ime/lexicon/record_lists.h"
 #include "ime/lexicon/syllables.h"
@@ -32,29 +33,33 @@ class Segmenter {
 
   // Longest syllable first from the right. The walk from a letter reads only the letters before
   // it, so once it reaches a syllable boundary of the kept reading of a text this one begins with,
-  // the kept syllables before that boundary are the rest of the reading.
-  void ReadBackward(std::u16string_view text, std::span<const SyllableItem> kept, size_t keptLetters,
-                    std::vector<SyllableItem>& backward) const {
-    std::vector<size_t> boundaries{0};
-    for (const SyllableItem& item : kept) boundaries.push_back(boundaries.back() + static_cast<size_t>(item.length));
-    std::vector<SyllableItem> right;
+  // the kept syllables before that boundary are the rest of the reading. backward holds the kept
+  // reading (of keptLetters letters) and is replaced by the new one.
+  void ReadBackward(std::u16string_view text, size_t keptLetters, std::vector<SyllableItem>& backward) const {
+    // The syllables read from the right, last first; a text has at most one per letter.
+    SyllableItem right[kMaxSegmentedLetters];
+    size_t rightCount = 0;
+    // A boundary of the kept reading at or below e: after the first `boundary` kept syllables.
+    size_t boundary = backward.size();
+    size_t boundaryLetters = 0;
+    for (const SyllableItem& item : backward) boundaryLetters += static_cast<size_t>(item.length);
     size_t e = text.size();
     size_t keptCount = 0;
     while (e > 0) {
       if (e <= keptLetters) {
-        const auto at = std::lower_bound(boundaries.begin(), boundaries.end(), e);
-        if (at != boundaries.end() && *at == e) {
-          keptCount = static_cast<size_t>(at - boundaries.begin());
+        while (boundary > 0 && boundaryLetters > e) boundaryLetters -= static_cast<size_t>(backward[--boundary].length);
+        if (boundaryLetters == e) {
+          keptCount = boundary;
           break;
         }
       }
       size_t s = e > kMaxSyllableLetters ? e - kMaxSyllableLetters : 0;
       while (e - s > 1 && !IsSyllable(text.substr(s, e - s))) ++s;
-      right.push_back(MakeSyllableItem(text.substr(s, e - s)));
+      right[rightCount++] = MakeSyllableItem(text.substr(s, e - s));
       e = s;
     }
-    backward.assign(kept.begin(), kept.begin() + static_cast<ptrdiff_t>(keptCount));
-    backward.insert(backward.end(), right.rbegin(), right.rend());
+    backward.resize(keptCount);
+    backward.insert(backward.end(), std::make_reverse_iterator(right + rightCount), std::make_reverse_iterator(right));
   }
 
   // The pieces a main syllable splits into, shortest syllable of two or more letters first; fewer
@@ -104,8 +109,7 @@ void UpdateReadings(const Segmenter& segmenter, std::u16string_view text, Readin
   }
   readings.forward.resize(LastingForward(readings));
   segmenter.ReadForward(text, readings.forward);
-  const std::vector<SyllableItem> kept = std::move(readings.backward);
-  segmenter.ReadBackward(text, kept, readings.text.size(), readings.backward);
+  segmenter.ReadBackward(text, readings.text.size(), readings.backward);
   readings.text.assign(text);
 }
 

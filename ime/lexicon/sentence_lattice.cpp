@@ -11,23 +11,36 @@ constexpr int64_t kUnreached = std::numeric_limits<int64_t>::max();
 }  // namespace
 
 std::vector<uint32_t> SentencePathSearch::BestPath(std::span<const LatticeEdge> edges, size_t letterCount,
-                                                   uint32_t boundary, const PairCost& pairCost, size_t beam) {
+                                                   uint32_t boundary, const PairCost& pairCost, size_t beam,
+                                                   const PairHint& hint) {
   if (boundary != boundary_ || beam != beam_) kept_ = 0;
   boundary_ = boundary;
   beam_ = beam;
   GroupByEnd(edges, letterCount);
   if (positions_.size() < letterCount + 1) positions_.resize(letterCount + 1);
 
-  // The kept states hold while the edges ending at each position are those of the last search.
-  size_t p = 1;
-  for (; p <= std::min(kept_, letterCount); ++p) {
+  // A kept state holds while the edges ending at its position are those of the last search and
+  // the states they start from hold; a state scored again that comes out as before (the beam, its
+  // costs and words) leaves the states after it holding.
+  changed_.assign(letterCount + 1, 0);
+  reused_ = 0;
+  for (size_t p = 1; p <= letterCount; ++p) {
+    Position& at = positions_[p];
     const std::span<const uint32_t> ending = EndingAt(p);
-    const std::vector<LatticeEdge>& known = positions_[p].ending;
     const auto same = [&](uint32_t e, const LatticeEdge& edge) { return edges[e] == edge; };
-    if (!std::equal(ending.begin(), ending.end(), known.begin(), known.end(), same)) break;
+    const bool known = p <= kept_ && std::equal(ending.begin(), ending.end(), at.ending.begin(), at.ending.end(), same);
+    const bool moved = std::any_of(ending.begin(), ending.end(), [&](uint32_t e) { return changed_[edges[e].start] != 0; });
+    if (known && !moved) {
+      ++reused_;
+      continue;
+    }
+    // The positions after read only the beam: the words in it and their costs.
+    const bool scored = p <= kept_;
+    if (scored) TakeOutcome(at);
+    if (hint) Hint(edges, p, boundary, hint);
+    Score(at, edges, p, boundary, pairCost, beam);
+    changed_[p] = scored && SameOutcome(at) ? 0 : 1;
   }
-  reused_ = p - 1;
-  for (; p <= letterCount; ++p) Score(positions_[p], edges, p, boundary, pairCost, beam);
   kept_ = letterCount;
 
   size_t furthest = letterCount;
@@ -53,6 +66,34 @@ void SentencePathSearch::GroupByEnd(std::span<const LatticeEdge> edges, size_t l
   next_.assign(first_.begin(), first_.end() - 1);
   for (uint32_t e = 0; e < edges.size(); ++e) {
     if (used(edges[e])) order_[next_[edges[e].end]++] = e;
+  }
+}
+
+void SentencePathSearch::TakeOutcome(const Position& at) {
+  outcome_.clear();
+  for (const uint32_t i : at.arrived) outcome_.push_back({i, at.best[i], at.ending[i].word});
+}
+
+bool SentencePathSearch::SameOutcome(const Position& at) const {
+  const auto same = [&](uint32_t i, const Arrival& arrival) {
+    return i == arrival.index && at.best[i] == arrival.best && at.ending[i].word == arrival.word;
+  };
+  return std::equal(at.arrived.begin(), at.arrived.end(), outcome_.begin(), outcome_.end(), same);
+}
+
+// The pairs Score asks for at p: each known word ending there after the words of the beam where it
+// starts.
+void SentencePathSearch::Hint(std::span<const LatticeEdge> edges, size_t p, uint32_t boundary,
+                              const PairHint& hint) const {
+  for (const uint32_t e : EndingAt(p)) {
+    const LatticeEdge& edge = edges[e];
+    if (edge.word == kUnknownWord) continue;
+    if (edge.start == 0) {
+      hint(boundary, edge.word);
+      continue;
+    }
+    const Position& from = positions_[edge.start];
+    for (const uint32_t i : from.arrived) hint(from.ending[i].word, edge.word);
   }
 }
 

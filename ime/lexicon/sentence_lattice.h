@@ -28,22 +28,26 @@ struct LatticeEdge {
 
 // The cost of word after previous (previous may be the boundary or kUnknownWord; word is known).
 using PairCost = std::function<int32_t(uint32_t previous, uint32_t word)>;
+// Told every pair a letter position will ask pairCost for before it asks, so that the costs not
+// at hand can be fetched together rather than one after the other.
+using PairHint = std::function<void(uint32_t previous, uint32_t word)>;
 
 // The path search, keeping the states of the letter positions from one search to the next. The
 // state at a letter position (the best cost of every word ending there and the beam of the
-// cheapest) depends only on the edges ending there and at the positions before it, in their
-// order. Typing appends letters: the words ending at the first positions stay as they were, and
-// the search starts again from the first position where the edges ending there differ.
+// cheapest) depends only on the edges ending there, in their order, and on the beams (their
+// words and costs) of the positions where those edges start. Typing appends letters: the words
+// ending at the first positions stay as they were, and a position is scored again only where the
+// edges ending there differ or a beam they start from came out differently.
 class SentencePathSearch {
  public:
   // The edges of the cheapest path from letter 0 to the furthest letter any path reaches, in order.
   // Empty when no edge starts at letter 0. Edges past letterCount are ignored. pairCost must give
   // the same costs as at the searches before, until Forget.
   std::vector<uint32_t> BestPath(std::span<const LatticeEdge> edges, size_t letterCount, uint32_t boundary,
-                                 const PairCost& pairCost, size_t beam);
+                                 const PairCost& pairCost, size_t beam, const PairHint& hint = {});
   // Forgets the kept states.
   void Forget() { kept_ = 0; }
-  // Letter positions whose states the last search took from the one before.
+  // Letter positions whose states the last search took from the one before, not scored again.
   size_t ReusedPositions() const { return reused_; }
 
  private:
@@ -59,11 +63,22 @@ class SentencePathSearch {
     std::vector<uint32_t> arrived;    // the reached ones, cheapest first, cut to the beam
   };
 
+  // What the positions after a state read of it: each word of its beam, with its best cost.
+  struct Arrival {
+    uint32_t index = 0;
+    int64_t best = 0;
+    uint32_t word = 0;
+  };
+
+  // Keeps the beam of at before it is scored again; whether it came out the same.
+  void TakeOutcome(const Position& at);
+  bool SameOutcome(const Position& at) const;
   // Groups the edges used under letterCount by their end positions, in edge order.
   void GroupByEnd(std::span<const LatticeEdge> edges, size_t letterCount);
   std::span<const uint32_t> EndingAt(size_t p) const {
     return {order_.data() + first_[p], order_.data() + first_[p + 1]};
   }
+  void Hint(std::span<const LatticeEdge> edges, size_t p, uint32_t boundary, const PairHint& hint) const;
   void Score(Position& at, std::span<const LatticeEdge> edges, size_t p, uint32_t boundary, const PairCost& pairCost,
              size_t beam);
 
@@ -75,6 +90,8 @@ class SentencePathSearch {
   std::vector<uint32_t> first_;
   std::vector<uint32_t> order_;
   std::vector<uint32_t> next_;
+  std::vector<uint8_t> changed_;  // by position: scored again with another beam, or new
+  std::vector<Arrival> outcome_;
 };
 
 }  // namespace kellavor::lexicon

@@ -1,6 +1,6 @@
 // Every text IsSyllable accepts under one list of fuzzy pairs (the syllables of the table and
 // their fuzzy variants), gathered once so that segmentation tests a piece of text with one binary
-// search over numbers. Rebuilt whenever the table or the pairs change.
+// lookup in a table of numbers. Rebuilt whenever the table or the pairs change.
 #pragma once
 
 #include <cstdint>
@@ -26,8 +26,12 @@ class SyllableSet {
   // Up to seven units and the length packed into two numbers.
   using Key = std::pair<uint64_t, uint64_t>;
   static Key KeyOf(std::u16string_view text);
+  static size_t SlotOf(const Key& key, size_t slots);
 
-  std::vector<Key> keys_;  // ascending, without repeats
+  // Open addressing, at most half full, a power of two; {0, 0} (no text has length 0) marks an
+  // empty slot. Segmentation tests thousands of pieces per key, a binary search each was a few
+  // percent of the keystroke.
+  std::vector<Key> slots_;
 };
 
 }  // namespace kellavor::lexicon

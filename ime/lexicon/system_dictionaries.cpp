@@ -152,7 +152,7 @@ IndexView SystemDictionaries::CharIndex() const {
   return {charView_.data() + charLayout_.indexOffset, charLayout_.count};
 }
 
-PhraseRecord SystemDictionaries::PhraseRecordAt(uint32_t number) {
+PhraseRecord SystemDictionaries::MapAndRead(uint32_t number) {
   MapPhraseFile();
   if (number >= phraseLayout_.count) return {};
   if (phraseTable_.empty() && !BuildPhraseTable()) {

@@ -75,8 +75,14 @@ class SystemDictionaries {
     return phraseLayout_.count;
   }
   // The record at that walk position; empty when number is not below PhraseRecordCount(). Rebuilds
-  // the phrase offset table when it has been released.
-  PhraseRecord PhraseRecordAt(uint32_t number);
+  // the phrase offset table when it has been released. Inline for the searches, which read
+  // hundreds of records per key; the first read of a process goes through MapAndRead.
+  PhraseRecord PhraseRecordAt(uint32_t number) {
+    if (phraseMapped_ && number < phraseLayout_.count && !phraseTable_.empty()) {
+      return PhraseRecord(phraseView_.data() + phraseTable_[number]);
+    }
+    return MapAndRead(number);
+  }
   IndexView PhraseInitialsIndex() const;
 
   uint32_t WordIndexCount() const {
@@ -105,6 +111,7 @@ class SystemDictionaries {
   // Maps and checks the word file unless that has been done since MapSystemFiles.
   void MapWordFile() const;
   bool BuildPhraseTable() const;
+  PhraseRecord MapAndRead(uint32_t number);
 
   SystemMappingNames names_;
   platform::MappedFile charView_;
