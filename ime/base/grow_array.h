@@ -78,6 +78,12 @@ class GrowArray {
   // count + step, the capacity falls to count + step and the storage shrinks to match.
   void RemoveAt(int32_t i);
 
+  // Drops every record and keeps the storage, capacity and step: for a list that is refilled again
+  // and again, which would otherwise give its storage back and take it again each time.
+  void Clear() {
+    if (!IsFreed()) count_ = 0;
+  }
+
   // Makes this array a copy of source: record size, count, capacity, step and the whole storage.
   // When the storage cannot be allocated the result is kResultOutOfMemory and this array is empty
   // with capacity 0 (record size and step copied). Copying a freed array gives the same empty

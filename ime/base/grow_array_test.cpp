@@ -135,7 +135,8 @@ TEST(GrowArray, CopiesAndMovesOwnTheirStorage) {
 
 // Random insertions, removals (also at -1 and count, which change nothing) and capacity changes
 // against std::vector, with the capacity predicted by the growth and shrink rules: growth by one
-// step when full, at most one step of slack after a removal, SetCapacity truncating.
+// step when full, at most one step of slack after a removal, SetCapacity truncating, Clear keeping
+// the capacity.
 TEST(GrowArray, BehavesLikeAVectorUnderRandomEdits) {
   std::mt19937 random(20240611);
   GrowArray array(kRecordSize, 5);
@@ -151,13 +152,16 @@ TEST(GrowArray, BehavesLikeAVectorUnderRandomEdits) {
       ASSERT_EQ(array.InsertAt(&record, 1, index), kResultOk);
       model.insert(model.begin() + index, record);
       if (size == capacity) capacity = std::max(capacity + step, size + 1);
-    } else if (choice < 99) {
+    } else if (choice < 98) {
       const int32_t index = static_cast<int32_t>(random() % (model.size() + 2)) - 1;
       array.RemoveAt(index);
       if (index >= 0 && index < size) {
         model.erase(model.begin() + index);
         if (capacity > size - 1 + step) capacity = size - 1 + step;
       }
+    } else if (choice == 98) {
+      array.Clear();
+      model.clear();
     } else {
       const int32_t n = static_cast<int32_t>(random() % 40);
       ASSERT_EQ(array.SetCapacity(n), kResultOk);

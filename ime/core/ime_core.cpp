@@ -44,9 +44,12 @@ void ImeCore::TakePageSize() {
   pageIndex_ = std::min(pageIndex_, LastPage(candidates_.count(), pageSize_));
 }
 
+// The list keeps its block of kCandidateListCapacity records from search to search: one key would
+// otherwise give it back and take it again. A search that grew it beyond gives the excess back here,
+// so the engine never holds more than that one block between searches.
 void ImeCore::ClearCandidates() {
-  candidates_.SetCapacity(0);
-  candidates_.SetCapacity(kCandidateListCapacity);
+  if (candidates_.capacity() != kCandidateListCapacity) candidates_.SetCapacity(kCandidateListCapacity);
+  candidates_.Clear();
   describedCount_ = 0;
 }
 
