@@ -1,4 +1,5 @@
-// Any bytes as an INI file. The private-profile document parses them in memory: every lookup, and
+// Any bytes as an INI file. The private-profile document parses them in memory: every lookup, the
+// same from the list of every key read in one pass (as a snapshot of a file answers), and
 // a write that must read back as written while another key keeps its value and every byte outside
 // the written line stays. Then the typed readers of IniFile take the values through the file.
 #include <array>
@@ -8,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <vector>
 
 #include "fuzz/fuzz_folder.h"
 #include "ime/platform/profile_document.h"
@@ -22,10 +25,30 @@ using kellavor::settings::IniFile;
 constexpr const char16_t* kSections[] = {u"GENERAL", u"UI", u"Fuzzy", u"Display", u"a"};
 constexpr const char16_t* kKeys[] = {u"1", u"uselast", u"COMP_FONT", u"a"};
 
+// The entry of the list for section/key, as Find answers it: none when the list lacks the pair.
+std::optional<std::u16string> Listed(const std::vector<ProfileDocument::Entry>& entries, std::u16string_view section,
+                                     std::u16string_view key) {
+  const std::u16string sectionKey = ProfileDocument::NameKey(section);
+  const std::u16string keyKey = ProfileDocument::NameKey(key);
+  for (const ProfileDocument::Entry& entry : entries) {
+    if (entry.section == sectionKey && entry.key == keyKey) return entry.value;
+  }
+  return std::nullopt;
+}
+
 void CheckDocument(std::string_view bytes) {
   ProfileDocument document = ProfileDocument::FromBytes(bytes);
+  const std::vector<ProfileDocument::Entry> entries = document.Entries();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (i > 0 && std::tie(entries[i - 1].section, entries[i - 1].key) >= std::tie(entries[i].section, entries[i].key)) {
+      std::abort();
+    }
+    if (document.Find(entries[i].section, entries[i].key) != entries[i].value) std::abort();
+  }
   for (const char16_t* section : kSections) {
-    for (const char16_t* key : kKeys) document.Find(section, key);
+    for (const char16_t* key : kKeys) {
+      if (document.Find(section, key) != Listed(entries, section, key)) std::abort();
+    }
   }
   const std::optional<std::u16string> other = document.Find(u"UI", u"a");
   document.Set(u"GENERAL", u"uselast", u"42");
