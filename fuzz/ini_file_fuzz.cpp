@@ -1,6 +1,8 @@
-// Any bytes as an INI file. The private-profile document parses them in memory: every lookup, and
+// Any bytes as an INI file. The private-profile document parses them in memory: every lookup, the
+// same from the list of every key read in one pass (as a snapshot of a file answers), and
 // a write that must read back as written while another key keeps its value and every byte outside
 // the written line stays. Then the typed readers of IniFile take the values through the file.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +10,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <vector>
 
 #include "fuzz/fuzz_folder.h"
 #include "ime/platform/profile_document.h"
@@ -22,10 +26,36 @@ using kellavor::settings::IniFile;
 constexpr const char16_t* kSections[] = {u"GENERAL", u"UI", u"Fuzzy", u"Display", u"a"};
 constexpr const char16_t* kKeys[] = {u"1", u"uselast", u"COMP_FONT", u"a"};
 
+// The entry of the list for section/key, as Find answers it: none when the list lacks the pair.
+std::optional<std::u16string> Listed(const std::vector<ProfileDocument::Entry>& entries, std::u16string_view section,
+                                     std::u16string_view key) {
+  const std::u16string sectionKey = ProfileDocument::NameKey(section);
+  const std::u16string keyKey = ProfileDocument::NameKey(key);
+  for (const ProfileDocument::Entry& entry : entries) {
+    if (entry.section == sectionKey && entry.key == keyKey) return entry.value;
+  }
+  return std::nullopt;
+}
+
 void CheckDocument(std::string_view bytes) {
   ProfileDocument document = ProfileDocument::FromBytes(bytes);
+  const std::vector<ProfileDocument::Entry> entries = document.Entries();
+  for (size_t i = 1; i < entries.size(); ++i) {
+    if (std::tie(entries[i - 1].section, entries[i - 1].key) >= std::tie(entries[i].section, entries[i].key)) {
+      std::abort();
+    }
+  }
+  // Each Find walks the text: 32 entries spread over the list, so that a long file costs no more
+  // than a short one a few times over.
+  constexpr size_t kLookedUp = 32;
+  for (size_t n = 0; n < std::min(entries.size(), kLookedUp); ++n) {
+    const ProfileDocument::Entry& entry = entries[n * entries.size() / std::min(entries.size(), kLookedUp)];
+    if (document.Find(entry.section, entry.key) != entry.value) std::abort();
+  }
   for (const char16_t* section : kSections) {
-    for (const char16_t* key : kKeys) document.Find(section, key);
+    for (const char16_t* key : kKeys) {
+      if (document.Find(section, key) != Listed(entries, section, key)) std::abort();
+    }
   }
   const std::optional<std::u16string> other = document.Find(u"UI", u"a");
   document.Set(u"GENERAL", u"uselast", u"42");

@@ -1,4 +1,5 @@
-// Any bytes as a theme's theme.ini, read for each of the four panel layouts.
+// Any bytes as a theme's theme.ini, read for each of the four panel layouts, as the module reads it:
+// the whole file at once (IniFile::Load).
 #include <cstddef>
 #include <cstdint>
 
@@ -10,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kellavor;
   fuzz::WriteScratchFile(u"theme.ini", data, size);
   settings::IniFile theme;
-  theme.Open(fuzz::ScratchPath(u"theme.ini"));
+  theme.Load(fuzz::ScratchPath(u"theme.ini"));
   for (const bool combined : {false, true}) {
     for (const bool vertical : {false, true}) {
       const ui::PanelSkin previous = ui::BuiltInPanelSkin(combined, vertical);

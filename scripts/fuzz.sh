@@ -5,6 +5,10 @@
 # input that did it is kept in build/fuzz/findings/<target>/.
 #
 #   bash scripts/fuzz.sh [SECONDS] [TARGET ...]
+# With KELLAVOR_FUZZ_RUNS=N a target stops after N inputs as well, whichever comes first (the long
+# run: KELLAVOR_FUZZ_RUNS=1000000 KELLAVOR_FUZZ_TIMEOUT=60 nice -n 19 bash scripts/fuzz.sh 3600 TARGET).
+# KELLAVOR_FUZZ_TIMEOUT (default 10) is the wall time in seconds after which one input counts as a
+# hang; a process at the lowest priority on a busy machine can wait longer than 10 s for the CPU.
 # Each target's corpus grows in build/fuzz/corpus/<target>/ from run to run; the last line of each
 # run's log (build/fuzz/logs/<target>.log) gives the inputs tried.
 set -uo pipefail
@@ -42,10 +46,13 @@ for target in "${targets[@]}"; do
   max_len=8192
   case $target in system_dictionaries | user_file | theme_package) max_len=65536 ;; esac
   # -rss_limit_mb: the targets map dictionaries and shared blocks; 2 GB is far above their need.
-  if "$build/fuzz/${target}_fuzz" "$corpus" "$seeds/$target" -max_total_time="$seconds" -timeout=10 \
+  runs=()
+  [ -n "${KELLAVOR_FUZZ_RUNS:-}" ] && runs=(-runs="$KELLAVOR_FUZZ_RUNS")
+  if "$build/fuzz/${target}_fuzz" "$corpus" "$seeds/$target" -max_total_time="$seconds" "${runs[@]}" -timeout="${KELLAVOR_FUZZ_TIMEOUT:-10}" \
       -rss_limit_mb=2048 -max_len="$max_len" -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1; then
-    runs=$(grep -m1 -oE 'stat::number_of_executed_units: *[0-9]+' "$log" | grep -oE '[0-9]+$')
-    printf '%-22s passed  %8s inputs in %ss\n' "$target" "${runs:-?}" "$seconds"
+    executed=$(grep -m1 -oE 'stat::number_of_executed_units: *[0-9]+' "$log" | grep -oE '[0-9]+$')
+    took=$(grep -m1 -oE 'Done [0-9]+ runs in [0-9]+ second' "$log" | grep -oE '[0-9]+ second' | grep -oE '[0-9]+')
+    printf '%-22s passed  %8s inputs in %ss\n' "$target" "${executed:-?}" "${took:-$seconds}"
   else
     printf '%-22s FAILED  (see %s, input in %s)\n' "$target" "$log" "$findings"
     grep -m3 -E 'ERROR|SUMMARY|runtime error' "$log" | sed 's/^/    /'

@@ -44,9 +44,11 @@ void ImeCore::TakePageSize() {
   pageIndex_ = std::min(pageIndex_, LastPage(candidates_.count(), pageSize_));
 }
 
+// The list is emptied in place and keeps its block of kCandidateListCapacity records: every key
+// clears it, and giving the block back to take a new one of the same size each time cost the
+// allocator more than the search it was cleared for. A search that grew it beyond gives the excess
+// back here, so the engine never holds more than that one block between searches.
 void ImeCore::ClearCandidates() {
-  // Emptied in place: every key clears the list, and giving back its block to take a new one of
-  // the same size each time cost the allocator more than the search it was cleared for.
   candidates_.RemoveAll();
   if (candidates_.capacity() != kCandidateListCapacity || candidates_.growStep() != kCandidateListCapacity) {
     candidates_.SetCapacity(kCandidateListCapacity);

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ime/platform/profile_document.h"
 
@@ -38,9 +39,14 @@ bool WriteProfileValue(const std::u16string& section, const std::u16string& key,
 // file may be.
 std::optional<std::u16string> ReadProfileText(const std::u16string& path);
 
-// A file's keys read at once: the file is read one time, and every value is then looked up in
-// memory under the rules of ReadProfileValue. For a reader of many keys, where each
-// ReadProfileValue reads the file again.
+// What ReadProfileValue copies into buffer for a key whose value is `value` (none when the file,
+// the section or the key is missing).
+size_t CopyProfileValue(const std::optional<std::u16string>& value, const std::u16string& defaultValue,
+                        char16_t* buffer, size_t capacity);
+
+// A file's keys read at once: the file is read and its keys sorted one time, and every value is
+// then looked up in memory under the rules of ReadProfileValue. For a reader of many keys, where
+// each ReadProfileValue reads the file again and a lookup in the text goes through it line by line.
 class ProfileSnapshot {
  public:
   explicit ProfileSnapshot(const std::u16string& path);
@@ -50,7 +56,7 @@ class ProfileSnapshot {
                    char16_t* buffer, size_t capacity) const;
 
  private:
-  std::optional<ProfileDocument> document_;
+  std::vector<ProfileDocument::Entry> entries_;  // ProfileDocument::Entries
 };
 
 }  // namespace kellavor::platform

@@ -1,6 +1,9 @@
 #include "ime/platform/profile_document.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <set>
+#include <tuple>
 #include <utility>
 
 #include "ime/platform/utf.h"
@@ -156,10 +159,8 @@ ProfileDocument::Place ProfileDocument::Locate(std::u16string_view section, std:
   return place;
 }
 
-std::optional<std::u16string> ProfileDocument::Find(std::u16string_view section, std::u16string_view key) const {
-  const Place place = Locate(NormalName(section), NormalName(key));
-  if (!place.keyLine || place.equals == std::u16string::npos) return std::nullopt;
-  std::u16string_view value(units_.data() + place.equals + 1, place.keyLine->textEnd - place.equals - 1);
+std::u16string ProfileDocument::ValueOf(const Line& line, size_t equals) const {
+  std::u16string_view value(units_.data() + equals + 1, line.textEnd - equals - 1);
   while (!value.empty() && IsSpace(value.front())) value.remove_prefix(1);
   value = value.substr(0, value.find(u'\0'));
   if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front()) {
@@ -167,6 +168,52 @@ std::optional<std::u16string> ProfileDocument::Find(std::u16string_view section,
   }
   const size_t begin = static_cast<size_t>(value.data() - units_.data());
   return Decode(begin, begin + value.size());
+}
+
+std::optional<std::u16string> ProfileDocument::Find(std::u16string_view section, std::u16string_view key) const {
+  const Place place = Locate(NormalName(section), NormalName(key));
+  if (!place.keyLine || place.equals == std::u16string::npos) return std::nullopt;
+  return ValueOf(*place.keyLine, place.equals);
+}
+
+std::u16string ProfileDocument::NameKey(std::u16string_view name) {
+  std::u16string folded(NormalName(name));
+  std::transform(folded.begin(), folded.end(), folded.begin(), FoldAscii);
+  return folded;
+}
+
+// The rules of Locate for all names at once: the lines before the first header form the section
+// without a name, only the first section of a name counts, and in it the first key of a name.
+std::vector<ProfileDocument::Entry> ProfileDocument::Entries() const {
+  std::vector<Entry> entries;
+  std::set<std::u16string> sectionsSeen{u""};
+  std::u16string section;
+  bool counts = true;
+  for (size_t begin = 0; begin < units_.size();) {
+    const Line line = LineAt(begin);
+    begin = line.next;
+    if (line.textBegin == line.textEnd) continue;
+    const std::u16string_view text(units_.data() + line.textBegin, line.textEnd - line.textBegin);
+    const size_t close = text.front() == u'[' ? text.rfind(u']') : std::u16string_view::npos;
+    if (close != std::u16string_view::npos && close > 0) {
+      section = NameKey(Decode(line.textBegin + 1, line.textBegin + close));
+      counts = sectionsSeen.insert(section).second;
+      continue;
+    }
+    if (!counts) continue;
+    const size_t equals = text.find(u'=');
+    const size_t nameEnd = equals == std::u16string_view::npos ? text.size() : equals;
+    Entry entry{section, NameKey(Decode(line.textBegin, line.textBegin + nameEnd)), std::nullopt};
+    if (equals != std::u16string_view::npos) entry.value = ValueOf(line, line.textBegin + equals);
+    entries.push_back(std::move(entry));
+  }
+  const auto names = [](const Entry& entry) { return std::tie(entry.section, entry.key); };
+  std::stable_sort(entries.begin(), entries.end(),
+                   [&](const Entry& a, const Entry& b) { return names(a) < names(b); });
+  entries.erase(std::unique(entries.begin(), entries.end(),
+                            [&](const Entry& a, const Entry& b) { return names(a) == names(b); }),
+                entries.end());
+  return entries;
 }
 
 void ProfileDocument::Set(std::u16string_view section, std::u16string_view key, std::u16string_view value) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kellavor::platform {
 
@@ -21,6 +22,19 @@ class ProfileDocument {
   // section or the key is missing or the key's line has no "=".
   std::optional<std::u16string> Find(std::u16string_view section, std::u16string_view key) const;
 
+  // A name as lookups compare it: up to its first NUL, without white space around it, ASCII
+  // letters in lower case.
+  static std::u16string NameKey(std::u16string_view name);
+
+  // Every section and key Find reaches, read in one pass: the NameKey of each, and what Find
+  // returns for them. Sorted by section, then key; each pair once.
+  struct Entry {
+    std::u16string section;
+    std::u16string key;
+    std::optional<std::u16string> value;
+  };
+  std::vector<Entry> Entries() const;
+
   // Replaces the value of that key, or adds the key at the end of the section (the section at the
   // end of the file when it is missing). New lines end with CR LF.
   void Set(std::u16string_view section, std::u16string_view key, std::u16string_view value);
@@ -35,6 +49,9 @@ class ProfileDocument {
 
   Line LineAt(size_t begin) const;
   Place Locate(std::u16string_view section, std::u16string_view key) const;
+  // The value of a key line whose "=" is at equals: white space before it, anything from a NUL on
+  // and one pair of matching quotes around it dropped.
+  std::u16string ValueOf(const Line& line, size_t equals) const;
   std::u16string Decode(size_t begin, size_t end) const;
   std::u16string Encode(std::u16string_view text) const;
 

@@ -126,7 +126,11 @@ std::optional<std::u16string> ReadProfileText(const std::u16string& path) {
 size_t ReadProfileValue(const std::u16string& section, const std::u16string& key,
                         const std::u16string& defaultValue, char16_t* buffer, size_t capacity,
                         const std::u16string& path) {
-  return ProfileSnapshot(path).ReadValue(section, key, defaultValue, buffer, capacity);
+  std::optional<std::u16string> value;
+  if (std::optional<std::u16string> text = ReadProfileText(path)) {
+    value = ProfileDocument::FromText(std::move(*text)).Find(section, key);
+  }
+  return CopyProfileValue(value, defaultValue, buffer, capacity);
 }
 
 bool WriteProfileValue(const std::u16string& section, const std::u16string& key,
