@@ -34,6 +34,13 @@ bool NamesEqual(std::u16string_view a, std::u16string_view b) {
   return true;
 }
 
+// Where the "]" of a section header closes it: a header is "[" up to the last "]" of its line, and
+// anything after that "]" is ignored. npos when the line is not a header.
+size_t HeaderClose(std::u16string_view text) {
+  const size_t close = text.front() == u'[' ? text.rfind(u']') : std::u16string_view::npos;
+  return close == 0 ? std::u16string_view::npos : close;
+}
+
 }  // namespace
 
 struct ProfileDocument::Line {
@@ -136,9 +143,8 @@ ProfileDocument::Place ProfileDocument::Locate(std::u16string_view section, std:
     begin = line.next;
     if (line.textBegin == line.textEnd) continue;
     const std::u16string_view text(units_.data() + line.textBegin, line.textEnd - line.textBegin);
-    // A header is "[" up to the last "]" of its line; anything after that "]" is ignored.
-    const size_t close = text.front() == u'[' ? text.rfind(u']') : std::u16string_view::npos;
-    if (close != std::u16string_view::npos && close > 0) {
+    const size_t close = HeaderClose(text);
+    if (close != std::u16string_view::npos) {
       if (inSection) break;  // only the first section of the name counts
       if (!place.sectionFound && NamesEqual(NormalName(Decode(line.textBegin + 1, line.textBegin + close)), section)) {
         inSection = place.sectionFound = true;
@@ -194,8 +200,8 @@ std::vector<ProfileDocument::Entry> ProfileDocument::Entries() const {
     begin = line.next;
     if (line.textBegin == line.textEnd) continue;
     const std::u16string_view text(units_.data() + line.textBegin, line.textEnd - line.textBegin);
-    const size_t close = text.front() == u'[' ? text.rfind(u']') : std::u16string_view::npos;
-    if (close != std::u16string_view::npos && close > 0) {
+    const size_t close = HeaderClose(text);
+    if (close != std::u16string_view::npos) {
       section = NameKey(Decode(line.textBegin + 1, line.textBegin + close));
       counts = sectionsSeen.insert(section).second;
       continue;
