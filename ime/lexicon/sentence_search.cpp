@@ -136,12 +136,13 @@ void KeepSystemWords(const Lexicon& lexicon, const LanguageModelView& model, std
   for (uint32_t k = 0; k < found.size(); ++k) order.emplace_back(PreferenceKey(found[k]), k);
   // No two entries are equal, so any sort gives this order. When every candidate covers the same
   // letters (the characters of a syllable, hundreds for a lone initial) only the first `limit`
-  // are kept, and only they need sorting.
+  // are kept: they are chosen first, and only they are sorted.
   const bool oneStretch = std::all_of(found.begin(), found.end(),
                                       [&](const Candidate& c) { return c.consumed == found.front().consumed; });
   if (oneStretch) {
     const auto kept = order.begin() + static_cast<ptrdiff_t>(std::min(limit, order.size()));
-    std::partial_sort(order.begin(), kept, order.end());
+    std::nth_element(order.begin(), kept, order.end());
+    std::sort(order.begin(), kept);
     order.erase(kept, order.end());
   } else {
     std::sort(order.begin(), order.end());

@@ -40,8 +40,10 @@ bool IsSyllable(const SyllableTable& table, std::span<const FuzzyPair> pairs, st
 }
 
 bool IsBareInitial(std::u16string_view text) {
-  if (text.size() == 2) return text == u"ch" || text == u"sh" || text == u"zh";
-  return text.size() == 1 && std::u16string_view(u"bcdfghjklmnpqrstwxyz").find(text[0]) != std::u16string_view::npos;
+  if (text.size() == 2) return text[1] == u'h' && (text[0] == u'c' || text[0] == u's' || text[0] == u'z');
+  // The letters of bcdfghjklmnpqrstwxyz, one bit each from a.
+  constexpr uint32_t kInitials = 0x03CFBEEE;
+  return text.size() == 1 && text[0] >= u'a' && text[0] <= u'z' && (kInitials >> (text[0] - u'a') & 1) != 0;
 }
 
 bool IsDoubleInitial(std::u16string_view text) {
