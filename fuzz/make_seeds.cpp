@@ -4,6 +4,8 @@
 // and key scripts of the console.
 //
 //   make_seeds SOURCE_DIR OUT
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -29,6 +31,16 @@ std::string ReadText(const fs::path& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+// The targets of a run still going map the model while this one starts: a model written in place
+// would be cut short under their mappings, which ends them with a bus error. It is written beside
+// and moved over the old one (a mapping keeps the old file), and only when it changed.
+bool PutModel(const fs::path& path, const std::vector<uint8_t>& model) {
+  if (ReadText(path) == std::string(model.begin(), model.end())) return true;
+  const std::u16string temporary = path.u16string() + u"." + fs::path(std::to_string(getpid())).u16string();
+  return kellavor::platform::WriteWholeFile(temporary, model.data(), model.size()) &&
+         kellavor::platform::ReplaceFileWith(temporary, path.u16string());
 }
 
 void Write(const fs::path& folder, const std::string& name, const std::string& bytes) {
@@ -181,12 +193,15 @@ int main(int argc, char** argv) {
   }
   std::ostringstream log;
   const std::vector<uint8_t> model = dictbuild::BuildLanguageModel(dictionary, log);
-  const std::string modelBytes(model.begin(), model.end());
-  std::ofstream(fixtures / "data_lm.bin", std::ios::binary) << modelBytes;
+  if (!PutModel(fixtures / "data_lm.bin", model)) {
+    std::cerr << "make_seeds: cannot write " << (fixtures / "data_lm.bin").string() << "\n";
+    return 1;
+  }
 
   const char* files[] = {"data_si.bin", "data_ph.bin", "data_de.bin", "data_lm.bin"};
-  for (char kind = 0; kind < 4; ++kind) {
-    Write(out / "system_dictionaries", files[kind], std::string(1, kind) + ReadText(fixtures / files[kind]));
+  for (int kind = 0; kind < 4; ++kind) {
+    Write(out / "system_dictionaries", files[kind],
+          std::string(1, static_cast<char>(kind)) + ReadText(fixtures / files[kind]));
   }
 
   // A user dictionary: what one round of typing on the fixture dictionaries learns.
