@@ -33,9 +33,10 @@ std::string ReadText(const fs::path& path) {
   return text.str();
 }
 
-// The targets of a run still going map the model while this one starts: a model written in place
-// would be cut short under their mappings, which ends them with a bus error. It is written beside
-// and moved over the old one (a mapping keeps the old file), and only when it changed.
+// Fuzz targets of another run may have the model mapped while this one starts, and a file
+// rewritten in place is cut short under their mappings (a bus error ends them). The model is
+// written beside the old file and moved over it (a mapping keeps the old file), and only when it
+// changed.
 bool PutModel(const fs::path& path, const std::vector<uint8_t>& model) {
   if (ReadText(path) == std::string(model.begin(), model.end())) return true;
   const std::u16string temporary = path.u16string() + u"." + fs::path(std::to_string(getpid())).u16string();
