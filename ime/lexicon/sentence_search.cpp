@@ -268,22 +268,24 @@ const std::vector<LatticeWord>& CharactersOf(Lexicon& lexicon, const LanguageMod
   return choice.words;
 }
 
-// The system phrases of a position, the most frequent of each length that fit the syllables left
-// (and kLongestLatticePhrase).
 // The typed syllables the phrases of a position depend on.
 std::span<const SyllableItem> StretchKey(const LanguageModelView& model, std::span<const SyllableItem> rest) {
   const size_t longest = std::clamp<size_t>(model.LongestWord(), 2, kLongestLatticePhrase);
   return rest.first(std::min(rest.size(), longest));
 }
 
+bool SameSyllables(std::span<const SyllableItem> a, std::span<const SyllableItem> b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const SyllableItem& x, const SyllableItem& y) { return x.view() == y.view(); });
+}
+
+// The system phrases of a position, the most frequent of each length that fit the syllables left
+// (and kLongestLatticePhrase).
 const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelView& model,
                                           std::span<const SyllableItem> rest, size_t& hint,
                                           SentenceScratch& scratch) {
   const std::span<const SyllableItem> key = StretchKey(model, rest);
-  const auto same = [&](const StretchChoice& choice) {
-    return std::equal(key.begin(), key.end(), choice.syllables.begin(), choice.syllables.end(),
-                      [](const SyllableItem& a, const SyllableItem& b) { return a.view() == b.view(); });
-  };
+  const auto same = [&](const StretchChoice& choice) { return SameSyllables(key, choice.syllables); };
   const uint64_t hash = HashOf(key);
   if (const StretchChoice* kept = FindKept(scratch.stretches, hash, hint, same)) return kept->words;
   EmptyList(scratch.found);
@@ -301,11 +303,6 @@ const std::vector<LatticeWord>& PhrasesAt(Lexicon& lexicon, const LanguageModelV
 }
 
 using EdgeRange = SentenceScratch::EdgeRange;
-
-bool SameSyllables(std::span<const SyllableItem> a, std::span<const SyllableItem> b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](const SyllableItem& x, const SyllableItem& y) { return x.view() == y.view(); });
-}
 
 // Places the words starting at start, but those of the main reading's edges in shared.
 void Place(std::span<const LatticeWord> words, uint16_t start, EdgeRange shared, SentenceScratch& scratch) {
@@ -403,14 +400,16 @@ std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelVie
   const auto keptCost = [&](uint32_t previous, uint32_t word) -> PairCostEntry& {
     return scratch.pairCosts[ModelPairHash(previous, word) & (kKeptPairCosts - 1)];
   };
+  const auto holds = [](const PairCostEntry& kept, uint32_t previous, uint32_t word) {
+    return kept.previous == previous + 1 && kept.word == word;
+  };
   const PairCost pairCost = [&](uint32_t previous, uint32_t word) {
     PairCostEntry& kept = keptCost(previous, word);
-    if (kept.previous != previous + 1 || kept.word != word) kept = {previous + 1, word, model.Cost(previous, word)};
+    if (!holds(kept, previous, word)) kept = {previous + 1, word, model.Cost(previous, word)};
     return kept.cost;
   };
   const PairHint hint = [&](uint32_t previous, uint32_t word) {
-    const PairCostEntry& kept = keptCost(previous, word);
-    if (kept.previous != previous + 1 || kept.word != word) model.PrefetchCost(previous, word);
+    if (!holds(keptCost(previous, word), previous, word)) model.PrefetchCost(previous, word);
   };
   const std::vector<uint32_t> path =
       scratch.paths.BestPath(scratch.edges, text.size(), LanguageModelView::kBoundary, pairCost, kBeam, hint);
