@@ -36,11 +36,11 @@ class Segmenter {
   // the kept syllables before that boundary are the rest of the reading. backward holds the kept
   // reading (of keptLetters letters) and is replaced by the new one.
   void ReadBackward(std::u16string_view text, size_t keptLetters, std::vector<SyllableItem>& backward) const {
-    // The syllables read from the right, last first; a text has at most one per letter.
-    SyllableItem right[kMaxSegmentedLetters];
-    size_t rightCount = 0;
+    // The syllables read from the right are appended after the kept ones, last first, and moved
+    // into place at the end: the kept syllables the walk reads stay where they are meanwhile.
+    const size_t keptSize = backward.size();
     // A boundary of the kept reading at or below e: after the first `boundary` kept syllables.
-    size_t boundary = backward.size();
+    size_t boundary = keptSize;
     size_t boundaryLetters = 0;
     for (const SyllableItem& item : backward) boundaryLetters += static_cast<size_t>(item.length);
     size_t e = text.size();
@@ -55,11 +55,12 @@ class Segmenter {
       }
       size_t s = e > kMaxSyllableLetters ? e - kMaxSyllableLetters : 0;
       while (e - s > 1 && !IsSyllable(text.substr(s, e - s))) ++s;
-      right[rightCount++] = MakeSyllableItem(text.substr(s, e - s));
+      backward.push_back(MakeSyllableItem(text.substr(s, e - s)));
       e = s;
     }
-    backward.resize(keptCount);
-    backward.insert(backward.end(), std::make_reverse_iterator(right + rightCount), std::make_reverse_iterator(right));
+    const auto read = backward.begin() + static_cast<ptrdiff_t>(keptSize);
+    std::reverse(read, backward.end());
+    backward.erase(backward.begin() + static_cast<ptrdiff_t>(keptCount), read);
   }
 
   // The pieces a main syllable splits into, shortest syllable of two or more letters first; fewer

@@ -129,13 +129,15 @@ void SentencePathSearch::Score(Position& at, std::span<const LatticeEdge> edges,
     at.best.push_back(best);
     at.before.push_back(before);
   }
+  // Inserted in order, after the equal ones; a word pushed out of the beam never comes back.
   for (uint32_t i = 0; i < at.best.size(); ++i) {
     if (at.best[i] == kUnreached) continue;
     auto place = at.arrived.end();
     while (place != at.arrived.begin() && at.best[*(place - 1)] > at.best[i]) --place;
+    if (place - at.arrived.begin() >= static_cast<ptrdiff_t>(beam)) continue;
     at.arrived.insert(place, i);
+    if (at.arrived.size() > beam) at.arrived.pop_back();
   }
-  if (at.arrived.size() > beam) at.arrived.resize(beam);
 }
 
 }  // namespace kellavor::lexicon
