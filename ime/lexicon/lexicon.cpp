@@ -41,6 +41,7 @@ void Lexicon::Initialise(const LexiconFiles& files, bool useFuzzy) {
   dictionaries_.MapSystemFiles(files.charPath, files.phrasePath, files.wordPath, files.checkRecordPath);
   ranges_.Forget();
   charReadings_.Clear();
+  phraseReadings_.Clear();
   model_.SetFile(files.modelPath);
   LoadFuzzyPairs(files.fuzzyPath, useFuzzy);
 }

@@ -18,6 +18,7 @@
 #include "ime/base/grow_array.h"
 #include "ime/lexicon/candidate.h"
 #include "ime/lexicon/char_reading_lists.h"
+#include "ime/lexicon/phrase_reading_lists.h"
 #include "ime/lexicon/fuzzy_pairs.h"
 #include "ime/lexicon/first_letter_ranges.h"
 #include "ime/lexicon/language_model.h"
@@ -62,6 +63,7 @@ class Lexicon {
   void ReleasePhraseTable() {
     dictionaries_.ReleasePhraseTable();
     reuse_.Forget();
+    phraseReadings_.Clear();
   }
   std::span<const FuzzyPair> FuzzyPairs() const { return fuzzyPairs_.Pairs(); }
 
@@ -151,6 +153,10 @@ class Lexicon {
   // first letters of the first two syllables and their fuzzy lookups) until it returns false.
   template <typename Visit>
   void ForEachPhrasePosition(std::span<const SyllableItem> syllables, const Visit& visit);
+  // The same by ranges of the index: visitRange(first letter, second letter, range) until it
+  // returns false.
+  template <typename VisitRange>
+  void ForEachPhraseRange(std::span<const SyllableItem> syllables, const VisitRange& visitRange);
   // The positions whose phrase is of the mask and matches the first typed syllable, kept under
   // the first syllable and the first letter of the second.
   const std::vector<uint32_t>& PhraseHeads(std::span<const SyllableItem> syllables, uint8_t mask);
@@ -165,10 +171,9 @@ class Lexicon {
                            uint8_t charMask, bool withUser);
   // The characters CharSearch appends for the syllable, computed once.
   void FindCharacters(const SyllableItem& syllable, uint8_t mask, std::vector<Candidate>& found);
-  // How many readings of the letter's range the syllable matches, the last of them in last; none
-  // when the reading lists are not in use or the letter has none.
-  std::optional<size_t> MatchingReadings(const SyllableItem& syllable, char16_t letter,
-                                         const CharReadingLists::Reading*& last);
+  // Without fuzzy pairs a syllable of two letters or more that is not a bare initial matches only
+  // the reading of its own letters: the reading lists then compare texts, dozens per range.
+  bool MatchesOnlyItsReading(const SyllableItem& syllable) const;
   bool PhraseExists(std::span<const SyllableItem> syllables, uint8_t mask);
   UserRecord UserIndex2Record(uint32_t k) const;
   // Fills the sentence buffers; consumed: the letters the sentence covers (low 8 bits).
@@ -186,6 +191,7 @@ class Lexicon {
   SyllableSet syllableSet_;  // of the table and the pairs above
   FirstLetterRanges ranges_;
   CharReadingLists charReadings_;  // of the mapped character index, built at its first use
+  PhraseReadingLists phraseReadings_;  // of the mapped phrase index, each range at its first use
   UserBlockView userBlock_;
   bool reuseOn_ = true;
   SearchReuse reuse_;

@@ -140,19 +140,27 @@ std::optional<uint8_t> Lexicon::MatchLastSyllable(std::span<const SyllableItem> 
   return static_cast<uint8_t>(covered[compared]);
 }
 
-template <typename Visit>
-void Lexicon::ForEachPhrasePosition(std::span<const SyllableItem> syllables, const Visit& visit) {
+template <typename VisitRange>
+void Lexicon::ForEachPhraseRange(std::span<const SyllableItem> syllables, const VisitRange& visitRange) {
   const LookupLetters firsts = LookupLettersOf(syllables[0], FuzzyPairs(), kPhraseLookups);
   const LookupLetters seconds = LookupLettersOf(syllables[1], FuzzyPairs(), kPhraseLookups);
   for (const char16_t first : firsts.view()) {
     for (const char16_t second : seconds.view()) {
       const KeyRange range = ranges_.Phrases(dictionaries_, first, second);
       if (range.empty()) break;
-      for (uint32_t k = range.first; k < range.last; ++k) {
-        if (!visit(k)) return;
-      }
+      if (!visitRange(first, second, range)) return;
     }
   }
+}
+
+template <typename Visit>
+void Lexicon::ForEachPhrasePosition(std::span<const SyllableItem> syllables, const Visit& visit) {
+  ForEachPhraseRange(syllables, [&](char16_t, char16_t, KeyRange range) {
+    for (uint32_t k = range.first; k < range.last; ++k) {
+      if (!visit(k)) return false;
+    }
+    return true;
+  });
 }
 
 // A phrase is compared with the first typed syllable before any other (a phrase without
@@ -166,14 +174,26 @@ const std::vector<uint32_t>& Lexicon::PhraseHeads(std::span<const SyllableItem> 
   std::vector<uint32_t>& heads = positionScratch_;
   heads.clear();
   const IndexView index = dictionaries_.PhraseInitialsIndex();
-  ForEachPhrasePosition(syllables, [&](uint32_t k) {
+  const auto addHead = [&](uint32_t k) {
     const PhraseRecord phrase = dictionaries_.PhraseRecordAt(index[k]);
-    if (!phrase || (phrase.charClass() & mask) == 0) return true;
+    if (!phrase || (phrase.charClass() & mask) == 0) return;
     if (phrase.syllableCount() > 0 &&
         !phraseMemo_.Matches(0, phrase.syllable(0), [&] { return PhraseSyllableMatches(syllables[0], phrase.syllable(0)); })) {
-      return true;
+      return;
     }
     heads.push_back(k);
+  };
+  const bool exact = MatchesOnlyItsReading(syllables[0]);
+  const auto matches = [&](uint16_t reading) {
+    if (exact) return Syllables().Text(reading) == syllables[0].view();
+    return phraseMemo_.Matches(0, reading, [&] { return PhraseSyllableMatches(syllables[0], reading); });
+  };
+  // The phrases of the matching readings, in index order, where the reading lists give them.
+  ForEachPhraseRange(syllables, [&](char16_t first, char16_t second, KeyRange range) {
+    const ReadingRange readings = phraseReadings_.ReadingsOf(dictionaries_, ranges_, first, second);
+    if (!VisitMatchingReadings(phraseReadings_.Groups(), readings, matches, addHead)) {
+      for (uint32_t k = range.first; k < range.last; ++k) addHead(k);
+    }
     return true;
   });
   std::vector<uint32_t>& kept = reuse_.phraseHeads.Add(key);
@@ -303,6 +323,11 @@ void Lexicon::FindCharacters(const SyllableItem& syllable, uint8_t mask, std::ve
   const LookupLetters lookups = LookupLettersOf(syllable, FuzzyPairs());
   charMemo_.Reset(Syllables().Count());
   PrepareSearch();
+  const bool exact = MatchesOnlyItsReading(syllable);
+  const auto matches = [&](uint16_t reading) {
+    if (exact) return Syllables().Text(reading) == syllable.view();
+    return charMemo_.Matches(0, reading, [&] { return CharMatch(syllable, reading); });
+  };
   for (size_t k = 0; k < lookups.count; ++k) {
     const KeyRange range = ranges_.Chars(dictionaries_, lookups.letters[k]);
     if (range.empty()) break;
@@ -313,29 +338,15 @@ void Lexicon::FindCharacters(const SyllableItem& syllable, uint8_t mask, std::ve
       if (!charMemo_.Matches(0, reading, [&] { return CharMatch(syllable, reading); })) return;
       found.push_back(MakeCandidate(kSi, static_cast<uint8_t>(k + 1), static_cast<uint8_t>(syllable.length), record));
     };
-    // The records of the one matching reading are its positions of the range, in the same order.
-    const CharReadingLists::Reading* last = nullptr;
-    const std::optional<size_t> matching = MatchingReadings(syllable, lookups.letters[k], last);
-    if (matching == 0u) continue;
-    if (matching == 1u) {
-      for (const uint32_t i : charReadings_.Positions(*last)) add(i);
-      continue;
-    }
+    // The records of the matching readings, in the same order.
+    const ReadingRange readings = charReadings_.ReadingsOf(lookups.letters[k]);
+    if (reuseOn_ && VisitMatchingReadings(charReadings_.Groups(), readings, matches, add)) continue;
     for (uint32_t i = range.first; i < range.last; ++i) add(i);
   }
 }
 
-std::optional<size_t> Lexicon::MatchingReadings(const SyllableItem& syllable, char16_t letter,
-                                                const CharReadingLists::Reading*& last) {
-  const std::span<const CharReadingLists::Reading> readings = charReadings_.ReadingsOf(letter);
-  if (!reuseOn_ || readings.empty()) return std::nullopt;
-  size_t count = 0;
-  for (const CharReadingLists::Reading& reading : readings) {
-    if (!charMemo_.Matches(0, reading.reading, [&] { return CharMatch(syllable, reading.reading); })) continue;
-    last = &reading;
-    ++count;
-  }
-  return count;
+bool Lexicon::MatchesOnlyItsReading(const SyllableItem& syllable) const {
+  return FuzzyPairs().empty() && syllable.length > 1 && !IsBareInitial(syllable.view());
 }
 
 }  // namespace kellavor::lexicon
