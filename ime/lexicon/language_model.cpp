@@ -109,10 +109,10 @@ int32_t LanguageModelView::UnigramCost(uint32_t word) const {
   return LoadU16(WordEntry(word) + 6);
 }
 
-int32_t LanguageModelView::Cost(uint32_t previous, uint32_t word) const {
+int32_t LanguageModelView::Cost(uint32_t previous, uint32_t word, uint32_t pairHash) const {
   if (previous >= layout_.words) return UnigramCost(word);
   const uint32_t mask = layout_.pairSlotCount - 1;
-  uint32_t slot = ModelPairHash(previous, word) & mask;
+  uint32_t slot = pairHash & mask;
   for (uint32_t probe = 0; probe < layout_.pairProbes; ++probe, slot = (slot + 1) & mask) {
     const uint8_t* entry = file_ + layout_.pairSlots + kModelPairSlotBytes * static_cast<size_t>(slot);
     const uint32_t first = LoadU32(entry);
@@ -122,11 +122,11 @@ int32_t LanguageModelView::Cost(uint32_t previous, uint32_t word) const {
   return LoadI16(WordEntry(previous) + 8) + UnigramCost(word);
 }
 
-void LanguageModelView::PrefetchCost(uint32_t previous, uint32_t word) const {
+void LanguageModelView::PrefetchCost(uint32_t previous, uint32_t word, uint32_t pairHash) const {
   if (word < layout_.words) __builtin_prefetch(WordEntry(word));
   if (previous >= layout_.words) return;
   __builtin_prefetch(WordEntry(previous));
-  const uint32_t slot = ModelPairHash(previous, word) & (layout_.pairSlotCount - 1);
+  const uint32_t slot = pairHash & (layout_.pairSlotCount - 1);
   __builtin_prefetch(file_ + layout_.pairSlots + kModelPairSlotBytes * static_cast<size_t>(slot));
 }
 

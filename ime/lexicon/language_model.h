@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "ime/lexicon/language_model_format.h"
 #include "ime/platform/file_mapping.h"
 
 namespace kellavor::lexicon {
@@ -49,11 +50,13 @@ class LanguageModelView {
   void PrefetchWords(std::span<const std::u16string_view> texts) const;
   int32_t UnigramCost(uint32_t word) const;
   // The cost of word after previous: the stored pair, or the back-off of previous plus the unigram.
-  int32_t Cost(uint32_t previous, uint32_t word) const;
+  // pairHash: ModelPairHash(previous, word), for a caller that has it already.
+  int32_t Cost(uint32_t previous, uint32_t word) const { return Cost(previous, word, ModelPairHash(previous, word)); }
+  int32_t Cost(uint32_t previous, uint32_t word, uint32_t pairHash) const;
   // Starts loading what Cost(previous, word) reads, without waiting for it: the tables are far
   // larger than the processor's caches, and a search asking for many pairs in a row waits for
   // each lookup's memory otherwise.
-  void PrefetchCost(uint32_t previous, uint32_t word) const;
+  void PrefetchCost(uint32_t previous, uint32_t word, uint32_t pairHash) const;
   // Characters of the longest word the model knows.
   uint32_t LongestWord() const { return layout_.longestWord; }
 

@@ -397,19 +397,20 @@ std::vector<Candidate> FindBestSentence(Lexicon& lexicon, const LanguageModelVie
   AddReading(lexicon, model, main, withUser, {}, shared, true, scratch);
   AddReading(lexicon, model, Records<SyllableItem>(scratch.alternative), withUser, main, shared, false, scratch);
 
-  const auto keptCost = [&](uint32_t previous, uint32_t word) -> PairCostEntry& {
-    return scratch.pairCosts[ModelPairHash(previous, word) & (kKeptPairCosts - 1)];
-  };
+  // The pair's hash finds both its kept cost and its slot of the model.
+  const auto keptCost = [&](uint32_t hash) -> PairCostEntry& { return scratch.pairCosts[hash & (kKeptPairCosts - 1)]; };
   const auto holds = [](const PairCostEntry& kept, uint32_t previous, uint32_t word) {
     return kept.previous == previous + 1 && kept.word == word;
   };
-  const PairCost pairCost = [&](uint32_t previous, uint32_t word) {
-    PairCostEntry& kept = keptCost(previous, word);
-    if (!holds(kept, previous, word)) kept = {previous + 1, word, model.Cost(previous, word)};
+  const auto pairCost = [&](uint32_t previous, uint32_t word) {
+    const uint32_t hash = ModelPairHash(previous, word);
+    PairCostEntry& kept = keptCost(hash);
+    if (!holds(kept, previous, word)) kept = {previous + 1, word, model.Cost(previous, word, hash)};
     return kept.cost;
   };
-  const PairHint hint = [&](uint32_t previous, uint32_t word) {
-    if (!holds(keptCost(previous, word), previous, word)) model.PrefetchCost(previous, word);
+  const auto hint = [&](uint32_t previous, uint32_t word) {
+    const uint32_t hash = ModelPairHash(previous, word);
+    if (!holds(keptCost(hash), previous, word)) model.PrefetchCost(previous, word, hash);
   };
   const std::vector<uint32_t> path =
       scratch.paths.BestPath(scratch.edges, text.size(), LanguageModelView::kBoundary, pairCost, kBeam, hint);
