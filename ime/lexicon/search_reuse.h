@@ -40,13 +40,18 @@ class KeptAnswers {
   }
 
   // Room for the answer of a key not found; the reference stays valid until the next Add or Clear.
+  // A full set gives the room of its least recently used answer: its node and key are used again.
   Answer& Add(const Key& key) {
+    typename Entries::iterator added;
     if (!entries_.empty() && entries_.size() >= capacity_) {
-      const auto least = entries_.find(*uses_.back());
+      auto node = entries_.extract(*uses_.back());
       uses_.pop_back();
-      entries_.erase(least);
+      node.key() = key;
+      node.mapped() = Entry{};
+      added = entries_.insert(std::move(node)).position;
+    } else {
+      added = entries_.insert_or_assign(key, Entry{}).first;
     }
-    const auto added = entries_.insert_or_assign(key, Entry{}).first;
     uses_.push_front(&added->first);
     added->second.use = uses_.begin();
     return added->second.answer;
@@ -62,9 +67,10 @@ class KeptAnswers {
     Answer answer;
     typename std::list<const Key*>::iterator use;
   };
+  using Entries = std::unordered_map<Key, Entry, Hash>;
   size_t capacity_;
   std::list<const Key*> uses_;  // the keys of the entries, the most recently used first
-  std::unordered_map<Key, Entry, Hash> entries_;
+  Entries entries_;
 };
 
 // The phrases whose first syllable matches a typed first syllable, for the first letters of the
