@@ -41,6 +41,8 @@ std::optional<ModelLayout> LocateModelFile(std::span<const uint8_t> file, std::s
   layout.pairSlotCount = HeaderWord(h, model_word::kPairSlotCount);
   layout.pairProbes = HeaderWord(h, model_word::kPairProbes);
   layout.longestWord = HeaderWord(h, model_word::kLongestWord);
+  layout.pairFilter = HeaderWord(h, model_word::kPairFilter);
+  layout.pairFilterBlocks = HeaderWord(h, model_word::kPairFilterBlocks);
   if (layout.words == 0 || !FitsInFile(layout.wordTable, layout.words, kModelWordBytes, file.size())) {
     fault = "the word table runs past the end of the file";
   } else if (!FitsInFile(layout.textPool, layout.textPoolBytes, 1, file.size())) {
@@ -54,6 +56,9 @@ std::optional<ModelLayout> LocateModelFile(std::span<const uint8_t> file, std::s
   } else if (!HashTableFits(layout.pairSlots, layout.pairSlotCount, layout.pairProbes, kModelPairSlotBytes,
                             file.size())) {
     fault = "the pair table is not a power of two of slots inside the file";
+  } else if (layout.pairFilterBlocks != 0 && !HashTableFits(layout.pairFilter, layout.pairFilterBlocks, 0,
+                                                            kModelFilterBlockBytes, file.size())) {
+    fault = "the pair filter is not a power of two of blocks inside the file";
   } else {
     return layout;
   }
@@ -109,8 +114,25 @@ int32_t LanguageModelView::UnigramCost(uint32_t word) const {
   return LoadU16(WordEntry(word) + 6);
 }
 
+const uint8_t* LanguageModelView::FilterBlock(uint32_t pairHash) const {
+  if (layout_.pairFilterBlocks == 0) return nullptr;
+  return file_ + layout_.pairFilter + kModelFilterBlockBytes * static_cast<size_t>(pairHash & (layout_.pairFilterBlocks - 1));
+}
+
+bool LanguageModelView::MayBeStored(uint32_t pairHash) const {
+  const uint8_t* block = FilterBlock(pairHash);
+  if (block == nullptr) return true;
+  for (uint32_t k = 0; k < kModelFilterBits; ++k) {
+    const uint32_t bit = ModelFilterBit(pairHash, k);
+    if ((block[bit / 8] >> (bit % 8) & 1) == 0) return false;
+  }
+  return true;
+}
+
 int32_t LanguageModelView::Cost(uint32_t previous, uint32_t word, uint32_t pairHash) const {
   if (previous >= layout_.words) return UnigramCost(word);
+  const int32_t backedOff = LoadI16(WordEntry(previous) + 8) + UnigramCost(word);
+  if (!MayBeStored(pairHash)) return backedOff;
   const uint32_t mask = layout_.pairSlotCount - 1;
   uint32_t slot = pairHash & mask;
   for (uint32_t probe = 0; probe < layout_.pairProbes; ++probe, slot = (slot + 1) & mask) {
@@ -119,13 +141,18 @@ int32_t LanguageModelView::Cost(uint32_t previous, uint32_t word, uint32_t pairH
     if (first == 0) break;
     if (first == previous + 1 && LoadU32(entry + 4) == word) return LoadU16(entry + 8);
   }
-  return LoadI16(WordEntry(previous) + 8) + UnigramCost(word);
+  return backedOff;
 }
 
 void LanguageModelView::PrefetchCost(uint32_t previous, uint32_t word, uint32_t pairHash) const {
   if (word < layout_.words) __builtin_prefetch(WordEntry(word));
   if (previous >= layout_.words) return;
   __builtin_prefetch(WordEntry(previous));
+  // With a filter the table is read only for the few pairs it lets through.
+  if (const uint8_t* block = FilterBlock(pairHash)) {
+    __builtin_prefetch(block);
+    return;
+  }
   const uint32_t slot = pairHash & (layout_.pairSlotCount - 1);
   __builtin_prefetch(file_ + layout_.pairSlots + kModelPairSlotBytes * static_cast<size_t>(slot));
 }

@@ -30,6 +30,8 @@ struct ModelLayout {
   uint32_t pairSlotCount = 0;
   uint32_t pairProbes = 0;
   uint32_t longestWord = 0;
+  uint32_t pairFilter = 0;
+  uint32_t pairFilterBlocks = 0;  // 0: the file has no filter
 };
 
 // The layout when the header and every table lie inside the file; otherwise none, with the reason.
@@ -63,6 +65,10 @@ class LanguageModelView {
  private:
   std::u16string_view Text(uint32_t word) const;
   const uint8_t* WordEntry(uint32_t word) const;
+  // The pair's block of the filter; null when the file has none.
+  const uint8_t* FilterBlock(uint32_t pairHash) const;
+  // False when the filter tells the pair is not stored.
+  bool MayBeStored(uint32_t pairHash) const;
 
   const uint8_t* file_;
   ModelLayout layout_;

@@ -32,7 +32,9 @@ inline constexpr uint32_t kPairSlotCount = 9;   // a power of two
 inline constexpr uint32_t kPairProbes = 10;     // the longest probe sequence of any pair
 inline constexpr uint32_t kPairCount = 11;      // pairs stored
 inline constexpr uint32_t kLongestWord = 12;    // characters of the longest word
-inline constexpr uint32_t kLast = kLongestWord;
+inline constexpr uint32_t kPairFilter = 13;     // offset of the filter of the stored pairs
+inline constexpr uint32_t kPairFilterBlocks = 14;  // its blocks, a power of two; 0: no filter
+inline constexpr uint32_t kLast = kPairFilterBlocks;
 }  // namespace model_word
 
 inline constexpr size_t kModelHeaderBytes = 256;
@@ -45,6 +47,15 @@ inline constexpr size_t kModelTextSlotBytes = 4;
 // Pair slot, 12 bytes: first word + 1 (32 bits, 0 for an empty slot), second word (32), cost (16),
 // zero (16).
 inline constexpr size_t kModelPairSlotBytes = 12;
+
+// Filter block, 64 bytes: 512 bits, bit b in byte b / 8 at b % 8. A stored pair sets the
+// kModelFilterBits bits ModelFilterBit gives in block `ModelPairHash & (blocks - 1)`; a pair with
+// any of them clear is not stored. Most pairs a sentence asks for are not: the filter, a small
+// fraction of the pair table's size, answers them without reading the table.
+inline constexpr size_t kModelFilterBlockBytes = 64;
+inline constexpr uint32_t kModelFilterBits = 4;
+// Stored pairs per filter block, at most (about 10 bits a pair).
+inline constexpr uint32_t kModelPairsPerFilterBlock = 48;
 
 // FNV-1a over the UTF-16 units.
 constexpr uint32_t ModelTextHash(std::u16string_view text) {
@@ -62,6 +73,13 @@ constexpr uint32_t ModelPairHash(uint32_t first, uint32_t second) {
   hash *= 3266489917u;
   hash ^= hash >> 13;
   return hash;
+}
+
+// Bit k (below kModelFilterBits) of a pair in its filter block: nine bits each of the pair hash
+// mixed again, so that they do not repeat the bits that chose the block and the table slot.
+constexpr uint32_t ModelFilterBit(uint32_t pairHash, uint32_t k) {
+  const uint64_t mixed = uint64_t{pairHash} * 0x9E3779B97F4A7C15ull;
+  return static_cast<uint32_t>(mixed >> (64 - 9 * (k + 1))) & 511u;
 }
 
 }  // namespace kellavor::lexicon

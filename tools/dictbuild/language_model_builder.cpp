@@ -231,6 +231,22 @@ std::vector<uint8_t> BuildLanguageModel(const DictionarySource& source, std::ost
     pairTable[slot] = &pair;
     pairProbes = std::max(pairProbes, probes);
   }
+  // The filter of the stored pairs, ahead of the table.
+  const uint32_t filterBlocks = std::bit_ceil(std::max<uint32_t>(
+      1, static_cast<uint32_t>(pairs.size() / lexicon::kModelPairsPerFilterBlock)));
+  std::vector<uint8_t> filter(filterBlocks * lexicon::kModelFilterBlockBytes, 0);
+  for (const Pair& pair : pairs) {
+    const uint32_t hash = lexicon::ModelPairHash(pair.first, pair.second);
+    uint8_t* block = filter.data() + lexicon::kModelFilterBlockBytes * (hash & (filterBlocks - 1));
+    for (uint32_t k = 0; k < lexicon::kModelFilterBits; ++k) {
+      const uint32_t bit = lexicon::ModelFilterBit(hash, k);
+      block[bit / 8] = static_cast<uint8_t>(block[bit / 8] | 1u << (bit % 8));
+    }
+  }
+  image.Align(lexicon::kModelFilterBlockBytes);
+  image.SetHeaderWord(lexicon::model_word::kPairFilter, image.Offset());
+  image.SetHeaderWord(lexicon::model_word::kPairFilterBlocks, filterBlocks);
+  image.AppendBytes(filter.data(), filter.size());
   image.SetHeaderWord(lexicon::model_word::kPairSlots, image.Offset());
   image.SetHeaderWord(lexicon::model_word::kPairSlotCount, pairSlots);
   image.SetHeaderWord(lexicon::model_word::kPairProbes, pairProbes);

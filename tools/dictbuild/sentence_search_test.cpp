@@ -8,6 +8,8 @@
 
 #include "ime/base/grow_array.h"
 #include "ime/lexicon/candidate.h"
+#include "ime/lexicon/dictionary_format.h"
+#include "ime/lexicon/language_model.h"
 #include "ime/lexicon/lexicon.h"
 #include "ime/lexicon/record_lists.h"
 #include "ime/platform/module_resources.h"
@@ -98,6 +100,10 @@ TEST_F(SentenceSearch, MissingOrDamagedModelFallsBackToGreedy) {
   WriteDamaged(u"slots.bin", SIZE_MAX, 4 * 9, 3);
   EXPECT_EQ(Sentence(u"slots.bin", u"fanganquan"), u"方案全");
   EXPECT_FALSE(lastFault_.empty());
+  // Word 14 is the pair filter's block count.
+  WriteDamaged(u"filter.bin", SIZE_MAX, 4 * 14, 3);
+  EXPECT_EQ(Sentence(u"filter.bin", u"fanganquan"), u"方案全");
+  EXPECT_FALSE(lastFault_.empty());
   // Word 3 is the text pool's offset: an odd one would have every text read at an odd address.
   std::ifstream model(folder_.Native() / "data_lm.bin", std::ios::binary);
   const std::string modelBytes((std::istreambuf_iterator<char>(model)), std::istreambuf_iterator<char>());
@@ -108,6 +114,28 @@ TEST_F(SentenceSearch, MissingOrDamagedModelFallsBackToGreedy) {
   std::ifstream in(folder_.Native() / "data_lm.bin", std::ios::binary | std::ios::ate);
   WriteDamaged(u"short.bin", static_cast<size_t>(in.tellg()) - 13, SIZE_MAX, 0);
   EXPECT_EQ(Sentence(u"short.bin", u"fanganquan"), u"方案全");
+}
+
+// The filter of the stored pairs only spares reading the pair table: every pair costs what the
+// table alone gives, stored or not.
+TEST_F(SentenceSearch, ThePairFilterChangesNoCost) {
+  std::ifstream in(folder_.Native() / "data_lm.bin", std::ios::binary);
+  const std::vector<uint8_t> filtered((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> unfiltered = filtered;
+  std::fill_n(unfiltered.begin() + 4 * lexicon::model_word::kPairFilterBlocks, 4, uint8_t{0});
+  std::string fault;
+  const std::optional<lexicon::ModelLayout> withFilter = lexicon::LocateModelFile(filtered, fault);
+  const std::optional<lexicon::ModelLayout> withoutFilter = lexicon::LocateModelFile(unfiltered, fault);
+  ASSERT_TRUE(withFilter && withoutFilter) << fault;
+  ASSERT_NE(withFilter->pairFilterBlocks, 0u);
+  const lexicon::LanguageModelView a(filtered.data(), *withFilter);
+  const lexicon::LanguageModelView b(unfiltered.data(), *withoutFilter);
+  ASSERT_GT(lexicon::HeaderWord(filtered.data(), lexicon::model_word::kPairCount), 0u);
+  for (uint32_t previous = 0; previous < withFilter->words; ++previous) {
+    for (uint32_t word = 1; word < withFilter->words; ++word) {
+      ASSERT_EQ(a.Cost(previous, word), b.Cost(previous, word)) << previous << " " << word;
+    }
+  }
 }
 
 TEST_F(SentenceSearch, LongAndPathologicalInputsStayBounded) {
