@@ -195,12 +195,17 @@ void Deduplicate(base::GrowArray& list) {
     return IdentityCompare(x, y, true);
   });
   const std::span<Candidate> records = Records<Candidate>(list);
-  ClearKeys(records);
+  // Two keyed characters are the same candidate when their characters, the keys' upper halves, are.
+  const auto same = [](const Candidate& x, const Candidate& y) {
+    if (BothKeyed(x, y)) return x.reserved >> 16 == y.reserved >> 16;
+    return IdentityCompare(x, y, false) == 0;
+  };
   size_t kept = 0;
   for (size_t i = 0; i < records.size(); ++i) {
-    if (kept == 0 || IdentityCompare(records[kept - 1], records[i], false) != 0) records[kept++] = records[i];
+    if (kept == 0 || !same(records[kept - 1], records[i])) records[kept++] = records[i];
   }
   list.RemoveFrom(static_cast<int32_t>(kept));
+  ClearKeys(Records<Candidate>(list));
 }
 
 void RankCandidates(base::GrowArray& list, bool bestOnly) {
