@@ -160,7 +160,7 @@ struct SearchReuse {
   KeptAnswers<OneSyllableKey, KeptRanking, OneSyllableKey::Hash> oneSyllable{kOneSyllableInputs};
   bool splitKept = false;
   KeptSplit split;
-  Readings readings;  // of the text split last, before the phrase test
+  Readings readings;  // of the text split last, with the phrase test's answers
 };
 
 }  // namespace kellavor::lexicon

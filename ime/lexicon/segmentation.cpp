@@ -135,16 +135,26 @@ void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, base
     return;
   }
 
-  for (const SyllableItem& item : Records<SyllableItem>(main)) {
-    SyllableItem pieces[kMaxSyllableLetters];
-    const size_t count = segmenter.SplitItem(item, pieces);
-    if (count >= 2 && hasPhrase(std::span<const SyllableItem>(pieces, count))) {
-      for (size_t k = 0; k < count; ++k) Append(alternative, pieces[k]);
-    } else {
-      Append(alternative, item);
-    }
+  const std::vector<SyllableItem>& forward = readings.forward;
+  size_t same = 0;
+  while (same < forward.size() && same < readings.tested.size() && readings.tested[same].view() == forward[same].view()) {
+    ++same;
   }
-  if (alternative.count() == main.count()) EmptyList(alternative);
+  readings.tested.resize(same);
+  readings.splitEnds.resize(same);
+  readings.split.resize(same == 0 ? 0 : readings.splitEnds[same - 1]);
+  for (size_t i = same; i < forward.size(); ++i) {
+    SyllableItem pieces[kMaxSyllableLetters];
+    const size_t count = segmenter.SplitItem(forward[i], pieces);
+    if (count >= 2 && hasPhrase(std::span<const SyllableItem>(pieces, count))) {
+      readings.split.insert(readings.split.end(), pieces, pieces + count);
+    } else {
+      readings.split.push_back(forward[i]);
+    }
+    readings.tested.push_back(forward[i]);
+    readings.splitEnds.push_back(readings.split.size());
+  }
+  if (readings.split.size() != forward.size()) AppendAll<SyllableItem>(alternative, readings.split);
 }
 
 }  // namespace kellavor::lexicon

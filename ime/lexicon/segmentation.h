@@ -31,15 +31,24 @@ using PhraseTest = std::function<bool(std::span<const SyllableItem> syllables)>;
 void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, base::GrowArray& main,
                     base::GrowArray& alternative, const PhraseTest& hasPhrase);
 
-// The forward and the backward reading of a text, each left to right, before the phrase test.
+// The forward and the backward reading of a text, each left to right, and the phrase test's
+// answers for the syllables of forward readings.
 struct Readings {
   std::u16string text;
   std::vector<SyllableItem> forward;
   std::vector<SyllableItem> backward;
+  // The syllables tested last, in the order of their reading, and what each read as: syllable i as
+  // split[splitEnds[i - 1], splitEnds[i]) (itself, or the pieces of a phrase). An answer depends
+  // only on the syllable (the dictionaries and fuzzy pairs being the same), so those of the
+  // syllables still in the same places are taken again.
+  std::vector<SyllableItem> tested;
+  std::vector<size_t> splitEnds;
+  std::vector<SyllableItem> split;
 };
 
 // The same with the readings of the text split last: when text begins with that text (a letter was
-// appended), the syllables the added letters cannot change are taken from them. readings holds the
+// appended), the syllables the added letters cannot change are taken from them, and the phrase
+// test is asked only about syllables it was not asked about in the same place. readings holds the
 // readings of text afterwards.
 void SplitSyllables(const SyllableSet& syllables, std::u16string_view text, base::GrowArray& main,
                     base::GrowArray& alternative, const PhraseTest& hasPhrase, Readings& readings);
