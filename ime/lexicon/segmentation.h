@@ -39,8 +39,9 @@ struct Readings {
   std::vector<SyllableItem> backward;
   // The syllables tested last, in the order of their reading, and what each read as: syllable i as
   // split[splitEnds[i - 1], splitEnds[i]) (itself, or the pieces of a phrase). An answer depends
-  // only on the syllable (the dictionaries and fuzzy pairs being the same), so those of the
-  // syllables still in the same places are taken again.
+  // only on the syllable (the phrase test, its dictionaries and the fuzzy pairs being the same:
+  // readings kept for one of them only), so those of the syllables still in the same places are
+  // taken again.
   std::vector<SyllableItem> tested;
   std::vector<size_t> splitEnds;
   std::vector<SyllableItem> split;
