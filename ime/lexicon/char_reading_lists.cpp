@@ -17,17 +17,14 @@ void CharReadingLists::Build(const SystemDictionaries& dictionaries, FirstLetter
     for (uint32_t i = range.first; i < range.last; ++i) {
       if (const CharRecord* record = dictionaries.CharRecordAt(index[i])) entries.emplace_back(record->syllable(), i);
     }
-    const uint32_t first = groups_.GroupCount();
-    const bool ordered = groups_.Add(entries).ordered;
-    letters_[l] = {first, groups_.GroupCount(), ordered};
+    letters_[l] = groups_.Add(entries);
   }
   built_ = true;
 }
 
 ReadingRange CharReadingLists::ReadingsOf(char16_t letter) const {
   if (letter < u'a' || letter > u'z') return {};
-  const Letter& l = letters_[letter - u'a'];
-  return groups_.Range(l.first, l.last, l.ordered);
+  return groups_.Range(letters_[letter - u'a']);
 }
 
 }  // namespace kellavor::lexicon

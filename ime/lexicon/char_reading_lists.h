@@ -26,14 +26,9 @@ class CharReadingLists {
 
  private:
   static constexpr int kLetters = 26;
-  struct Letter {
-    uint32_t first = 0;  // the letter's groups: [first, last)
-    uint32_t last = 0;
-    bool ordered = false;
-  };
 
   bool built_ = false;
-  std::array<Letter, kLetters> letters_{};
+  std::array<GroupPlace, kLetters> letters_{};  // the groups of each letter's range
   ReadingGroups groups_;
 };
 

@@ -11,7 +11,7 @@ ReadingRange PhraseReadingLists::ReadingsOf(SystemDictionaries& dictionaries, Fi
   if (ranges_.empty()) ranges_.resize(kLetters * kLetters);
   Range& range = ranges_[static_cast<size_t>(letter(first) * kLetters + letter(second))];
   if (!range.grouped) {
-    range = {true, false, groups_.GroupCount(), groups_.GroupCount()};
+    range.grouped = true;
     const KeyRange positions = ranges.Phrases(dictionaries, first, second);
     const IndexView index = dictionaries.PhraseInitialsIndex();
     entries_.clear();
@@ -21,10 +21,9 @@ ReadingRange PhraseReadingLists::ReadingsOf(SystemDictionaries& dictionaries, Fi
       if (phrase.syllableCount() == 0) return {};
       entries_.emplace_back(phrase.syllable(0), k);
     }
-    range.ordered = groups_.Add(entries_).ordered;
-    range.last = groups_.GroupCount();
+    range.groups = groups_.Add(entries_);
   }
-  return groups_.Range(range.first, range.last, range.ordered);
+  return groups_.Range(range.groups);
 }
 
 }  // namespace kellavor::lexicon

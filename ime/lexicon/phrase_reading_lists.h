@@ -30,9 +30,7 @@ class PhraseReadingLists {
   static constexpr int kLetters = 26;
   struct Range {
     bool grouped = false;
-    bool ordered = false;
-    uint32_t first = 0;  // the range's groups: [first, last)
-    uint32_t last = 0;
+    GroupPlace groups;
   };
 
   std::vector<Range> ranges_;  // by first letter * 26 + second letter, made at the first use

@@ -339,8 +339,10 @@ void Lexicon::FindCharacters(const SyllableItem& syllable, uint8_t mask, std::ve
       found.push_back(MakeCandidate(kSi, static_cast<uint8_t>(k + 1), static_cast<uint8_t>(syllable.length), record));
     };
     // The records of the matching readings, in the same order.
-    const ReadingRange readings = charReadings_.ReadingsOf(lookups.letters[k]);
-    if (reuseOn_ && VisitMatchingReadings(charReadings_.Groups(), readings, matches, add)) continue;
+    if (reuseOn_ &&
+        VisitMatchingReadings(charReadings_.Groups(), charReadings_.ReadingsOf(lookups.letters[k]), matches, add)) {
+      continue;
+    }
     for (uint32_t i = range.first; i < range.last; ++i) add(i);
   }
 }

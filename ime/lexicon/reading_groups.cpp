@@ -2,7 +2,7 @@
 
 namespace kellavor::lexicon {
 
-ReadingRange ReadingGroups::Add(std::vector<std::pair<uint16_t, uint32_t>>& entries) {
+GroupPlace ReadingGroups::Add(std::vector<std::pair<uint16_t, uint32_t>>& entries) {
   const auto first = static_cast<uint32_t>(groups_.size());
   std::sort(entries.begin(), entries.end());
   // By reading, the positions ascend throughout when the range is ordered by reading.
@@ -15,7 +15,7 @@ ReadingRange ReadingGroups::Add(std::vector<std::pair<uint16_t, uint32_t>>& entr
     positions_.push_back(entries[k].second);
     groups_.back().last = static_cast<uint32_t>(positions_.size());
   }
-  return Range(first, GroupCount(), ordered);
+  return {first, static_cast<uint32_t>(groups_.size()), ordered};
 }
 
 }  // namespace kellavor::lexicon

@@ -27,16 +27,23 @@ struct ReadingRange {
   bool ordered = false;
 };
 
+// Where the groups of one range lie among all groups: [first, last), and whether the range is
+// ordered by reading.
+struct GroupPlace {
+  uint32_t first = 0;
+  uint32_t last = 0;
+  bool ordered = false;
+};
+
 class ReadingGroups {
  public:
-  // The groups of entries (reading, position; each position once) added at the end; entries is
-  // sorted. Groups found earlier stay where they are, but spans of them do not.
-  ReadingRange Add(std::vector<std::pair<uint16_t, uint32_t>>& entries);
-  // The groups of a range Add made, by where they begin and end.
-  ReadingRange Range(uint32_t first, uint32_t last, bool ordered) const {
-    return {std::span<const ReadingGroup>(groups_).subspan(first, last - first), ordered};
+  // Adds the groups of a range's entries (reading, position; each position once) at the end;
+  // entries is sorted.
+  GroupPlace Add(std::vector<std::pair<uint16_t, uint32_t>>& entries);
+  // The groups Add placed there.
+  ReadingRange Range(GroupPlace place) const {
+    return {std::span<const ReadingGroup>(groups_).subspan(place.first, place.last - place.first), place.ordered};
   }
-  uint32_t GroupCount() const { return static_cast<uint32_t>(groups_.size()); }
   // The positions of a group, ascending.
   std::span<const uint32_t> Positions(const ReadingGroup& group) const {
     return std::span<const uint32_t>(positions_).subspan(group.first, group.last - group.first);

@@ -23,12 +23,14 @@ TEST(ReadingGroups, MatchingReadingsAreReadInIndexOrderOrLeftToTheScan) {
   ReadingGroups groups;
   // Positions 10 to 15 by reading: 3 3 5 7 7 7.
   std::vector<std::pair<uint16_t, uint32_t>> ordered = {{3, 10}, {3, 11}, {5, 12}, {7, 13}, {7, 14}, {7, 15}};
-  EXPECT_TRUE(groups.Add(ordered).ordered);
+  const GroupPlace firstPlace = groups.Add(ordered);
   // Positions 20 to 23 by reading: 4 2 4 2.
   std::vector<std::pair<uint16_t, uint32_t>> mixed = {{4, 20}, {2, 21}, {4, 22}, {2, 23}};
-  EXPECT_FALSE(groups.Add(mixed).ordered);
-  const ReadingRange first = groups.Range(0, 3, true);
-  const ReadingRange second = groups.Range(3, 5, false);
+  const GroupPlace secondPlace = groups.Add(mixed);
+  EXPECT_TRUE(firstPlace.ordered);
+  EXPECT_FALSE(secondPlace.ordered);
+  const ReadingRange first = groups.Range(firstPlace);
+  const ReadingRange second = groups.Range(secondPlace);
   ASSERT_EQ(first.groups.size(), 3u);
   ASSERT_EQ(second.groups.size(), 2u);
 
